@@ -1,0 +1,36 @@
+# Quick start: `make run` opens the monitor on the simulated printers,
+# `make test` runs every test. Both install missing Debian packages as root.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test bench fuzz format clean
+
+all: build
+
+deps:
+	@tools/ensure-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-monitor.sh $(BUILD)/bin $(ARGS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@tools/run-fuzzers.sh $(BUILD)
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+format:
+	@find src simulator ports tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

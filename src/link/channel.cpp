@@ -1,0 +1,37 @@
+#include "link/channel.h"
+
+namespace orvan::link {
+
+Channel::Channel(LinkState& state, CommandLibrary& commands, SettingsLibrary& settings,
+                 ui::EventLoop& loop, ui::Timer& timer2)
+    : state_(state), commands_(commands), settings_(settings), loop_(loop), timer2_(timer2) {
+    timer2_.setEnabled(false);
+    timer2_.onTick = [this] { endPause(); };
+    loop_.attach(timer2_);
+}
+
+ResultCode Channel::attempt(Retry retry, const std::function<ResultCode()>& call) {
+    if (state_.printerCount == 0) return 0;
+    ResultCode result = 0;
+    for (int n = 1; n <= kAttempts; ++n) {
+        result = call();
+        if (result <= 0) break;
+        if (retry == Retry::WhenBusyFlag && !state_.retryWhenBusy) break;
+        if (n < kAttempts) pause();
+    }
+    return result;
+}
+
+void Channel::pause() {
+    state_.pauseActive = true;
+    timer2_.setInterval(kPauseMs);
+    timer2_.setEnabled(true);
+    while (state_.pauseActive) loop_.waitForEvents();
+}
+
+void Channel::endPause() {
+    state_.pauseActive = false;
+    timer2_.setEnabled(false);
+}
+
+}  // namespace orvan::link

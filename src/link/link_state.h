@@ -1,0 +1,65 @@
+#pragma once
+// What the link keeps about the selected printer and the session with it.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "link/result_code.h"
+
+namespace orvan::link {
+
+enum class Connection : std::int16_t { None = -1, Usb = 0, Network = 1 };
+
+using AddressBytes = std::array<std::uint8_t, 16>;  // IPv4 uses the first 4
+
+struct SelectedPrinter {
+    Connection connection = Connection::None;
+    std::string name;
+    std::int32_t slot = 0;
+    std::int32_t scsiId = 0;
+    AddressBytes address{};
+    int listIndex = 0;
+};
+
+// The last status query's answer, decoded by the status display.
+struct DeviceStatus {
+    ResultCode printerResult = 0;
+    std::int32_t printerState = 0;
+    ResultCode laminatorResult = 0;
+    std::int32_t laminatorState = 0;
+    bool operator==(const DeviceStatus&) const = default;
+};
+
+inline constexpr std::size_t kPageBufferSize = 256;
+
+struct LinkState {
+    // 0 means "no printer": every link operation returns 0 and calls nothing.
+    std::int16_t printerCount = 0;
+    SelectedPrinter selected;
+    bool retryWhenBusy = false;  // page and counter reads wait out transient results
+    bool pauseActive = false;    // the one-second pause between attempts runs
+    bool discoveryRunning = false;
+    bool preferIPv6 = false;     // address family of the network printer list
+    std::array<std::uint8_t, kPageBufferSize> pageBuffer{};
+
+    // Network session values.
+    ResultCode lastNetworkResult = 0;
+    std::int32_t statusWord = 0;        // set by the settings library with every reply
+    std::int32_t sequence = 0;          // 1..32767, advanced before every send
+    std::int32_t expectedSequence = 0;
+    std::int16_t networkFailures = 0;   // consecutive hidden status failures
+
+    DeviceStatus status;
+
+    // True when link operations have nothing to talk to.
+    bool idle() const {
+        return printerCount == 0 ||
+               (selected.connection != Connection::Usb && selected.connection != Connection::Network);
+    }
+    bool usb() const { return printerCount != 0 && selected.connection == Connection::Usb; }
+    bool network() const {
+        return printerCount != 0 && selected.connection == Connection::Network;
+    }
+};
+
+}  // namespace orvan::link

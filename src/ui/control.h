@@ -1,0 +1,116 @@
+#pragma once
+// The control model: named controls whose properties the screen logic sets and
+// whose events it handles. A front end observes the properties and forwards
+// user gestures; the logic never knows how a control is drawn.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvan::ui {
+
+// Colours are 0xBBGGRR numbers, as the printer tools have always stored them.
+using Colour = std::uint32_t;
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kBlue = 0xFF0000;
+constexpr Colour kLightCyan = 0xFFFFC0;  // disabled input fields
+
+enum class Property {
+    Caption,
+    Enabled,
+    Visible,
+    ForeColour,
+    BackColour,
+    FontSize,
+    Border,
+    Geometry,   // left, top, width, height (twips)
+    Value,      // check state, option state, scroll value, text of a text box
+    Items,      // combo and list items
+    ListIndex,  // combo and list selection
+    Range,      // scroll bar min and max, text box max length, password character
+    Picture,    // picture file, drawn rectangles, animated picture tint
+};
+
+class Control {
+public:
+    using Observer = std::function<void(Control&, Property)>;
+    using Handler = std::function<void()>;
+
+    explicit Control(std::string name) : name_(std::move(name)) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // A control array element is named with its index: "Cmd1[0]".
+    const std::string& name() const { return name_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& v) { set(caption_, v, Property::Caption); }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v) { set(enabled_, v, Property::Enabled); }
+    bool visible() const { return visible_; }
+    void setVisible(bool v) { set(visible_, v, Property::Visible); }
+    Colour foreColour() const { return foreColour_; }
+    void setForeColour(Colour v) { set(foreColour_, v, Property::ForeColour); }
+    Colour backColour() const { return backColour_; }
+    void setBackColour(Colour v) { set(backColour_, v, Property::BackColour); }
+    int fontSize() const { return fontSize_; }
+    void setFontSize(int v) { set(fontSize_, v, Property::FontSize); }
+    bool border() const { return border_; }
+    void setBorder(bool v) { set(border_, v, Property::Border); }
+
+    // Twips; 0 means "wherever the layout puts it". Only the logic that moves
+    // a control itself sets them.
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int v) { set(left_, v, Property::Geometry); }
+    void setTop(int v) { set(top_, v, Property::Geometry); }
+    void setWidth(int v) { set(width_, v, Property::Geometry); }
+    void setHeight(int v) { set(height_, v, Property::Geometry); }
+
+    // Observers hear about every property that actually changed.
+    int observe(Observer o);
+    void unobserve(int id);
+
+    // Events. The logic installs handlers; the front end (or a test) raises
+    // them for user gestures.
+    Handler onClick, onChange, onDropDown, onGotFocus;
+    void click() { raise(onClick); }
+    void dropDown() { raise(onDropDown); }
+    void gotFocus() { raise(onGotFocus); }
+
+protected:
+    template <typename T>
+    bool set(T& field, const T& value, Property p) {
+        if (field == value) return false;
+        field = value;
+        notify(p);
+        return true;
+    }
+    void notify(Property p);
+    static void raise(const Handler& h) {
+        if (h) h();
+    }
+
+private:
+    std::string name_;
+    std::string caption_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    Colour foreColour_ = kBlack;
+    Colour backColour_ = kWhite;
+    int fontSize_ = 9;
+    bool border_ = false;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::vector<std::pair<int, Observer>> observers_;
+    int nextObserverId_ = 1;
+};
+
+// Builds the name of a control array element: indexed("Cmd1", 0) == "Cmd1[0]".
+std::string indexed(const std::string& base, int index);
+
+}  // namespace orvan::ui

@@ -1,0 +1,194 @@
+#pragma once
+// The control kinds of the window. Setters that a user gesture can also cause
+// (a combo's list position, an option button, a check box, a scroll bar, a
+// text box) raise the control's event exactly once when the value changes,
+// whether the change came from code or from the user.
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace orvan::ui {
+
+class Label : public Control {
+public:
+    using Control::Control;
+};
+
+class Button : public Control {
+public:
+    using Control::Control;
+};
+
+class Frame : public Control {
+public:
+    using Control::Control;
+};
+
+// Raises onClick when it becomes selected (never when it is cleared). The
+// group that keeps options exclusive is OptionGroup.
+class OptionButton : public Control {
+public:
+    using Control::Control;
+    bool value() const { return value_; }
+    void setValue(bool v);
+
+private:
+    bool value_ = false;
+};
+
+// Option buttons of one frame: selecting one clears the others.
+class OptionGroup {
+public:
+    void add(OptionButton& b);
+    // Index of the selected option, -1 when none.
+    int selected() const;
+    void select(int index);
+    const std::vector<OptionButton*>& buttons() const { return buttons_; }
+
+private:
+    std::vector<OptionButton*> buttons_;
+};
+
+enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
+
+// Raises onClick when its value changes.
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    CheckState value() const { return value_; }
+    bool checked() const { return value_ == CheckState::Checked; }
+    void setValue(CheckState v);
+    void setChecked(bool c) { setValue(c ? CheckState::Checked : CheckState::Unchecked); }
+
+private:
+    CheckState value_ = CheckState::Unchecked;
+};
+
+// Combo box or list box. listIndex -1 means no selection. Setting the list
+// position to a new value raises onClick; editing the text raises onChange.
+class ComboBox : public Control {
+public:
+    using Control::Control;
+    const std::vector<std::string>& items() const { return items_; }
+    int count() const { return static_cast<int>(items_.size()); }
+    void clear();
+    void addItem(const std::string& item);
+    void removeItem(int index);
+    std::string item(int index) const;
+    int listIndex() const { return listIndex_; }
+    // Out-of-range positions are refused (the position stays as it was).
+    void setListIndex(int index);
+    // The editable text; for a drop-down list it follows the selection.
+    const std::string& text() const { return text_; }
+    void setText(const std::string& t);
+    bool editable() const { return editable_; }
+    void setEditable(bool e) { editable_ = e; }
+
+private:
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    std::string text_;
+    bool editable_ = false;
+};
+
+// Horizontal scroll bar; raises onChange when its value changes. Values are
+// kept inside [min, max].
+class HScrollBar : public Control {
+public:
+    using Control::Control;
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int value() const { return value_; }
+    void setRange(int min, int max);
+    void setValue(int v);
+
+private:
+    int min_ = 0, max_ = 32767, value_ = 0;
+};
+
+// Text box; raises onChange when its text changes. A max length of 0 means
+// no limit; longer texts are cut to it.
+class TextBox : public Control {
+public:
+    using Control::Control;
+    const std::string& text() const { return text_; }
+    void setText(const std::string& t);
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int n);
+    char passwordChar() const { return passwordChar_; }
+    void setPasswordChar(char c);
+
+private:
+    std::string text_;
+    int maxLength_ = 0;
+    char passwordChar_ = 0;
+};
+
+// A filled rectangle drawn on a picture box, in twips from the box's origin.
+struct FilledRect {
+    int x1, y1, x2, y2;
+    Colour colour;
+    bool operator==(const FilledRect&) const = default;
+};
+
+// Picture box: a picture file (empty: none) and drawn rectangles (gauges).
+class PictureBox : public Control {
+public:
+    using Control::Control;
+    const std::string& picture() const { return picture_; }
+    void setPicture(const std::string& path) { set(picture_, path, Property::Picture); }
+    const std::vector<FilledRect>& drawing() const { return drawing_; }
+    void clearDrawing();
+    void fillRect(const FilledRect& r);
+
+private:
+    std::string picture_;
+    std::vector<FilledRect> drawing_;
+};
+
+// Animated picture on a tinted background, with page margins in pixels.
+class AnimatedPicture : public Control {
+public:
+    using Control::Control;
+    const std::string& picture() const { return picture_; }
+    void setPicture(const std::string& path) { set(picture_, path, Property::Picture); }
+    Colour tint() const { return tint_; }
+    void setTint(Colour c) { set(tint_, c, Property::Picture); }
+    int marginLeft() const { return marginLeft_; }
+    int marginTop() const { return marginTop_; }
+    void setMargins(int left, int top);
+
+private:
+    std::string picture_;
+    Colour tint_ = kWhite;
+    int marginLeft_ = 0, marginTop_ = 0;
+};
+
+// Tab control: captions by index and the selected tab. Selecting another tab
+// raises onClick once.
+class TabControl : public Control {
+public:
+    using Control::Control;
+    const std::vector<std::string>& captions() const { return captions_; }
+    void setCaptions(std::vector<std::string> c);
+    int tab() const { return tab_; }
+    void setTab(int index);
+
+private:
+    std::vector<std::string> captions_;
+    int tab_ = 0;
+};
+
+// Menu item of a popup menu; caption "-" is a separator.
+class MenuItem : public Control {
+public:
+    using Control::Control;
+    bool isDefault() const { return isDefault_; }
+    void setDefault(bool d) { set(isDefault_, d, Property::Value); }
+
+private:
+    bool isDefault_ = false;
+};
+
+}  // namespace orvan::ui

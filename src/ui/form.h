@@ -1,0 +1,32 @@
+#pragma once
+// A top-level window: the main window or a dialog. Visible means shown.
+#include <functional>
+
+#include "ui/control.h"
+#include "ui/event_loop.h"
+
+namespace orvan::ui {
+
+class Form : public Control {
+public:
+    using Control::Control;
+
+    bool modal() const { return modal_; }
+
+    // Shows the form modally: returns when it has been hidden again. Events
+    // keep running meanwhile, so the form's own timers and buttons work.
+    void showModal(EventLoop& loop);
+
+    // The user asked to close the window (close box, system menu, Escape).
+    // The handler decides; without one the window simply hides.
+    std::function<void()> onCloseRequested;
+    void requestClose();
+
+    // Runs each time the form is shown (a dialog's load step).
+    Handler onLoad;
+
+private:
+    bool modal_ = false;
+};
+
+}  // namespace orvan::ui
