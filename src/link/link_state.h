@@ -62,4 +62,12 @@ struct LinkState {
     }
 };
 
+// Advances the network sequence number before a send: 1..32767, then 1 again.
+// The value is both the request's number and the one the reply must carry.
+inline std::int32_t advanceSequence(LinkState& s) {
+    s.sequence = (s.sequence >= 32767 || s.sequence < 0) ? 1 : s.sequence + 1;
+    s.expectedSequence = s.sequence;
+    return s.sequence;
+}
+
 }  // namespace orvan::link

@@ -13,4 +13,8 @@ inline constexpr ResultCode kPortGone = -0x02000004;        // USB port service 
 inline constexpr ResultCode kSequenceMismatch = -16;       // network reply for another request
 inline constexpr ResultCode kNetworkSocketError = -2;      // status word holds the socket error
 
+// How serious a result is, from the error catalogue: None 0, Transient 1,
+// Busy 2, Error 3, Fault 4.
+enum class Severity : int { None = 0, Transient = 1, Busy = 2, Error = 3, Fault = 4 };
+
 }  // namespace orvan::link
