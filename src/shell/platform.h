@@ -1,0 +1,46 @@
+#pragma once
+// What the shell asks of the operating system: the administrator test, the
+// single-instance lock, file existence and where the program lives.
+#include <memory>
+#include <string>
+
+namespace orvan::shell {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Root, or a member of the printer administrators' group.
+    virtual bool isAdministrator() = 0;
+    // Takes the single-instance lock; false when another copy holds it.
+    virtual bool acquireInstanceLock() = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    // The directory the port libraries are installed in.
+    virtual std::string systemLibraryDirectory() = 0;
+    virtual std::string currentDirectory() = 0;
+};
+
+// The real thing on a POSIX system.
+class PosixPlatform : public Platform {
+public:
+    // lockName names the lock file in the user's runtime directory.
+    explicit PosixPlatform(std::string lockName = "orvan-status-monitor.lock");
+    ~PosixPlatform() override;
+    bool isAdministrator() override;
+    bool acquireInstanceLock() override;
+    bool fileExists(const std::string& path) override;
+    std::string systemLibraryDirectory() override;
+    std::string currentDirectory() override;
+
+private:
+    std::string lockName_;
+    int lockFd_ = -1;
+};
+
+// The group whose members may change printer settings.
+inline constexpr const char* kPrinterAdminGroup = "lpadmin";
+
+// The directory holding the running executable ("" when unknown).
+std::string executableDirectory();
+std::string executablePath();
+
+}  // namespace orvan::shell
