@@ -1,0 +1,142 @@
+#include "shell/configuration.h"
+
+#include <optional>
+#include <vector>
+
+#include "link/conversions.h"
+
+namespace orvan::shell {
+
+namespace keys = config_keys;
+
+namespace {
+
+std::string ipTableKey(std::size_t number) {
+    return std::to_string(number) + keys::kIpTableSuffix;
+}
+
+// A digit of USERTAB; a character that is not hexadecimal counts as 0.
+std::size_t rightDigit(char c) {
+    if (c >= '0' && c <= '9') return static_cast<std::size_t>(c - '0');
+    if (c >= 'a' && c <= 'f') return static_cast<std::size_t>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F') return static_cast<std::size_t>(c - 'A' + 10);
+    return 0;
+}
+
+// One remembered address as the file holds it: "4,a.b.c.d" or "6,<IPv6 text>".
+std::string historyText(const link::IpHistoryEntry& entry) {
+    if (entry.length == link::kIPv4Length) return "4," + link::FormatIPv4(entry.address);
+    return "6," + link::FormatIPv6(entry.address).text;
+}
+
+std::optional<link::IpHistoryEntry> parseHistoryText(std::string_view text) {
+    link::IpHistoryEntry entry;
+    const std::string_view address = text.size() >= 2 ? text.substr(2) : std::string_view{};
+    if (text.starts_with("4,") && link::ParseIPv4(address, 255, entry.address) == link::kParseOk) {
+        entry.length = link::kIPv4Length;
+        return entry;
+    }
+    if (text.starts_with("6,") && link::ParseIPv6(address, entry.address)) {
+        entry.length = link::kIPv6Length;
+        return entry;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string ConfigFilePath(const std::filesystem::path& executable) {
+    std::filesystem::path file = executable.parent_path() / executable.stem();
+    return file.string() + ".ini";
+}
+
+Configuration::Configuration(std::string configFile, Profile::Writer writer)
+    : profile_(std::move(configFile), std::move(writer)) {}
+
+std::string Configuration::read(const char* section, const char* key, std::size_t maxChars) const {
+    return profile_.readString(section, key, "", maxChars);
+}
+
+std::int16_t Configuration::ReadCardType() const {
+    const std::string first = read(keys::kMediaSection, keys::kCardType, 1);
+    return first.size() == 1 && first[0] >= '0' && first[0] <= '9'
+               ? static_cast<std::int16_t>(first[0] - '0')
+               : std::int16_t{0};
+}
+
+bool Configuration::WriteCardType(int value) {
+    return profile_.writeString(keys::kMediaSection, keys::kCardType, std::to_string(value));
+}
+
+bool Configuration::ReadPreferIPv6() const {
+    return read(keys::kPrinterSection, keys::kIpType, 1) == "6";
+}
+
+std::string Configuration::ReadRememberedPrinter() const {
+    return read(keys::kPrinterSection, keys::kPrinter, kMaxValueChars);
+}
+
+bool Configuration::SaveSelectedPrinter(int printerCount, const link::SelectedPrinter& printer,
+                                        bool ipv6List) {
+    using link::Connection;
+    if (printerCount == 0 ||
+        (printer.connection != Connection::Usb && printer.connection != Connection::Network)) {
+        return true;
+    }
+    std::vector<Profile::Edit> edits{{keys::kPrinterSection, keys::kPrinter, printer.name}};
+    if (printer.connection == Connection::Network) {
+        const std::string address =
+            ipv6List ? link::FormatIPv6(printer.address).text : link::FormatIPv4(printer.address);
+        edits.push_back({keys::kPrinterSection, keys::kIpType, ipv6List ? "6" : "4"});
+        edits.push_back({keys::kPrinterSection, keys::kIpAddress, address});
+    } else {
+        edits.push_back({keys::kPrinterSection, keys::kSlot, std::to_string(printer.slot)});
+        edits.push_back({keys::kPrinterSection, keys::kScsi, std::to_string(printer.scsiId)});
+    }
+    return profile_.apply(edits);
+}
+
+link::IpHistory Configuration::LoadIpHistory() const {
+    link::IpHistory history;
+    std::size_t filled = 0;
+    for (std::size_t k = 0; k < link::kIpHistorySlots; ++k) {
+        const std::string text = read(keys::kIpSection, ipTableKey(k).c_str(), kMaxValueChars);
+        if (const auto entry = parseHistoryText(text)) history.entries[filled++] = *entry;
+    }
+    return history;
+}
+
+bool Configuration::SaveIpHistory(const link::IpHistory& history) {
+    // One rewrite for the whole list, so a crash never leaves it half renumbered.
+    std::vector<Profile::Edit> edits;
+    std::size_t n = 0;
+    for (const link::IpHistoryEntry& entry : history.entries) {
+        if (!entry.empty())
+            edits.push_back({keys::kIpSection, ipTableKey(n++), historyText(entry)});
+    }
+    for (; n < link::kIpHistorySlots; ++n) {
+        edits.push_back({keys::kIpSection, ipTableKey(n), std::nullopt});
+    }
+    return profile_.apply(edits);
+}
+
+UserRights Configuration::LoadUserRights() const {
+    UserRights rights;
+    for (char c : read(keys::kAdminSection, keys::kUserTab, kMaxValueChars)) {
+        const std::size_t index = rightDigit(c);
+        if (index < kUserRightCount) rights.flags[index] = true;
+    }
+    return rights;
+}
+
+bool Configuration::SaveUserRights(const UserRights& rights) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < kUserRightCount; ++i) {
+        if (rights.flags[i]) text += kDigits[i];
+    }
+    if (text.empty()) return profile_.deleteKey(keys::kAdminSection, keys::kUserTab);
+    return profile_.writeString(keys::kAdminSection, keys::kUserTab, text);
+}
+
+}  // namespace orvan::shell
