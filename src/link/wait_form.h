@@ -1,0 +1,23 @@
+#pragma once
+// The small window shown while a settings write waits for the printer to
+// finish printing. Its behaviour lives in BusyWait.
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+namespace orvan::link {
+
+inline constexpr const char* kWaitText =
+    "Please wait! Printer is printing or offline.     The contents are saved automatically "
+    "after it ends.";
+
+struct WaitForm {
+    WaitForm();
+
+    ui::Form form{"WaitForm"};
+    ui::Label Label1{"Label1"};
+    ui::Button CancelButton{"CancelButton"};
+    ui::Timer TimerWait{"TimerWait"};
+};
+
+}  // namespace orvan::link
