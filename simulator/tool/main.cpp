@@ -1,0 +1,29 @@
+// orvan-sim: changes the simulated printers of a running monitor by appending
+// a command to the control file that the stand-in port libraries follow.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "simulator/control_commands.h"
+#include "simulator/control_journal.h"
+
+int main(int argc, char** argv) {
+    using namespace orvan::sim;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::string path = controlJournalPath();
+    if (words.size() == 1 && words[0] == "path") {
+        std::printf("%s\n", path.c_str());
+        return 0;
+    }
+    const std::string line = joinControlWords(words);
+    if (!parseControlLine(line)) {
+        std::fprintf(stderr, "%.*s", static_cast<int>(controlUsage().size()),
+                     controlUsage().data());
+        return 2;
+    }
+    if (!appendControlLine(path, line)) {
+        std::perror(path.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,168 @@
+// Outside control lines: what each command changes, that bad lines change
+// nothing, and how the control file is followed.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "simulator/control_commands.h"
+#include "simulator/control_journal.h"
+
+namespace orvan::sim {
+namespace {
+
+bool run(SimulatedPrinters& world, std::string_view line) {
+    const auto command = parseControlLine(line);
+    return command && applyControl(*command, world);
+}
+
+TEST(ControlCommands, PrinterCommandsChangeWhatThePrinterReports) {
+    SimulatedPrinters world = defaultScenario();
+    EXPECT_TRUE(run(world, "usb 0 error -0x0102D000"));
+    EXPECT_TRUE(run(world, "usb 0 state 50"));
+    EXPECT_TRUE(run(world, "usb 0 laminator-state 18"));
+    EXPECT_TRUE(run(world, "usb 0 laminator-error 0x5A"));
+    EXPECT_TRUE(run(world, "net 0 ink 25"));
+    EXPECT_TRUE(run(world, "net 0 film 5"));
+    EXPECT_TRUE(run(world, "net 0 cards 2"));
+    EXPECT_TRUE(run(world, "usb 0 counter print 1234"));
+    EXPECT_TRUE(run(world, "usb 0 counter head 4000000000"));
+    EXPECT_TRUE(run(world, "usb 0 job \"alice smith\" \"report \\\"q\\\".doc\""));
+    const SimPrinter& usb = world.usb(0);
+    EXPECT_EQ(usb.printerError(), -0x0102D000);
+    EXPECT_EQ(usb.printerState(), 50);
+    EXPECT_EQ(usb.laminatorState(), 18);
+    EXPECT_EQ(usb.laminatorError(), 0x5A);
+    EXPECT_EQ(usb.counter(Counter::Print), 1234u);
+    EXPECT_EQ(usb.counter(Counter::ThermalHead), 4000000000u);
+    ASSERT_EQ(usb.jobs().size(), 1u);
+    EXPECT_EQ(usb.jobs()[0].owner, "alice smith");
+    EXPECT_EQ(usb.jobs()[0].document, "report \"q\".doc");
+    EXPECT_EQ(world.network(0).pageByte(0x28, kInkLevelByte), 25);
+    EXPECT_EQ(world.network(0).pageByte(0x28, kFilmLevelByte), 5);
+    EXPECT_EQ(world.network(0).pageByte(0x28, kCardCodeByte), 2);
+
+    EXPECT_TRUE(run(world, "usb 0 remove"));
+    EXPECT_FALSE(world.usbPort(0).attached);
+    EXPECT_TRUE(run(world, "usb 0 attach"));
+    EXPECT_TRUE(run(world, "usb 0 jobs-clear"));
+    EXPECT_TRUE(world.usb(0).jobs().empty());
+    EXPECT_TRUE(run(world, "reset"));
+    EXPECT_EQ(world.usb(0).printerError(), 0);
+}
+
+TEST(ControlCommands, WorldCommandsScriptFaults) {
+    SimulatedPrinters world = defaultScenario();
+    EXPECT_TRUE(run(world, "fail KQCMD_ModeSelect 1 2"));
+    EXPECT_TRUE(run(world, "fail P_FlushStatusReq -2 1 10060"));
+    EXPECT_EQ(world.takeScriptedResult("KQCMD_ModeSelect")->code, 1);
+    EXPECT_EQ(world.takeScriptedResult("KQCMD_ModeSelect")->code, 1);
+    EXPECT_FALSE(world.takeScriptedResult("KQCMD_ModeSelect"));
+    EXPECT_EQ(world.takeScriptedResult("P_FlushStatusReq")->statusWord, 10060);
+    EXPECT_TRUE(run(world, "mismatch 1"));
+    EXPECT_TRUE(world.takeSequenceMismatch());
+}
+
+TEST(ControlCommands, BadLinesAreIgnoredWhole) {
+    const char* bad[] = {
+        "",
+        "# a comment",
+        "usb",
+        "usb 0",
+        "usb x error 1",
+        "usb -1 state 1",
+        "usb 0 state 256",
+        "usb 0 state 12abc",
+        "usb 0 state 1 2",
+        "usb 0 error 5",  // errors are negative
+        "usb 0 error -0x1FFFFFFFFF",
+        "usb 0 ink 51",
+        "usb 0 counter speed 3",
+        "usb 0 counter print -1",
+        "usb 0 job \"alice\"",
+        "usb 0 job \"unclosed",
+        "usb 0 frobnicate",
+        "fail KQCMD_Nothing 1",
+        "fail KQCMD_ModeSelect",
+        "reset now",
+        "usb 0 state\x01 1",
+    };
+    SimulatedPrinters world = defaultScenario();
+    for (const char* line : bad) EXPECT_FALSE(run(world, line)) << line;
+    EXPECT_FALSE(run(world, std::string(2000, 'x')));
+    EXPECT_EQ(world.usb(0).printerState(), 0);
+    EXPECT_EQ(world.usb(0).printerError(), 0);
+    // A well-formed command for a printer that does not exist does nothing.
+    EXPECT_FALSE(run(world, "usb 3 state 1"));
+    EXPECT_FALSE(run(world, "net 9 remove"));
+}
+
+TEST(ControlCommands, JoinedWordsSplitBackUnchanged) {
+    const std::vector<std::string> words = {"usb", "0", "job", "a \"b\"", "c\\d", ""};
+    const auto split = splitControlWords(joinControlWords(words));
+    ASSERT_TRUE(split);
+    EXPECT_EQ(*split, words);
+}
+
+class ControlFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char name[] = "/tmp/orvan-sim-journal-XXXXXX";
+        const int fd = ::mkstemp(name);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+        path = name;
+    }
+    void TearDown() override { std::remove(path.c_str()); }
+    void write(const std::string& text, std::ios::openmode mode = std::ios::app) {
+        std::ofstream(path, mode | std::ios::binary) << text;
+    }
+
+    std::string path;
+    SimulatedPrinters world = defaultScenario();
+};
+
+TEST_F(ControlFile, OnlyNewCompleteLinesAreApplied) {
+    ControlJournal journal(path);
+    EXPECT_EQ(journal.poll(world), 0);
+    write("usb 0 state 50\nusb 0 ink ");
+    EXPECT_EQ(journal.poll(world), 1);
+    EXPECT_EQ(world.usb(0).printerState(), 50);
+    world.usb(0).setPrinterState(0);
+    write("7\nbogus line\r\n");
+    EXPECT_EQ(journal.poll(world), 1) << "the old line is not applied again";
+    EXPECT_EQ(world.usb(0).printerState(), 0);
+    EXPECT_EQ(world.usb(0).pageByte(0x28, kInkLevelByte), 7);
+    EXPECT_EQ(journal.poll(world), 0);
+}
+
+TEST_F(ControlFile, ReplacedOrShortenedFileIsReadFromItsStart) {
+    ControlJournal journal(path);
+    write("usb 0 state 50\nusb 0 state 51\n");
+    EXPECT_EQ(journal.poll(world), 2);
+    write("usb 0 film 3\n", std::ios::trunc);
+    EXPECT_EQ(journal.poll(world), 1);
+    EXPECT_EQ(world.usb(0).pageByte(0x28, kFilmLevelByte), 3);
+}
+
+TEST_F(ControlFile, OverlongLineIsSkippedAndFollowingLinesStillWork) {
+    ControlJournal journal(path);
+    write(std::string(3 * kMaxControlLine, 'x'));
+    EXPECT_EQ(journal.poll(world), 0);
+    write("yyy\nusb 0 state 7\n");
+    EXPECT_EQ(journal.poll(world), 1);
+    EXPECT_EQ(world.usb(0).printerState(), 7);
+}
+
+TEST_F(ControlFile, AppendedLineReachesTheFollower) {
+    ControlJournal journal(path);
+    ASSERT_TRUE(appendControlLine(path, "net 0 remove"));
+    EXPECT_EQ(journal.poll(world), 1);
+    EXPECT_FALSE(world.networkPort(0).attached);
+    EXPECT_FALSE(appendControlLine("/nonexistent-dir/x.ctl", "reset"));
+}
+
+}  // namespace
+}  // namespace orvan::sim
