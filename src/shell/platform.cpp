@@ -1,5 +1,7 @@
 #include "shell/platform.h"
 
+#include "link/library_locator.h"
+
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/file.h>
@@ -10,9 +12,6 @@
 #include <filesystem>
 #include <vector>
 
-#ifndef ORVAN_DEFAULT_LIBDIR
-#define ORVAN_DEFAULT_LIBDIR "/usr/local/lib"
-#endif
 
 namespace orvan::shell {
 
@@ -59,10 +58,7 @@ bool PosixPlatform::fileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string PosixPlatform::systemLibraryDirectory() {
-    const char* dir = std::getenv("ORVAN_SYSTEM_LIBDIR");
-    return (dir && *dir) ? dir : ORVAN_DEFAULT_LIBDIR;
-}
+std::string PosixPlatform::systemLibraryDirectory() { return link::systemLibraryDir(); }
 
 std::string PosixPlatform::currentDirectory() {
     std::error_code ec;
