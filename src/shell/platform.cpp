@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <vector>
 
-
 namespace orvan::shell {
 
 PosixPlatform::PosixPlatform(std::string lockName) : lockName_(std::move(lockName)) {}
@@ -58,7 +57,9 @@ bool PosixPlatform::fileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string PosixPlatform::systemLibraryDirectory() { return link::systemLibraryDir(); }
+std::string PosixPlatform::systemLibraryDirectory() {
+    return link::systemLibraryDir();
+}
 
 std::string PosixPlatform::currentDirectory() {
     std::error_code ec;

@@ -7,7 +7,7 @@
 namespace orvan::shell {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // Root, or a member of the printer administrators' group.
     virtual bool isAdministrator() = 0;
@@ -21,7 +21,7 @@ public:
 
 // The real thing on a POSIX system.
 class PosixPlatform : public Platform {
-public:
+  public:
     // lockName names the lock file in the user's runtime directory.
     explicit PosixPlatform(std::string lockName = "orvan-status-monitor.lock");
     ~PosixPlatform() override;
@@ -31,7 +31,7 @@ public:
     std::string systemLibraryDirectory() override;
     std::string currentDirectory() override;
 
-private:
+  private:
     std::string lockName_;
     int lockFd_ = -1;
 };

@@ -15,9 +15,14 @@ void Control::unobserve(int id) {
 }
 
 void Control::notify(Property p) {
-    // Copy first: an observer may add or remove observers while it runs.
+    // Copy first: an observer may add or remove observers while it runs. One
+    // removed meanwhile is skipped, as its owner may already be gone.
     auto current = observers_;
-    for (auto& [id, observer] : current) observer(*this, p);
+    for (auto& [id, observer] : current) {
+        bool stillThere = std::any_of(observers_.begin(), observers_.end(),
+                                      [id = id](const auto& entry) { return entry.first == id; });
+        if (stillThere) observer(*this, p);
+    }
 }
 
 std::string indexed(const std::string& base, int index) {

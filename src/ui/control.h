@@ -4,6 +4,7 @@
 // user gestures; the logic never knows how a control is drawn.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,7 @@ enum class Property {
 };
 
 class Control {
-public:
+  public:
     using Observer = std::function<void(Control&, Property)>;
     using Handler = std::function<void()>;
 
@@ -76,6 +77,10 @@ public:
     int observe(Observer o);
     void unobserve(int id);
 
+    // Expires when the control is destroyed: a widget or a loop that may
+    // outlive the control checks it before calling back.
+    std::weak_ptr<const void> lifetime() const { return alive_; }
+
     // Events. The logic installs handlers; the front end (or a test) raises
     // them for user gestures.
     Handler onClick, onChange, onDropDown, onGotFocus;
@@ -83,7 +88,7 @@ public:
     void dropDown() { raise(onDropDown); }
     void gotFocus() { raise(onGotFocus); }
 
-protected:
+  protected:
     template <typename T>
     bool set(T& field, const T& value, Property p) {
         if (field == value) return false;
@@ -96,7 +101,7 @@ protected:
         if (h) h();
     }
 
-private:
+  private:
     std::string name_;
     std::string caption_;
     bool enabled_ = true;
@@ -108,6 +113,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;
+    std::shared_ptr<const int> alive_ = std::make_shared<const int>(0);
 };
 
 // Builds the name of a control array element: indexed("Cmd1", 0) == "Cmd1[0]".

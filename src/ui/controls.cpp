@@ -9,27 +9,27 @@ void OptionButton::setValue(bool v) {
 }
 
 void OptionGroup::add(OptionButton& b) {
-    buttons_.push_back(&b);
+    buttons_->push_back(&b);
     // Selecting one option clears the others of its group before its own
     // click handler runs.
-    b.observe([this](Control& c, Property p) {
+    b.observe([members = buttons_](Control& c, Property p) {
         if (p != Property::Value) return;
         auto& chosen = static_cast<OptionButton&>(c);
         if (!chosen.value()) return;
-        for (auto* other : buttons_)
+        for (auto* other : *members)
             if (other != &chosen) other->setValue(false);
     });
 }
 
 int OptionGroup::selected() const {
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        if (buttons_[i]->value()) return static_cast<int>(i);
+    for (std::size_t i = 0; i < buttons_->size(); ++i)
+        if ((*buttons_)[i]->value()) return static_cast<int>(i);
     return -1;
 }
 
 void OptionGroup::select(int index) {
-    if (index < 0 || index >= static_cast<int>(buttons_.size())) return;
-    buttons_[static_cast<std::size_t>(index)]->setValue(true);
+    if (index < 0 || index >= static_cast<int>(buttons_->size())) return;
+    (*buttons_)[static_cast<std::size_t>(index)]->setValue(true);
 }
 
 void CheckBox::setValue(CheckState v) {
@@ -53,7 +53,12 @@ void ComboBox::removeItem(int index) {
     if (index < 0 || index >= count()) return;
     items_.erase(items_.begin() + index);
     notify(Property::Items);
-    if (listIndex_ >= count()) set(listIndex_, -1, Property::ListIndex);
+    if (index == listIndex_) {
+        set(listIndex_, -1, Property::ListIndex);
+        if (!editable_) set(text_, std::string(), Property::Value);
+    } else if (index < listIndex_) {
+        set(listIndex_, listIndex_ - 1, Property::ListIndex);
+    }
 }
 
 std::string ComboBox::item(int index) const {
@@ -63,7 +68,10 @@ std::string ComboBox::item(int index) const {
 
 void ComboBox::setListIndex(int index) {
     if (index < -1 || index >= count()) return;
-    if (index >= 0) set(text_, items_[static_cast<std::size_t>(index)], Property::Value);
+    if (index >= 0)
+        set(text_, items_[static_cast<std::size_t>(index)], Property::Value);
+    else if (!editable_)
+        set(text_, std::string(), Property::Value);
     if (set(listIndex_, index, Property::ListIndex)) raise(onClick);
 }
 
@@ -82,19 +90,34 @@ void HScrollBar::setValue(int v) {
     if (set(value_, std::clamp(v, min_, max_), Property::Value)) raise(onChange);
 }
 
+namespace {
+
+// Byte length of the first `chars` characters of a UTF-8 text; continuation
+// bytes never start a character, so a cut there keeps sequences whole.
+std::size_t prefixBytes(const std::string& t, int chars) {
+    std::size_t i = 0;
+    for (int n = 0; i < t.size(); ++i) {
+        bool starts = (static_cast<unsigned char>(t[i]) & 0xC0) != 0x80;
+        if (starts && n++ == chars) break;
+    }
+    return i;
+}
+
+}  // namespace
+
 void TextBox::setText(const std::string& t) {
-    std::string cut = (maxLength_ > 0 && static_cast<int>(t.size()) > maxLength_)
-                          ? t.substr(0, static_cast<std::size_t>(maxLength_))
-                          : t;
+    std::string cut = maxLength_ > 0 ? t.substr(0, prefixBytes(t, maxLength_)) : t;
     if (set(text_, cut, Property::Value)) raise(onChange);
 }
 
 void TextBox::setMaxLength(int n) {
     set(maxLength_, std::max(0, n), Property::Range);
-    if (maxLength_ > 0 && static_cast<int>(text_.size()) > maxLength_) setText(text_);
+    if (maxLength_ > 0) setText(text_);
 }
 
-void TextBox::setPasswordChar(char c) { set(passwordChar_, c, Property::Range); }
+void TextBox::setPasswordChar(char c) {
+    set(passwordChar_, c, Property::Range);
+}
 
 void PictureBox::clearDrawing() {
     if (drawing_.empty()) return;
@@ -114,6 +137,7 @@ void AnimatedPicture::setMargins(int left, int top) {
 
 void TabControl::setCaptions(std::vector<std::string> c) {
     set(captions_, std::move(c), Property::Items);
+    if (tab_ >= static_cast<int>(captions_.size())) set(tab_, 0, Property::ListIndex);
 }
 
 void TabControl::setTab(int index) {

@@ -3,6 +3,7 @@
 // (a combo's list position, an option button, a check box, a scroll bar, a
 // text box) raise the control's event exactly once when the value changes,
 // whether the change came from code or from the user.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,64 +12,69 @@
 namespace orvan::ui {
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
 };
 
 class Button : public Control {
-public:
+  public:
     using Control::Control;
 };
 
 class Frame : public Control {
-public:
+  public:
     using Control::Control;
 };
 
 // Raises onClick when it becomes selected (never when it is cleared). The
 // group that keeps options exclusive is OptionGroup.
 class OptionButton : public Control {
-public:
+  public:
     using Control::Control;
     bool value() const { return value_; }
     void setValue(bool v);
 
-private:
+  private:
     bool value_ = false;
 };
 
-// Option buttons of one frame: selecting one clears the others.
+// Option buttons of one frame: selecting one clears the others. The list is
+// shared with the buttons' observers, so a copied or destroyed group never
+// leaves them pointing at freed memory.
 class OptionGroup {
-public:
+  public:
     void add(OptionButton& b);
     // Index of the selected option, -1 when none.
     int selected() const;
     void select(int index);
-    const std::vector<OptionButton*>& buttons() const { return buttons_; }
+    const std::vector<OptionButton*>& buttons() const { return *buttons_; }
 
-private:
-    std::vector<OptionButton*> buttons_;
+  private:
+    std::shared_ptr<std::vector<OptionButton*>> buttons_ =
+        std::make_shared<std::vector<OptionButton*>>();
 };
 
 enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
 
 // Raises onClick when its value changes.
 class CheckBox : public Control {
-public:
+  public:
     using Control::Control;
     CheckState value() const { return value_; }
     bool checked() const { return value_ == CheckState::Checked; }
     void setValue(CheckState v);
     void setChecked(bool c) { setValue(c ? CheckState::Checked : CheckState::Unchecked); }
 
-private:
+  private:
     CheckState value_ = CheckState::Unchecked;
 };
 
 // Combo box or list box. listIndex -1 means no selection. Setting the list
 // position to a new value raises onClick; editing the text raises onChange.
+// Removing an item keeps the selection on the same item (or clears it when
+// that item goes) without raising onClick.
 class ComboBox : public Control {
-public:
+  public:
     using Control::Control;
     const std::vector<std::string>& items() const { return items_; }
     int count() const { return static_cast<int>(items_.size()); }
@@ -79,13 +85,14 @@ public:
     int listIndex() const { return listIndex_; }
     // Out-of-range positions are refused (the position stays as it was).
     void setListIndex(int index);
-    // The editable text; for a drop-down list it follows the selection.
+    // The editable text; for a drop-down list it follows the selection and is
+    // empty without one.
     const std::string& text() const { return text_; }
     void setText(const std::string& t);
     bool editable() const { return editable_; }
-    void setEditable(bool e) { editable_ = e; }
+    void setEditable(bool e) { set(editable_, e, Property::Range); }
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
     std::string text_;
@@ -95,7 +102,7 @@ private:
 // Horizontal scroll bar; raises onChange when its value changes. Values are
 // kept inside [min, max].
 class HScrollBar : public Control {
-public:
+  public:
     using Control::Control;
     int min() const { return min_; }
     int max() const { return max_; }
@@ -103,14 +110,15 @@ public:
     void setRange(int min, int max);
     void setValue(int v);
 
-private:
+  private:
     int min_ = 0, max_ = 32767, value_ = 0;
 };
 
 // Text box; raises onChange when its text changes. A max length of 0 means
-// no limit; longer texts are cut to it.
+// no limit; longer texts are cut to it. Lengths count characters (UTF-8 code
+// points), so a cut never splits one.
 class TextBox : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& text() const { return text_; }
     void setText(const std::string& t);
@@ -119,7 +127,7 @@ public:
     char passwordChar() const { return passwordChar_; }
     void setPasswordChar(char c);
 
-private:
+  private:
     std::string text_;
     int maxLength_ = 0;
     char passwordChar_ = 0;
@@ -134,7 +142,7 @@ struct FilledRect {
 
 // Picture box: a picture file (empty: none) and drawn rectangles (gauges).
 class PictureBox : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& path) { set(picture_, path, Property::Picture); }
@@ -142,14 +150,14 @@ public:
     void clearDrawing();
     void fillRect(const FilledRect& r);
 
-private:
+  private:
     std::string picture_;
     std::vector<FilledRect> drawing_;
 };
 
 // Animated picture on a tinted background, with page margins in pixels.
 class AnimatedPicture : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& path) { set(picture_, path, Property::Picture); }
@@ -159,35 +167,41 @@ public:
     int marginTop() const { return marginTop_; }
     void setMargins(int left, int top);
 
-private:
+  private:
     std::string picture_;
     Colour tint_ = kWhite;
     int marginLeft_ = 0, marginTop_ = 0;
 };
 
 // Tab control: captions by index and the selected tab. Selecting another tab
-// raises onClick once.
+// raises onClick once. Fewer captions than the selected index selects tab 0.
 class TabControl : public Control {
-public:
+  public:
     using Control::Control;
     const std::vector<std::string>& captions() const { return captions_; }
     void setCaptions(std::vector<std::string> c);
     int tab() const { return tab_; }
     void setTab(int index);
 
-private:
+  private:
     std::vector<std::string> captions_;
     int tab_ = 0;
 };
 
+// A popup menu: its caption and its items (separate MenuItem controls).
+class Menu : public Control {
+  public:
+    using Control::Control;
+};
+
 // Menu item of a popup menu; caption "-" is a separator.
 class MenuItem : public Control {
-public:
+  public:
     using Control::Control;
     bool isDefault() const { return isDefault_; }
     void setDefault(bool d) { set(isDefault_, d, Property::Value); }
 
-private:
+  private:
     bool isDefault_ = false;
 };
 

@@ -7,7 +7,7 @@
 namespace orvan::ui {
 
 class EventLoop {
-public:
+  public:
     virtual ~EventLoop() = default;
     // Runs what is pending now and returns at once ("DoEvents").
     virtual void processEvents() = 0;

@@ -6,7 +6,14 @@ void Form::showModal(EventLoop& loop) {
     modal_ = true;
     raise(onLoad);
     setVisible(true);
-    while (visible()) loop.waitForEvents();
+    try {
+        while (visible()) loop.waitForEvents();
+    } catch (...) {
+        // A modal window must not stay up, blocking the rest, after its wait failed.
+        setVisible(false);
+        modal_ = false;
+        throw;
+    }
     modal_ = false;
 }
 

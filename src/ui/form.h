@@ -1,6 +1,8 @@
 #pragma once
-// A top-level window: the main window or a dialog. Visible means shown.
+// A top-level window: the main window or a dialog. Visible means shown; a
+// form starts hidden, as windows do until something shows them.
 #include <functional>
+#include <string>
 
 #include "ui/control.h"
 #include "ui/event_loop.h"
@@ -8,13 +10,14 @@
 namespace orvan::ui {
 
 class Form : public Control {
-public:
-    using Control::Control;
+  public:
+    explicit Form(std::string name) : Control(std::move(name)) { setVisible(false); }
 
     bool modal() const { return modal_; }
 
     // Shows the form modally: returns when it has been hidden again. Events
-    // keep running meanwhile, so the form's own timers and buttons work.
+    // keep running meanwhile, so the form's own timers and buttons work. If
+    // the wait throws, the form is hidden again on the way out.
     void showModal(EventLoop& loop);
 
     // The user asked to close the window (close box, system menu, Escape).
@@ -25,7 +28,7 @@ public:
     // Runs each time the form is shown (a dialog's load step).
     Handler onLoad;
 
-private:
+  private:
     bool modal_ = false;
 };
 

@@ -12,7 +12,7 @@ enum class Buttons { Ok, OkCancel, YesNo, CancelTryAgainContinue };
 enum class Answer { Ok, Cancel, Yes, No, TryAgain, Continue };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Shows the box modally and returns the button the user pressed. Closing
     // the box without a button gives Cancel (or No, or Ok for an OK-only box).

@@ -17,7 +17,7 @@ struct ShownBox {
 };
 
 class ScriptedMessageBoxes : public MessageBoxes {
-public:
+  public:
     // Queues the answer to the next box that asks a question.
     void answerNext(Answer a) { answers_.push_back(a); }
     Answer show(const std::string& text, Icon icon, Buttons buttons) override;
@@ -26,7 +26,7 @@ public:
     // Runs while a box is open (e.g. to check that a timer was stopped).
     std::function<void(const ShownBox&)> whileOpen;
 
-private:
+  private:
     std::deque<Answer> answers_;
     std::vector<ShownBox> shown_;
 };

@@ -7,7 +7,7 @@
 namespace orvan::ui {
 
 class Timer : public Control {
-public:
+  public:
     using Control::Control;
     int interval() const { return interval_; }  // milliseconds
     void setInterval(int ms) { set(interval_, ms < 0 ? 0 : ms, Property::Range); }
@@ -16,7 +16,7 @@ public:
     void tick() { raise(onTick); }
     Handler onTick;
 
-private:
+  private:
     int interval_ = 0;
 };
 

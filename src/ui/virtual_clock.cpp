@@ -3,15 +3,19 @@
 namespace orvan::ui {
 
 VirtualClockLoop::~VirtualClockLoop() {
-    for (auto& [timer, slot] : timers_) timer->unobserve(slot.observer);
+    for (auto& [timer, slot] : timers_)
+        if (!slot.alive.expired()) timer->unobserve(slot.observer);
 }
 
 void VirtualClockLoop::attach(Timer& timer) {
-    if (timers_.count(&timer)) return;
+    auto old = timers_.find(&timer);
+    if (old != timers_.end() && !old->second.alive.expired()) return;
+    if (old != timers_.end()) timers_.erase(old);  // a dead timer's address, reused
     Slot slot;
     slot.observer = timer.observe([this](Control& c, Property p) {
         if (p == Property::Enabled || p == Property::Range) rearm(static_cast<Timer&>(c));
     });
+    slot.alive = timer.lifetime();
     timers_[&timer] = slot;
     rearm(timer);
 }
@@ -27,16 +31,20 @@ void VirtualClockLoop::detach(Timer& timer) {
 void VirtualClockLoop::rearm(Timer& t) {
     auto& slot = timers_[&t];
     slot.due = (t.enabled() && t.interval() > 0) ? now_ + t.interval() : -1;
+    slot.armed = ++order_;
 }
 
-Timer* VirtualClockLoop::nextDue() const {
+// Timers destroyed while attached are dropped here rather than touched.
+Timer* VirtualClockLoop::nextDue() {
+    std::erase_if(timers_, [](const auto& entry) { return entry.second.alive.expired(); });
     Timer* best = nullptr;
-    std::int64_t bestDue = 0;
+    const Slot* bestSlot = nullptr;
     for (auto& [timer, slot] : timers_) {
         if (slot.due < 0) continue;
-        if (!best || slot.due < bestDue) {
+        if (!bestSlot || slot.due < bestSlot->due ||
+            (slot.due == bestSlot->due && slot.armed < bestSlot->armed)) {
             best = timer;
-            bestDue = slot.due;
+            bestSlot = &slot;
         }
     }
     return best;
@@ -47,6 +55,7 @@ void VirtualClockLoop::fire(Timer& t) {
     if (slot.due > now_) now_ = slot.due;
     // The next period starts now; the handler may stop or re-arm the timer.
     slot.due = now_ + t.interval();
+    slot.armed = ++order_;
     t.tick();
 }
 
@@ -73,7 +82,7 @@ void VirtualClockLoop::advance(std::int64_t ms) {
         if (timers_[t].due > end) break;
         fire(*t);
     }
-    now_ = end;
+    if (now_ < end) now_ = end;
 }
 
 }  // namespace orvan::ui

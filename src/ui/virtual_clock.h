@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include "ui/event_loop.h"
@@ -12,12 +13,12 @@
 namespace orvan::ui {
 
 class EventLoopStalled : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class VirtualClockLoop : public EventLoop {
-public:
+  public:
     ~VirtualClockLoop() override;
 
     void processEvents() override;  // fires timers due now; the clock stays
@@ -26,7 +27,9 @@ public:
     void detach(Timer& timer) override;
 
     std::int64_t now() const { return now_; }
-    // Moves the clock forward by ms, firing every timer that falls due on the way.
+    // Moves the clock forward by ms, firing every timer that falls due on the
+    // way. A handler that waits itself may carry the clock further; it never
+    // goes back.
     void advance(std::int64_t ms);
 
     // Runs when a wait finds no timer to fire: a test clicks a modal window's
@@ -36,13 +39,15 @@ public:
 
     int waits() const { return waits_; }
 
-private:
+  private:
     struct Slot {
-        std::int64_t due = -1;  // -1: not running
+        std::int64_t due = -1;    // -1: not running
+        std::uint64_t armed = 0;  // timers due together fire in the order they were armed
         int observer = 0;
+        std::weak_ptr<const void> alive;
     };
     void rearm(Timer& t);
-    Timer* nextDue() const;
+    Timer* nextDue();
     void fire(Timer& t);
 
     std::map<Timer*, Slot> timers_;

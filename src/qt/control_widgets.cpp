@@ -1,0 +1,194 @@
+#include "qt/control_widgets.h"
+
+#include <QVariant>
+#include <memory>
+
+#include "qt/widget_link.h"
+
+namespace orvan::qt {
+
+using ui::Property;
+
+void ModelComboBox::showPopup() {
+    if (onDropDown) onDropDown();
+    QComboBox::showPopup();
+}
+
+ControlLink* bind(QLabel* w, ui::Label& c) {
+    w->setTextFormat(Qt::PlainText);  // printer texts are never markup
+    return bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+        if (p == Property::Caption) w->setText(toQt(c.caption()));
+    });
+}
+
+ControlLink* bind(QAbstractButton* w, ui::Button& c) {
+    auto* link = bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+        if (p == Property::Caption) w->setText(toQt(c.caption()));
+    });
+    QObject::connect(w, &QAbstractButton::clicked, link,
+                     [link] { link->gesture<ui::Button>([](auto& b) { b.click(); }); });
+    return link;
+}
+
+// The model keeps the options of a group exclusive; Qt's own exclusivity
+// would clear buttons behind the model's back.
+ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
+    w->setAutoExclusive(false);
+    auto* link = bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+        if (p == Property::Caption) w->setText(toQt(c.caption()));
+        if (p == Property::Value) w->setChecked(c.value());
+    });
+    QObject::connect(w, &QRadioButton::clicked, link, [link] {
+        link->gesture<ui::OptionButton>([](auto& o) { o.setValue(true); });
+        link->apply(Property::Value);  // a click on the selected option leaves it selected
+    });
+    return link;
+}
+
+ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
+    auto* link = bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+        if (p == Property::Caption) w->setText(toQt(c.caption()));
+        if (p == Property::Value) {
+            static constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked,
+                                                         Qt::PartiallyChecked};
+            w->setTristate(c.value() == ui::CheckState::Grayed);
+            w->setCheckState(kStates[static_cast<int>(c.value())]);
+        }
+    });
+    // A click checks a box that is clear or grayed and clears a checked one.
+    QObject::connect(w, &QCheckBox::clicked, link, [link] {
+        link->gesture<ui::CheckBox>([](auto& box) { box.setChecked(!box.checked()); });
+        link->apply(Property::Value);
+    });
+    return link;
+}
+
+ControlLink* bind(QGroupBox* w, ui::Frame& c) {
+    return bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+        if (p == Property::Caption) w->setTitle(toQt(c.caption()));
+    });
+}
+
+namespace {
+
+void applyCombo(QComboBox* w, const ui::ComboBox& c, Property p) {
+    switch (p) {
+        case Property::Range:
+            w->setEditable(c.editable());
+            w->setInsertPolicy(QComboBox::NoInsert);  // the model owns the list
+            [[fallthrough]];
+        case Property::Items: {
+            w->clear();
+            for (const auto& item : c.items()) w->addItem(toQt(item));
+            w->setCurrentIndex(c.listIndex());
+            if (w->isEditable()) w->setEditText(toQt(c.text()));
+            break;
+        }
+        case Property::ListIndex:
+            w->setCurrentIndex(c.listIndex());
+            break;
+        case Property::Value:
+            if (w->isEditable() && w->currentText() != toQt(c.text()))
+                w->setEditText(toQt(c.text()));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
+    // Typing in an editable combo is its change; the line edit only exists
+    // while the combo is editable, so it is hooked whenever that is switched.
+    auto hookEdits = std::make_shared<std::function<void()>>();
+    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c, hookEdits](Property p) {
+        applyCombo(w, c, p);
+        if (p == Property::Range && *hookEdits) (*hookEdits)();
+    });
+    *hookEdits = [w, link] {
+        QLineEdit* edit = w->lineEdit();
+        if (!edit || edit->property("orvanHooked").toBool()) return;
+        edit->setProperty("orvanHooked", true);
+        QObject::connect(edit, &QLineEdit::textEdited, link, [link](const QString& text) {
+            link->gesture<ui::ComboBox>([&text](auto& combo) { combo.setText(fromQt(text)); });
+        });
+    };
+    (*hookEdits)();
+    QObject::connect(w, &QComboBox::activated, link, [link](int index) {
+        link->gesture<ui::ComboBox>([index](auto& combo) { combo.setListIndex(index); });
+        link->apply(Property::ListIndex);
+        link->apply(Property::Value);
+    });
+    if (auto* model = dynamic_cast<ModelComboBox*>(w))
+        model->onDropDown = [link] { link->gesture<ui::ComboBox>([](auto& c) { c.dropDown(); }); };
+    return link;
+}
+
+ControlLink* bind(QScrollBar* w, ui::HScrollBar& c) {
+    w->setOrientation(Qt::Horizontal);
+    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c](Property p) {
+        if (p == Property::Range) w->setRange(c.min(), c.max());
+        if (p == Property::Range || p == Property::Value) w->setValue(c.value());
+    });
+    QObject::connect(w, &QScrollBar::valueChanged, link, [link](int v) {
+        link->gesture<ui::HScrollBar>([v](auto& bar) { bar.setValue(v); });
+    });
+    return link;
+}
+
+ControlLink* bind(QLineEdit* w, ui::TextBox& c) {
+    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c](Property p) {
+        if (p == Property::Value && w->text() != toQt(c.text())) w->setText(toQt(c.text()));
+        if (p == Property::Range) {
+            w->setMaxLength(c.maxLength() > 0 ? c.maxLength() : 32767);
+            w->setEchoMode(c.passwordChar() ? QLineEdit::Password : QLineEdit::Normal);
+            if (c.passwordChar())
+                w->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: %1 }")
+                                     .arg(static_cast<unsigned char>(c.passwordChar())));
+        }
+    });
+    QObject::connect(w, &QLineEdit::textEdited, link, [link](const QString& text) {
+        link->gesture<ui::TextBox>([&text](auto& box) { box.setText(fromQt(text)); });
+        link->apply(Property::Value);  // the model may have cut or refused it
+    });
+    return link;
+}
+
+namespace {
+
+template <typename W, typename C>
+W* makeBound(C& c, QWidget* parent) {
+    auto* w = new W(parent);
+    bind(w, c);
+    return w;
+}
+
+}  // namespace
+
+QLabel* make(ui::Label& c, QWidget* parent) {
+    return makeBound<QLabel>(c, parent);
+}
+QPushButton* make(ui::Button& c, QWidget* parent) {
+    return makeBound<QPushButton>(c, parent);
+}
+QRadioButton* make(ui::OptionButton& c, QWidget* parent) {
+    return makeBound<QRadioButton>(c, parent);
+}
+QCheckBox* make(ui::CheckBox& c, QWidget* parent) {
+    return makeBound<QCheckBox>(c, parent);
+}
+QGroupBox* make(ui::Frame& c, QWidget* parent) {
+    return makeBound<QGroupBox>(c, parent);
+}
+ModelComboBox* make(ui::ComboBox& c, QWidget* parent) {
+    return makeBound<ModelComboBox>(c, parent);
+}
+QScrollBar* make(ui::HScrollBar& c, QWidget* parent) {
+    return makeBound<QScrollBar>(c, parent);
+}
+QLineEdit* make(ui::TextBox& c, QWidget* parent) {
+    return makeBound<QLineEdit>(c, parent);
+}
+
+}  // namespace orvan::qt

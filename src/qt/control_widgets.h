@@ -1,0 +1,47 @@
+#pragma once
+// Widgets for the plain control kinds. bind() ties an existing widget to its
+// model control; make() creates the widget and binds it. A user gesture
+// calls the model, which raises the control's event exactly once.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <functional>
+
+#include "qt/control_link.h"
+#include "ui/controls.h"
+
+namespace orvan::qt {
+
+// A combo box that tells its model when its list is about to drop down, so
+// that the drop-down handler can fill the list first.
+class ModelComboBox : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    std::function<void()> onDropDown;
+    void showPopup() override;
+};
+
+ControlLink* bind(QLabel* w, ui::Label& c);
+ControlLink* bind(QAbstractButton* w, ui::Button& c);
+ControlLink* bind(QRadioButton* w, ui::OptionButton& c);
+ControlLink* bind(QCheckBox* w, ui::CheckBox& c);
+ControlLink* bind(QGroupBox* w, ui::Frame& c);
+ControlLink* bind(QComboBox* w, ui::ComboBox& c);
+ControlLink* bind(QScrollBar* w, ui::HScrollBar& c);
+ControlLink* bind(QLineEdit* w, ui::TextBox& c);
+
+QLabel* make(ui::Label& c, QWidget* parent);
+QPushButton* make(ui::Button& c, QWidget* parent);
+QRadioButton* make(ui::OptionButton& c, QWidget* parent);
+QCheckBox* make(ui::CheckBox& c, QWidget* parent);
+QGroupBox* make(ui::Frame& c, QWidget* parent);
+ModelComboBox* make(ui::ComboBox& c, QWidget* parent);
+QScrollBar* make(ui::HScrollBar& c, QWidget* parent);
+QLineEdit* make(ui::TextBox& c, QWidget* parent);
+
+}  // namespace orvan::qt

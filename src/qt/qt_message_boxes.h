@@ -1,0 +1,21 @@
+#pragma once
+// Message boxes on screen: the monitor's title, the icon, the buttons and
+// the answer mapped back to the model's.
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/message_box.h"
+
+namespace orvan::qt {
+
+class QtMessageBoxes : public ui::MessageBoxes {
+  public:
+    // Boxes sit over `parent` while it is shown, else on their own.
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    ui::Answer show(const std::string& text, ui::Icon icon, ui::Buttons buttons) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace orvan::qt

@@ -1,0 +1,116 @@
+#include "qt/widget_link.h"
+
+#include <QFrame>
+#include <QPalette>
+
+namespace orvan::qt {
+
+namespace {
+
+// Text colours leave the disabled look alone, so a disabled control still
+// reads as disabled; a background (light cyan for a disabled field) is kept.
+void applyColour(QWidget* w, ui::Colour c, std::initializer_list<QPalette::ColorRole> roles,
+                 bool whenDisabledToo) {
+    QPalette pal = w->palette();
+    for (auto role : roles) {
+        pal.setColor(QPalette::Active, role, toQColor(c));
+        pal.setColor(QPalette::Inactive, role, toQColor(c));
+        if (whenDisabledToo) pal.setColor(QPalette::Disabled, role, toQColor(c));
+    }
+    w->setPalette(pal);
+}
+
+// A child is shown or hidden with its parent; a widget that has no parent yet
+// must never pop up as a window of its own.
+void applyVisible(QWidget* w, bool visible) {
+    if (w->parentWidget())
+        w->setVisible(visible);
+    else if (!visible)
+        w->hide();
+}
+
+void applyGeometry(QWidget* w, const ui::Control& c) {
+    if (c.top() == 0 && c.height() == 0) return;  // left to the layout
+    const int width = c.width() > 0 ? c.width() / kTwipsPerPixel : w->width();
+    const int height = c.height() > 0 ? c.height() / kTwipsPerPixel : w->height();
+    w->setGeometry(c.left() / kTwipsPerPixel, c.top() / kTwipsPerPixel, width, height);
+}
+
+void applyBorder(QWidget* w, bool border) {
+    if (auto* frame = qobject_cast<QFrame*>(w))
+        frame->setFrameStyle(border ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+}
+
+}  // namespace
+
+ControlLink* bindWidget(QWidget* widget, ui::Control& control, Naming naming,
+                        ControlLink::Apply own) {
+    widget->setObjectName(toQt(control.name()));
+    widget->setAccessibleName(toQt(control.name()));  // until a caption or label names it
+    // Colours and borders the logic never set keep the platform's look.
+    auto bound = std::make_shared<bool>(false);
+    auto common = [widget, &control, naming, bound](ui::Property p) {
+        switch (p) {
+            case ui::Property::Caption:
+                if (naming == Naming::ByCaption && !control.caption().empty())
+                    widget->setAccessibleName(withoutMnemonic(toQt(control.caption())));
+                break;
+            case ui::Property::Enabled:
+                widget->setEnabled(control.enabled());
+                break;
+            case ui::Property::Visible:
+                applyVisible(widget, control.visible());
+                break;
+            case ui::Property::ForeColour:
+                if (*bound || control.foreColour() != ui::kBlack)
+                    applyColour(widget, control.foreColour(),
+                                {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
+                                false);
+                break;
+            case ui::Property::BackColour:
+                if (*bound || control.backColour() != ui::kWhite) {
+                    widget->setAutoFillBackground(true);
+                    applyColour(widget, control.backColour(),
+                                {QPalette::Window, QPalette::Base, QPalette::Button}, true);
+                }
+                break;
+            case ui::Property::FontSize: {
+                if (control.fontSize() <= 0) break;
+                QFont f = widget->font();
+                f.setPointSize(control.fontSize());
+                widget->setFont(f);
+                break;
+            }
+            case ui::Property::Border:
+                if (*bound || control.border()) applyBorder(widget, control.border());
+                break;
+            case ui::Property::Geometry:
+                applyGeometry(widget, control);
+                break;
+            default:
+                break;
+        }
+    };
+    auto* link = new ControlLink(widget, control, [common, own](ui::Property p) {
+        common(p);
+        if (own) own(p);
+    });
+    link->onEvent = [link](QEvent* e) {
+        if (e->type() == QEvent::FocusIn) link->gesture<ui::Control>([](auto& c) { c.gotFocus(); });
+        return false;
+    };
+    widget->installEventFilter(link);
+    link->applyAll();
+    *bound = true;
+    return link;
+}
+
+void nameAfter(QWidget* widget, ui::Control& label) {
+    new ControlLink(widget, label, [widget, &label](ui::Property p) {
+        if (p == ui::Property::Caption)
+            widget->setAccessibleName(withoutMnemonic(toQt(label.caption())));
+    });
+    widget->setAccessibleName(withoutMnemonic(toQt(label.caption())));
+}
+
+}  // namespace orvan::qt

@@ -1,0 +1,42 @@
+#include "shell/main_form.h"
+
+#include "ui/message_box.h"
+
+namespace orvan::shell {
+
+const std::array<const char*, kTabCount> kTabCaptions = {
+    "Printer Status", "Printer Setting", "Retransfer",     "Bend Remedy",   "Media Setting",
+    "Property",       "Laminator",       "Printer Select", "Security Lock", "Others",
+};
+
+namespace {
+
+constexpr std::array<const char*, kMenuItemCount> kMenuCaptions = {"Open(&O)", "-", "Version(&A)"};
+
+}  // namespace
+
+MainForm::MainForm() {
+    form.setCaption(ui::kMonitorTitle);
+    SSTab1.setCaptions({kTabCaptions.begin(), kTabCaptions.end()});
+    Cmdm.setCaption("Minimize");
+    Menu1.setCaption("Menue");
+    // The menu is only the tray popup's source; it stays out of sight.
+    Menu1.setVisible(false);
+    for (int i = 0; i < kMenuItemCount; ++i) MenuItem[i].setCaption(kMenuCaptions[i]);
+    MenuItem[MenuOpen].setDefault(true);
+    Picture1.setVisible(false);
+    // Nothing ticks until start-up sets the intervals and enables them.
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+}
+
+void minimize(MainForm& main) {
+    main.form.setVisible(false);
+    main.Menu1.setVisible(false);
+}
+
+void wireMinimize(MainForm& main) {
+    main.Cmdm.onClick = [&main] { minimize(main); };
+}
+
+}  // namespace orvan::shell

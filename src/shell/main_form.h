@@ -1,0 +1,56 @@
+#pragma once
+// The main window's own controls: the tab control, the "Minimize" button, the
+// tray's popup menu, the hidden picture box that receives the tray icon's
+// messages and the two window timers. Each tab's controls live with that
+// tab's logic; this struct holds only the frame around them.
+#include <array>
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+namespace orvan::shell {
+
+// Tab indexes of SSTab1, in caption order.
+enum Tab : int {
+    StatusTab = 0,
+    PrinterSettingTab = 1,
+    RetransferTab = 2,
+    BendRemedyTab = 3,
+    MediaSettingTab = 4,
+    PropertyTab = 5,
+    LaminatorTab = 6,
+    PrinterSelectTab = 7,
+    SecurityLockTab = 8,
+    OthersTab = 9,
+};
+inline constexpr int kTabCount = 10;
+
+extern const std::array<const char*, kTabCount> kTabCaptions;
+
+// Indexes of the popup menu's items.
+enum MenuEntry : int { MenuOpen = 0, MenuSeparator = 1, MenuVersion = 2 };
+inline constexpr int kMenuItemCount = 3;
+
+struct MainForm {
+    MainForm();
+
+    ui::Form form{"MainForm"};
+    ui::TabControl SSTab1{"SSTab1"};
+    ui::Button Cmdm{"Cmdm"};
+    ui::Menu Menu1{"Menu1"};
+    std::array<ui::MenuItem, kMenuItemCount> MenuItem{
+        ui::MenuItem{"MenuItem[0]"}, ui::MenuItem{"MenuItem[1]"}, ui::MenuItem{"MenuItem[2]"}};
+    ui::PictureBox Picture1{"Picture1"};
+    ui::Timer Timer1{"Timer1"};
+    ui::Timer Timer2{"Timer2"};
+};
+
+// Hides the window into the tray: the main form and the popup menu's source.
+void minimize(MainForm& main);
+
+// Installs the "Minimize" button's click.
+void wireMinimize(MainForm& main);
+
+}  // namespace orvan::shell

@@ -1,0 +1,41 @@
+#include "shell/monitor.h"
+
+#include "shell/rights.h"
+
+namespace orvan::shell {
+
+Monitor::Monitor(Environment env)
+    : env_(std::move(env)),
+      channel_(state_, env_.commands, env_.settings, env_.loop, main_.Timer2),
+      pages_(channel_, data_),
+      net_(channel_, data_),
+      counters_(channel_, data_, net_),
+      statusQuery_(channel_),
+      busyWait_(
+          channel_, statusQuery_,
+          [this](link::ResultCode code) { return catalogue_.ClassifyCode(code); }, main_.Timer1),
+      discovery_(channel_, net_, data_, ipHistory_),
+      cycles_(channel_, pages_, net_, counters_, data_,
+              link::Cycles::Hooks{[this] { return busyWait_.waitUntilFree(); },
+                                  [this] { return configuration_.ReadCardType(); }}) {
+    env_.loop.attach(main_.Timer1);
+    main_.Timer1.setEnabled(false);
+    main_.Timer1.onTick = [this] { monitorTick(); };
+    main_.SSTab1.onClick = [this] { tabClicked(); };
+    Combo0.onClick = [this] { printerComboClicked(); };
+    wireMinimize(main_);
+    main_.form.onCloseRequested = [this] {
+        if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
+    };
+}
+
+Monitor::~Monitor() {
+    env_.loop.detach(main_.Timer1);
+    env_.loop.detach(main_.Timer2);
+}
+
+bool Monitor::isOpen(int index) const {
+    return IsOpen(rights_, isAdministrator, static_cast<std::size_t>(index));
+}
+
+}  // namespace orvan::shell

@@ -1,0 +1,173 @@
+#pragma once
+// The monitor as a whole: the main window's model, the printer link, the
+// configuration and the flags that tie them together. Start-up and shut-down
+// live in startup.cpp, the monitor cycle and tab dispatch in monitor_cycle.cpp.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "link/busy_wait.h"
+#include "link/channel.h"
+#include "link/counters.h"
+#include "link/cycles.h"
+#include "link/discovery.h"
+#include "link/ip_history.h"
+#include "link/library_locator.h"
+#include "link/link_state.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
+#include "link/printer_data.h"
+#include "link/status_query.h"
+#include "shell/configuration.h"
+#include "shell/main_form.h"
+#include "shell/platform.h"
+#include "shell/user_rights.h"
+#include "status/error_catalogue.h"
+#include "ui/controls.h"
+#include "ui/event_loop.h"
+#include "ui/message_box.h"
+
+namespace orvan::shell {
+
+enum class StartMode { Normal = 0, TrayOnly = 1, SelectPrinter = 2 };
+
+// Why the main window is being closed.
+enum class UnloadMode { UserClose, ByCode, BySystem };
+
+// The notification-area icon; the tray arrives with its own screen.
+class TrayIcon {
+  public:
+    virtual ~TrayIcon() = default;
+    virtual void add() = 0;
+    virtual void remove() = 0;
+};
+
+// What a tab contributes to start-up and to a click on it.
+struct TabHandlers {
+    std::function<void()> setup;
+    std::function<void()> refresh;
+};
+
+// What the Status tab last showed; a differing status redraws it.
+struct StatusSnapshot {
+    std::int16_t printerCount = 0;
+    std::int32_t resultSum = 0;
+    std::int32_t printerState = 0;
+    std::int32_t laminatorState = 0;
+    bool operator==(const StatusSnapshot&) const = default;
+};
+
+struct Environment {
+    ui::EventLoop& loop;
+    ui::MessageBoxes& boxes;
+    Platform& platform;
+    link::CommandLibrary& commands;
+    link::SettingsLibrary& settings;
+    std::string programDirectory;
+    std::string executablePath;  // decides the configuration file's name
+    TrayIcon* tray = nullptr;
+};
+
+class Monitor {
+  public:
+    explicit Monitor(Environment env);
+    ~Monitor();
+
+    // ---- start-up and shut-down ----
+    // Checks and settings before the window exists; false: the program ends.
+    bool initialise(const std::string& commandLine);
+    // Builds the list, fills the tabs and starts the monitor.
+    void load();
+    // Window activation: true when the program must end now.
+    bool activate();
+    // A close of the main window; true cancels it.
+    bool queryUnload(UnloadMode mode);
+    void unload();
+    bool ended() const { return ended_; }
+    // Runs once when the program must end (the front end quits its loop).
+    std::function<void()> onEnd;
+
+    // ---- monitor cycle and dispatch ----
+    void monitorTick();
+    bool rebuildPrinterList();
+    void fullRefresh();
+    void tabClicked();
+    void printerComboClicked();
+    void refreshOnlinePrinters();
+    void takeSnapshot();
+    // Status display hooks: the Status tab installs them.
+    std::function<void()> showStatus;
+    std::function<void()> refreshMediaAndCounters;
+    // Per-tab set-up and refresh; tabs install theirs as they land.
+    std::array<TabHandlers, 10> tabs;
+    // Refresh of the Printer Select tab (used by the cycle on tab 7).
+    void refreshPrinterSelect();
+
+    // ---- parts ----
+    MainForm& main() { return main_; }
+    link::LinkState& state() { return state_; }
+    link::PrinterData& data() { return data_; }
+    link::Channel& channel() { return channel_; }
+    link::Cycles& cycles() { return cycles_; }
+    link::Counters& counters() { return counters_; }
+    link::StatusQuery& statusQuery() { return statusQuery_; }
+    link::Discovery& discovery() { return discovery_; }
+    link::BusyWait& busyWait() { return busyWait_; }
+    Configuration& configuration() { return configuration_; }
+    const status::ErrorCatalogue& catalogue() const { return catalogue_; }
+    ui::MessageBoxes& boxes() { return env_.boxes; }
+    ui::EventLoop& loop() { return env_.loop; }
+    UserRights& rights() { return rights_; }
+    const UserRights& rights() const { return rights_; }
+    link::IpHistory& ipHistory() { return ipHistory_; }
+    const StatusSnapshot& snapshot() const { return snapshot_; }
+
+    // The two printer combos: the Status tab's and the Printer Select tab's.
+    ui::ComboBox Combo0{"Combo0"};
+    ui::ComboBox Combo7_1{"Combo7_1"};
+
+    bool isAdministrator = false;
+    bool hasCommandLibrary = false;
+    bool hasSettingsLibrary = false;
+    bool endRequested = false;
+    bool trayIconShown = false;
+    bool selectingPrinter = false;
+    StartMode startMode = StartMode::Normal;
+    std::string configFile;
+    std::int16_t cycleTicks = 0;
+
+    // Whether the user may use function `index` (administrator or granted).
+    bool isOpen(int index) const;
+
+    // Status query into the shared DeviceStatus.
+    void queryStatus();
+
+  private:
+    void end();
+    void removeTrayIcon();
+    void restoreRememberedPrinter();
+    bool runLoadStep(const std::function<void()>& step);
+
+    Environment env_;
+    MainForm main_;
+    link::LinkState state_;
+    link::PrinterData data_;
+    link::Channel channel_;
+    link::Pages pages_;
+    link::NetworkRequests net_;
+    link::Counters counters_;
+    link::StatusQuery statusQuery_;
+    link::BusyWait busyWait_;
+    link::Discovery discovery_;
+    link::Cycles cycles_;
+    Configuration configuration_{""};
+    status::ErrorCatalogue catalogue_{{}};
+    UserRights rights_;
+    link::IpHistory ipHistory_;
+    StatusSnapshot snapshot_;
+    bool ended_ = false;
+};
+
+}  // namespace orvan::shell

@@ -1,0 +1,183 @@
+// The monitor cycle on Timer1, the printer list rebuild and tab dispatch.
+#include "shell/monitor.h"
+
+namespace orvan::shell {
+
+namespace {
+
+constexpr const char* kPortManagerMissing = "KQ Port Manager is not found. Status Monitor ends.";
+constexpr const char* kRefreshQuestion = "Would you like to refresh the status of Online Printers?";
+constexpr int kTickStep = 2;
+constexpr int kTicksPerCycle = 20;
+
+// Whether a cycle rebuilt the printer list, and with what outcome.
+enum class Rebuild { NoneFound = 0, Found = 1, NotRebuilt = 2 };
+
+}  // namespace
+
+void Monitor::takeSnapshot() {
+    const auto& st = state_.status;
+    snapshot_ = {state_.printerCount, st.printerResult + st.laminatorResult, st.printerState,
+                 st.laminatorState};
+}
+
+void Monitor::queryStatus() {
+    link::ResultCode result = 0;
+    std::int32_t printerState = 0;
+    statusQuery_.query(result, printerState);
+}
+
+void Monitor::fullRefresh() {
+    state_.retryWhenBusy = true;
+    cycles_.identityRefresh();
+    queryStatus();
+    cycles_.readAll(main_.SSTab1.tab());
+    if (showStatus) showStatus();
+    takeSnapshot();
+}
+
+void Monitor::refreshPrinterSelect() {
+    auto& refresh = tabs[PrinterSelectTab].refresh;
+    if (refresh) refresh();
+}
+
+void Monitor::monitorTick() {
+    cycleTicks = static_cast<std::int16_t>(cycleTicks + kTickStep);
+    if (cycleTicks < kTicksPerCycle) return;
+    cycleTicks = 0;
+    if (state_.pauseActive || state_.discoveryRunning) return;
+
+    const bool visible = main_.form.visible();
+    const int tab = main_.SSTab1.tab();
+    Rebuild rebuilt = Rebuild::NotRebuilt;
+    if (state_.printerCount == 0) {
+        rebuildPrinterList();
+        rebuilt = Rebuild::NoneFound;
+        if (state_.printerCount > 0) {
+            rebuilt = Rebuild::Found;
+            cycles_.identityRefresh();
+            state_.retryWhenBusy = true;
+        }
+    }
+    if (state_.printerCount > 0) {
+        queryStatus();
+        if (visible && tab == StatusTab) cycles_.readAll(tab);
+        if (visible && tab == PrinterSelectTab && rebuilt == Rebuild::Found) {
+            cycles_.readAll(tab);
+            refreshPrinterSelect();
+        }
+    }
+    if (state_.printerCount == 0) {
+        state_.status.printerResult = 0;
+        state_.status.printerState = 0;
+        if (visible && tab == PrinterSelectTab && rebuilt != Rebuild::NoneFound)
+            refreshPrinterSelect();
+    }
+
+    const link::ResultCode code = state_.status.printerResult;
+    link::Severity severity = link::Severity::None;
+    if (code < 0) {
+        if (status::IsConnectionLoss(code)) state_.printerCount = 0;
+        severity = catalogue_.ClassifyCode(code);
+    }
+    const bool fault = severity >= link::Severity::Fault;
+
+    if (main_.form.visible()) {
+        if (main_.SSTab1.tab() == StatusTab) {
+            const auto& st = state_.status;
+            StatusSnapshot now{state_.printerCount, st.printerResult + st.laminatorResult,
+                               st.printerState, st.laminatorState};
+            if (now != snapshot_ || fault) {
+                if (showStatus) showStatus();
+                takeSnapshot();
+            } else if (refreshMediaAndCounters) {
+                refreshMediaAndCounters();
+            }
+        }
+    } else if (severity >= link::Severity::Error) {
+        main_.form.setVisible(true);
+        main_.Menu1.setVisible(false);
+        main_.SSTab1.setTab(StatusTab);
+        if (showStatus) showStatus();
+        takeSnapshot();
+    }
+
+    if (fault) {
+        main_.Timer1.setEnabled(false);
+        env_.boxes.show(catalogue_.DescribeCode(code, state_.statusWord), ui::Icon::Error,
+                        ui::Buttons::Ok);
+        main_.Timer1.setEnabled(true);
+    }
+}
+
+bool Monitor::rebuildPrinterList() {
+    const link::ResultCode result = discovery_.discover(Combo0, Combo7_1);
+    if (result == -1) {
+        ui::warn(env_.boxes, kPortManagerMissing);
+        endRequested = true;
+        main_.Timer2.setInterval(10);
+        main_.Timer2.setEnabled(true);
+        return false;
+    }
+    selectingPrinter = true;
+    endRequested = false;
+    Combo0.setListIndex(Combo0.count() > 0 ? 0 : -1);
+    Combo7_1.setListIndex(Combo7_1.count() > 0 ? 0 : -1);
+    discovery_.selectListed(0);
+    selectingPrinter = false;
+    return true;
+}
+
+void Monitor::printerComboClicked() {
+    if (selectingPrinter) return;
+    discovery_.selectListed(Combo0.listIndex());
+    fullRefresh();
+}
+
+void Monitor::refreshOnlinePrinters() {
+    main_.Timer1.setEnabled(false);
+    if (ui::confirm(env_.boxes, kRefreshQuestion)) {
+        rebuildPrinterList();
+        if (state_.printerCount != snapshot_.printerCount) {
+            if (state_.printerCount > 0) {
+                state_.retryWhenBusy = true;
+                cycles_.identityRefresh();
+                queryStatus();
+                cycles_.readAll(main_.SSTab1.tab());
+            } else {
+                state_.status.printerResult = 0;
+                state_.status.printerState = 0;
+            }
+            if (showStatus) showStatus();
+            takeSnapshot();
+        }
+    }
+    main_.Timer1.setEnabled(true);
+}
+
+void Monitor::tabClicked() {
+    const int tab = main_.SSTab1.tab();
+    cycles_.identityRefresh();
+    queryStatus();
+    cycles_.readAll(tab);
+    auto keepComboOnSelected = [this](ui::ComboBox& combo) {
+        const int selected = state_.selected.listIndex;
+        if (state_.printerCount > 1 && combo.listIndex() >= 0 && combo.listIndex() != selected) {
+            selectingPrinter = true;
+            combo.setListIndex(selected);
+            selectingPrinter = false;
+        }
+    };
+    if (tab == StatusTab) {
+        keepComboOnSelected(Combo0);
+        if (showStatus) showStatus();
+        takeSnapshot();
+    } else {
+        if (tab == PrinterSelectTab) keepComboOnSelected(Combo7_1);
+        auto& refresh = tabs[static_cast<std::size_t>(tab)].refresh;
+        if (refresh) refresh();
+    }
+    main_.Timer1.setEnabled(true);
+}
+
+}  // namespace orvan::shell

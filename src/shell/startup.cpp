@@ -1,0 +1,210 @@
+// Start-up and shut-down of the monitor.
+#include <algorithm>
+#include <cctype>
+
+#include "shell/monitor.h"
+
+namespace orvan::shell {
+
+namespace {
+
+constexpr const char* kNoLibraries = "LNKCMD.dll and LNKSET.dll is not found. Status Monitor ends.";
+constexpr const char* kDisplayOnlyQuestion =
+    "There is no authority to update printer setting information. Is it all right although it is "
+    "only displayed?";
+constexpr const char* kPortManagerMissing = "KQ Port Manager is not found. Status Monitor ends.";
+constexpr const char* kEndQuestion = "Would you like to end Status Monitor?";
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Start modes by the whole command line: one option only, case ignored.
+StartMode startModeFor(const std::string& commandLine) {
+    if (equalsIgnoringCase(commandLine, "-s")) return StartMode::TrayOnly;
+    if (equalsIgnoringCase(commandLine, "-i")) return StartMode::SelectPrinter;
+    return StartMode::Normal;
+}
+
+// Tabs are set up in this order at start.
+constexpr std::array<int, 10> kSetupOrder = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+
+}  // namespace
+
+bool Monitor::initialise(const std::string& commandLine) {
+    Platform& os = env_.platform;
+    const std::string systemDir = os.systemLibraryDirectory();
+    configFile = ConfigFilePath(env_.executablePath);
+    configuration_ = Configuration(configFile);
+
+    auto present = [&](const char* file) {
+        return os.fileExists(systemDir + "/" + file) ||
+               os.fileExists(os.currentDirectory() + "/" + file);
+    };
+    hasCommandLibrary = present(link::kCommandLibraryFile);
+    hasSettingsLibrary = present(link::kSettingsLibraryFile);
+    discovery_.options.hasCommandLibrary = hasCommandLibrary;
+    discovery_.options.hasSettingsLibrary = hasSettingsLibrary;
+    if (!hasCommandLibrary && !hasSettingsLibrary) {
+        env_.boxes.show(kNoLibraries, ui::Icon::Error, ui::Buttons::Ok);
+        end();
+        return false;
+    }
+
+    isAdministrator = os.isAdministrator();
+    if (!isAdministrator && !ui::confirm(env_.boxes, kDisplayOnlyQuestion)) {
+        end();
+        return false;
+    }
+
+    startMode = startModeFor(commandLine);
+    if (!equalsIgnoringCase(commandLine, "-t") && !os.acquireInstanceLock()) {
+        end();  // a copy already runs: end without a word
+        return false;
+    }
+
+    state_.networkFailures = 0;
+    state_.sequence = 0;
+    state_.discoveryRunning = false;
+
+    rights_ = configuration_.LoadUserRights();
+    ipHistory_ = configuration_.LoadIpHistory();
+    return true;
+}
+
+// Runs one step of Load under the error rule: a missing port library ends
+// the program at the next activation; any other failure skips the step.
+bool Monitor::runLoadStep(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const link::PortLibraryMissing&) {
+        ui::warn(env_.boxes, kPortManagerMissing);
+        endRequested = true;
+        return false;
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+void Monitor::load() {
+    if (hasCommandLibrary && !runLoadStep([this] {
+            std::int32_t slot = 0, scsiId = 0;
+            env_.commands.KQCMD_ScanPrinter(&slot, &scsiId);
+        }))
+        return;
+    if (!runLoadStep([this] {
+            discovery_.options.searchPending = false;
+            state_.preferIPv6 = configuration_.ReadPreferIPv6();
+        }))
+        return;
+    bool listed = true;
+    if (!runLoadStep([this, &listed] { listed = rebuildPrinterList(); }) || !listed) return;
+    if (!runLoadStep([this] {
+            if (state_.printerCount > 0) restoreRememberedPrinter();
+        }))
+        return;
+    for (int tab : kSetupOrder) {
+        auto& setup = tabs[static_cast<std::size_t>(tab)].setup;
+        if (setup && !runLoadStep(setup)) return;
+    }
+    const std::array<std::function<void()>, 8> steps = {
+        [this] { catalogue_ = status::BuildErrorCatalogue(); },
+        [this] {
+            if (env_.tray) env_.tray->add();
+            trayIconShown = true;
+        },
+        [this] {
+            state_.retryWhenBusy = true;
+            cycles_.identityRefresh();
+        },
+        [this] { queryStatus(); },
+        [this] { main_.SSTab1.setTab(StatusTab); },
+        [this] { cycles_.readAll(main_.SSTab1.tab()); },
+        [this] {
+            if (showStatus) showStatus();
+        },
+        [this] { takeSnapshot(); },
+    };
+    for (const auto& step : steps)
+        if (!runLoadStep(step)) return;
+
+    main_.Timer1.setInterval(200);
+    main_.Timer1.setEnabled(true);
+
+    switch (startMode) {
+        case StartMode::TrayOnly:
+            main_.form.setVisible(false);
+            main_.Menu1.setVisible(true);
+            break;
+        case StartMode::SelectPrinter:
+            runLoadStep([this] {
+                main_.SSTab1.setTab(PrinterSelectTab);
+                refreshPrinterSelect();
+            });
+            main_.form.setVisible(true);
+            main_.Menu1.setVisible(false);
+            break;
+        case StartMode::Normal:
+            main_.form.setVisible(true);
+            main_.Menu1.setVisible(false);
+            break;
+    }
+}
+
+void Monitor::restoreRememberedPrinter() {
+    const std::string remembered = configuration_.ReadRememberedPrinter();
+    const auto& entries = discovery_.entries();
+    for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < state_.printerCount; ++i) {
+        if (!equalsIgnoringCase(entries[i].displayName, remembered)) continue;
+        selectingPrinter = true;
+        discovery_.selectListed(static_cast<int>(i));
+        Combo0.setListIndex(static_cast<int>(i));
+        Combo7_1.setListIndex(static_cast<int>(i));
+        selectingPrinter = false;
+        return;
+    }
+}
+
+bool Monitor::activate() {
+    if (endRequested) end();
+    return ended_;
+}
+
+bool Monitor::queryUnload(UnloadMode mode) {
+    if (mode != UnloadMode::UserClose) {
+        removeTrayIcon();
+        end();
+        return false;
+    }
+    if (env_.boxes.show(kEndQuestion, ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes)
+        return true;
+    removeTrayIcon();
+    channel_.endPause();
+    configuration_.SaveSelectedPrinter(state_.printerCount, state_.selected, state_.preferIPv6);
+    configuration_.SaveIpHistory(ipHistory_);
+    end();
+    return false;
+}
+
+void Monitor::unload() {
+    removeTrayIcon();
+}
+
+void Monitor::removeTrayIcon() {
+    if (!trayIconShown) return;
+    if (env_.tray) env_.tray->remove();
+    trayIconShown = false;
+}
+
+void Monitor::end() {
+    if (ended_) return;
+    ended_ = true;
+    main_.Timer1.setEnabled(false);
+    if (onEnd) onEnd();
+}
+
+}  // namespace orvan::shell

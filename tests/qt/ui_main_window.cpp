@@ -1,0 +1,186 @@
+// Rules of the main window and the message boxes as the user sees them.
+#include <QtTest/qtestspontaneevent.h>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "qt/main_window.h"
+#include "qt/picture_widgets.h"
+#include "qt/qt_message_boxes.h"
+
+using namespace orvan;
+
+namespace {
+
+// Runs `inspect` on the message box once it is up, then presses the button
+// captioned `press` (mnemonics aside), or closes the box when `press` is empty.
+void whenBoxOpens(std::function<void(QMessageBox&)> inspect, QString press) {
+    QTimer::singleShot(0, [inspect, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        inspect(*box);
+        if (press.isEmpty()) return box->reject();  // Escape or the close box
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove('&') == press) return b->click();
+        box->reject();
+        QFAIL(qPrintable("no button " + press));
+    });
+}
+
+QStringList buttonTexts(const QMessageBox& box) {
+    QStringList texts;
+    for (QAbstractButton* b : box.buttons()) texts << b->text().remove('&');
+    texts.sort();
+    return texts;
+}
+
+}  // namespace
+
+class UiMainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void tenTabsInCaptionOrderAllVisible();
+    void widgetsCarryTheirControlNames();
+    void minimizeHidesTheWindow();
+    void closeBoxAsksTheModel();
+    void messageBoxShowsTitleIconAndButtons();
+    void messageBoxAnswersMapBack();
+};
+
+void UiMainWindow::tenTabsInCaptionOrderAllVisible() {
+    shell::MainForm model;
+    auto window = qt::buildMainWindow(model);
+    model.form.setVisible(true);
+    QTabWidget* tabs = window->tabs();
+    QCOMPARE(tabs->count(), shell::kTabCount);
+    for (int i = 0; i < shell::kTabCount; ++i)
+        QCOMPARE(tabs->tabText(i), QString(shell::kTabCaptions[static_cast<std::size_t>(i)]));
+    QCOMPARE(tabs->tabText(shell::PrinterSelectTab), QString("Printer Select"));
+    QVERIFY(window->width() >= qt::QtMainWindow::kMinimumWidth);
+    QVERIFY(tabs->tabBar()->sizeHint().width() <= tabs->width());
+    QCOMPARE(window->windowTitle(), QString("Orvan Card Printer  Status Monitor"));
+
+    QLabel content("status page");
+    window->setPage(shell::StatusTab, &content);
+    QCOMPARE(content.parentWidget(), window->page(shell::StatusTab));
+    QVERIFY(!window->page(shell::kTabCount));
+}
+
+void UiMainWindow::widgetsCarryTheirControlNames() {
+    shell::MainForm model;
+    auto window = qt::buildMainWindow(model);
+    QCOMPARE(window->objectName(), QString("MainForm"));
+    QVERIFY(window->findChild<QTabWidget*>("SSTab1"));
+    auto* minimize = window->findChild<QPushButton*>("Cmdm");
+    QVERIFY(minimize);
+    QCOMPARE(minimize->text(), QString("Minimize"));
+    QCOMPARE(minimize->accessibleName(), QString("Minimize"));
+    auto* picture = window->findChild<qt::PictureView*>("Picture1");
+    QVERIFY(picture);
+    QVERIFY(picture->isHidden());
+
+    QMenu* menu = window->menu();
+    QCOMPARE(menu->objectName(), QString("Menu1"));
+    QCOMPARE(menu->title(), QString("Menue"));
+    const auto actions = menu->actions();
+    QCOMPARE(actions.size(), 3);
+    QCOMPARE(actions[0]->objectName(), QString("MenuItem[0]"));
+    QCOMPARE(actions[0]->text(), QString("Open(&O)"));
+    QCOMPARE(menu->defaultAction(), actions[0]);
+    QVERIFY(actions[1]->isSeparator());
+    QCOMPARE(actions[2]->text(), QString("Version(&A)"));
+
+    int versions = 0;
+    model.MenuItem[shell::MenuVersion].onClick = [&] { ++versions; };
+    actions[2]->trigger();
+    QCOMPARE(versions, 1);
+}
+
+void UiMainWindow::minimizeHidesTheWindow() {
+    shell::MainForm model;
+    auto window = qt::buildMainWindow(model);
+    shell::wireMinimize(model);
+    model.form.setVisible(true);
+    QVERIFY(window->isVisible());
+    QTest::mouseClick(window->findChild<QPushButton*>("Cmdm"), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!model.form.visible());
+    QVERIFY(!model.Menu1.visible());
+}
+
+void UiMainWindow::closeBoxAsksTheModel() {
+    shell::MainForm model;
+    auto window = qt::buildMainWindow(model);
+    model.form.setVisible(true);
+    int asked = 0;
+    model.form.onCloseRequested = [&] { ++asked; };  // the user said No
+
+    QCloseEvent byUser;  // the close box: an event from the window system
+    QSpontaneKeyEvent::setSpontaneous(&byUser);
+    qApp->notify(window.get(), &byUser);  // as delivered, keeping it spontaneous
+    QCOMPARE(asked, 1);
+    QVERIFY(!byUser.isAccepted());
+    QVERIFY(window->isVisible());
+
+    window->close();  // by code: goes through, and the model follows
+    QCOMPARE(asked, 1);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!model.form.visible());
+    model.form.setVisible(true);
+    QVERIFY(window->isVisible());
+}
+
+void UiMainWindow::messageBoxShowsTitleIconAndButtons() {
+    qt::QtMessageBoxes boxes;
+    whenBoxOpens(
+        [](QMessageBox& box) {
+            QCOMPARE(box.windowTitle(), QString("Orvan Card Printer  Status Monitor"));
+            QCOMPARE(box.icon(), QMessageBox::Question);
+            QCOMPARE(buttonTexts(box), (QStringList{"No", "Yes"}));
+            QCOMPARE(box.textFormat(), Qt::PlainText);
+        },
+        "No");
+    QCOMPARE(
+        boxes.show("Would you like to end Status Monitor?", ui::Icon::Question, ui::Buttons::YesNo),
+        ui::Answer::No);
+
+    whenBoxOpens(
+        [](QMessageBox& box) {
+            QCOMPARE(box.icon(), QMessageBox::Warning);
+            QCOMPARE(box.text(), QString("Update failed.\nDetails:"));
+            QCOMPARE(buttonTexts(box), (QStringList{"OK"}));
+        },
+        "OK");
+    QCOMPARE(boxes.show("Update failed.\rDetails:", ui::Icon::Warning, ui::Buttons::Ok),
+             ui::Answer::Ok);
+}
+
+void UiMainWindow::messageBoxAnswersMapBack() {
+    qt::QtMessageBoxes boxes;
+    whenBoxOpens(
+        [](QMessageBox& box) {
+            QCOMPARE(box.icon(), QMessageBox::Critical);
+            QCOMPARE(buttonTexts(box), (QStringList{"Cancel", "Continue", "Try Again"}));
+        },
+        "Try Again");
+    QCOMPARE(boxes.show("Card jam.", ui::Icon::Error, ui::Buttons::CancelTryAgainContinue),
+             ui::Answer::TryAgain);
+
+    whenBoxOpens([](QMessageBox&) {}, "Continue");
+    QCOMPARE(boxes.show("Card jam.", ui::Icon::Error, ui::Buttons::CancelTryAgainContinue),
+             ui::Answer::Continue);
+
+    // Closed without a button: the cautious answer.
+    whenBoxOpens([](QMessageBox&) {}, "");
+    QCOMPARE(boxes.show("Would you like to change Printer Setting?", ui::Icon::Question,
+                        ui::Buttons::OkCancel),
+             ui::Answer::Cancel);
+}
+
+QTEST_MAIN(UiMainWindow)
+#include "ui_main_window.moc"

@@ -1,0 +1,80 @@
+#pragma once
+// A monitor on the virtual clock, the simulated printers and a scratch
+// program directory, with a scriptable platform.
+#include <memory>
+#include <set>
+#include <string>
+
+#include "profile/scratch_dir.h"
+#include "shell/monitor.h"
+#include "simulator/sim_command_port.h"
+#include "simulator/sim_settings_port.h"
+#include "simulator/simulated_printers.h"
+#include "ui/scripted_message_boxes.h"
+#include "ui/virtual_clock.h"
+
+namespace orvan::testing {
+
+class FakePlatform : public shell::Platform {
+  public:
+    bool administrator = true;
+    bool lockFree = true;
+    int lockAttempts = 0;
+    std::set<std::string> files{"/system/libLNKCMD.so", "/system/libLNKSET.so"};
+
+    bool isAdministrator() override { return administrator; }
+    bool acquireInstanceLock() override {
+        ++lockAttempts;
+        return lockFree;
+    }
+    bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::string systemLibraryDirectory() override { return "/system"; }
+    std::string currentDirectory() override { return "/current"; }
+};
+
+class CountingTray : public shell::TrayIcon {
+  public:
+    int added = 0, removed = 0;
+    void add() override { ++added; }
+    void remove() override { ++removed; }
+};
+
+struct ShellRig {
+    ui::VirtualClockLoop loop;
+    ui::ScriptedMessageBoxes boxes;
+    FakePlatform platform;
+    CountingTray tray;
+    sim::SimulatedPrinters world = sim::defaultScenario();
+    sim::SimCommandPort commands{world};
+    sim::SimSettingsPort settings{world};
+    ScratchDir dir;
+    std::unique_ptr<shell::Monitor> monitor;
+    int redraws = 0, mediaRefreshes = 0;
+
+    ShellRig() { rebuild(); }
+
+    void rebuild() {
+        monitor.reset();
+        monitor = std::make_unique<shell::Monitor>(
+            shell::Environment{loop, boxes, platform, commands, settings, dir.path().string(),
+                               dir.file("OrvanStatusMonitor"), &tray});
+        monitor->showStatus = [this] { ++redraws; };
+        monitor->refreshMediaAndCounters = [this] { ++mediaRefreshes; };
+    }
+
+    std::string ini() const { return ScratchDir::read(dir.file("OrvanStatusMonitor.ini")); }
+    void writeIni(const std::string& text) {
+        ScratchDir::write(dir.file("OrvanStatusMonitor.ini"), text);
+    }
+
+    // Initialise and load as the program does; false when it ended early.
+    bool start(const std::string& commandLine = "") {
+        if (!monitor->initialise(commandLine)) return false;
+        monitor->load();
+        return !monitor->activate();
+    }
+    shell::MainForm& main() { return monitor->main(); }
+    link::LinkState& state() { return monitor->state(); }
+};
+
+}  // namespace orvan::testing

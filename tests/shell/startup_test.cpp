@@ -1,0 +1,188 @@
+// Start-up checks, the command line, the error rule of loading and the three
+// ways the program ends.
+#include <gtest/gtest.h>
+
+#include "shell_rig.h"
+
+namespace orvan::testing {
+namespace {
+
+using ui::Answer;
+using ui::Icon;
+
+TEST(StartUp, WithoutEitherLibraryTheProgramEndsWithAnError) {
+    ShellRig rig;
+    rig.platform.files.clear();
+    EXPECT_FALSE(rig.start());
+    ASSERT_EQ(rig.boxes.shown().size(), 1u);
+    EXPECT_EQ(rig.boxes.shown()[0].text,
+              "LNKCMD.dll and LNKSET.dll is not found. Status Monitor ends.");
+    EXPECT_EQ(rig.boxes.shown()[0].icon, Icon::Error);
+    EXPECT_TRUE(rig.monitor->ended());
+}
+
+TEST(StartUp, OnlyTheSettingsLibraryListsOnlyNetworkPrinters) {
+    ShellRig rig;
+    rig.platform.files = {"/current/libLNKSET.so"};
+    ASSERT_TRUE(rig.start());
+    EXPECT_FALSE(rig.monitor->hasCommandLibrary);
+    ASSERT_GT(rig.monitor->Combo0.count(), 0);
+    for (const auto& item : rig.monitor->Combo0.items())
+        EXPECT_EQ(item.rfind("NET:", 0), 0u) << item;
+    EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 0);
+}
+
+TEST(StartUp, ANonAdministratorMustAcceptADisplayOnlyRun) {
+    ShellRig cancelled;
+    cancelled.platform.administrator = false;
+    cancelled.boxes.answerNext(Answer::Cancel);
+    EXPECT_FALSE(cancelled.start());
+    EXPECT_EQ(cancelled.boxes.shown().at(0).icon, Icon::Question);
+
+    ShellRig accepted;
+    accepted.platform.administrator = false;
+    accepted.boxes.answerNext(Answer::Ok);
+    EXPECT_TRUE(accepted.start());
+    EXPECT_FALSE(accepted.monitor->isAdministrator);
+    EXPECT_FALSE(accepted.monitor->isOpen(1));
+}
+
+TEST(StartUp, TheWholeCommandLineChoosesTheStartModeIgnoringCase) {
+    ShellRig hidden;
+    ASSERT_TRUE(hidden.start("-S"));
+    EXPECT_EQ(hidden.monitor->startMode, shell::StartMode::TrayOnly);
+    EXPECT_FALSE(hidden.main().form.visible());
+    EXPECT_TRUE(hidden.main().Menu1.visible());
+
+    ShellRig select;
+    ASSERT_TRUE(select.start("-i"));
+    EXPECT_EQ(select.main().SSTab1.tab(), shell::PrinterSelectTab);
+    EXPECT_TRUE(select.main().form.visible());
+
+    ShellRig both;
+    ASSERT_TRUE(both.start("-s -t"));
+    EXPECT_EQ(both.monitor->startMode, shell::StartMode::Normal);
+    EXPECT_TRUE(both.main().form.visible());
+    EXPECT_FALSE(both.main().Menu1.visible());
+}
+
+TEST(StartUp, ASecondCopyEndsSilentlyUnlessAllowedByDashT) {
+    ShellRig second;
+    second.platform.lockFree = false;
+    EXPECT_FALSE(second.start(""));
+    EXPECT_TRUE(second.boxes.shown().empty());
+
+    ShellRig mixed;
+    mixed.platform.lockFree = false;
+    EXPECT_FALSE(mixed.start("-s -t"));  // "-s -t" is not "-t"
+
+    ShellRig allowed;
+    allowed.platform.lockFree = false;
+    EXPECT_TRUE(allowed.start("-T"));
+    EXPECT_EQ(allowed.monitor->startMode, shell::StartMode::Normal);
+}
+
+TEST(StartUp, LoadingSelectsTheRememberedPrinterIgnoringCase) {
+    ShellRig rig;
+    const std::string netName = [&] {
+        ShellRig probe;
+        probe.start();
+        return probe.monitor->Combo0.item(1);
+    }();
+    ASSERT_EQ(netName.rfind("NET:", 0), 0u);
+    std::string lower = netName;
+    for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    rig.writeIni("[PrinterSetting]\nprinter =  " + lower + " \n");
+    ASSERT_TRUE(rig.start());
+    EXPECT_EQ(rig.state().selected.connection, link::Connection::Network);
+    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 1);
+    EXPECT_EQ(rig.monitor->Combo7_1.listIndex(), 1);
+}
+
+TEST(StartUp, AnAbsentRememberedPrinterLeavesTheFirstSelected) {
+    ShellRig rig;
+    rig.writeIni("[PRINTERSETTING]\nPRINTER=NET:GONE\n");
+    ASSERT_TRUE(rig.start());
+    EXPECT_EQ(rig.state().selected.connection, link::Connection::Usb);
+    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 0);
+}
+
+TEST(StartUp, LoadingRunsTheFirstRefreshAndStartsTheMonitor) {
+    ShellRig rig;
+    ASSERT_TRUE(rig.start());
+    EXPECT_EQ(rig.tray.added, 1);
+    EXPECT_TRUE(rig.monitor->trayIconShown);
+    EXPECT_EQ(rig.redraws, 1);
+    EXPECT_TRUE(rig.main().Timer1.enabled());
+    EXPECT_EQ(rig.main().Timer1.interval(), 200);
+    EXPECT_GE(rig.world.countCalls("KQCMD_StandardInquiry"), 1);
+    EXPECT_FALSE(rig.state().retryWhenBusy);  // read-all clears it at the end
+}
+
+// A command library that vanished after the file check.
+class VanishedCommands : public sim::SimCommandPort {
+  public:
+    using SimCommandPort::SimCommandPort;
+    std::int32_t KQCMD_ScanPrinter(std::int32_t*, std::int32_t*) override {
+        throw link::PortLibraryMissing("libLNKCMD.so");
+    }
+};
+
+TEST(StartUp, AMissingPortLibraryDuringLoadEndsAtTheFirstActivation) {
+    ShellRig rig;
+    VanishedCommands vanished(rig.world);
+    rig.monitor = std::make_unique<shell::Monitor>(
+        shell::Environment{rig.loop, rig.boxes, rig.platform, vanished, rig.settings,
+                           rig.dir.path().string(), rig.dir.file("OrvanStatusMonitor"), &rig.tray});
+    ASSERT_TRUE(rig.monitor->initialise(""));
+    rig.monitor->load();
+    ASSERT_EQ(rig.boxes.shown().size(), 1u);
+    EXPECT_EQ(rig.boxes.shown()[0].text, "KQ Port Manager is not found. Status Monitor ends.");
+    EXPECT_EQ(rig.boxes.shown()[0].icon, Icon::Warning);
+    EXPECT_FALSE(rig.main().Timer1.enabled());
+    EXPECT_FALSE(rig.monitor->ended());
+    EXPECT_TRUE(rig.monitor->activate());
+    EXPECT_TRUE(rig.monitor->ended());
+}
+
+TEST(ShutDown, AClosedByTheSystemEndsAtOnceAndSavesNothing) {
+    ShellRig rig;
+    ASSERT_TRUE(rig.start());
+    EXPECT_FALSE(rig.monitor->queryUnload(shell::UnloadMode::BySystem));
+    EXPECT_TRUE(rig.monitor->ended());
+    EXPECT_EQ(rig.tray.removed, 1);
+    EXPECT_TRUE(rig.ini().empty());
+    EXPECT_TRUE(rig.boxes.shown().empty());
+}
+
+TEST(ShutDown, NoToTheEndQuestionKeepsEverythingRunning) {
+    ShellRig rig;
+    ASSERT_TRUE(rig.start());
+    rig.boxes.answerNext(Answer::No);
+    EXPECT_TRUE(rig.monitor->queryUnload(shell::UnloadMode::UserClose));
+    EXPECT_EQ(rig.boxes.shown().back().text, "Would you like to end Status Monitor?");
+    EXPECT_FALSE(rig.monitor->ended());
+    EXPECT_TRUE(rig.main().Timer1.enabled());
+    EXPECT_EQ(rig.tray.removed, 0);
+    EXPECT_TRUE(rig.ini().empty());
+}
+
+TEST(ShutDown, YesSavesTheSelectedPrinterAndTheAddressHistory) {
+    ShellRig rig;
+    rig.writeIni("[IPREGISTRY]\n5IPTABLE=4,10.0.0.7\n");
+    ASSERT_TRUE(rig.start());
+    rig.state().pauseActive = true;  // a command pause under the close stops waiting
+    rig.boxes.answerNext(Answer::Yes);
+    EXPECT_FALSE(rig.monitor->queryUnload(shell::UnloadMode::UserClose));
+    EXPECT_TRUE(rig.monitor->ended());
+    EXPECT_FALSE(rig.state().pauseActive);
+    EXPECT_EQ(rig.tray.removed, 1);
+    const std::string ini = rig.ini();
+    EXPECT_NE(ini.find("PRINTER=USB:Unit1"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("SLOT="), std::string::npos);
+    EXPECT_NE(ini.find("0IPTABLE=4,10.0.0.7"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("5IPTABLE"), std::string::npos) << ini;
+}
+
+}  // namespace
+}  // namespace orvan::testing
