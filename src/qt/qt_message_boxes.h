@@ -13,6 +13,8 @@ class QtMessageBoxes : public ui::MessageBoxes {
     // Boxes sit over `parent` while it is shown, else on their own.
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     ui::Answer show(const std::string& text, ui::Icon icon, ui::Buttons buttons) override;
+    // The main window exists only after the first boxes of start-up.
+    void setParent(QWidget* parent) { parent_ = parent; }
 
   private:
     QPointer<QWidget> parent_;

@@ -27,6 +27,25 @@ Monitor::Monitor(Environment env)
     main_.form.onCloseRequested = [this] {
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
+    wireStatusTab();
+}
+
+void Monitor::wireStatusTab() {
+    status::StatusSources sources{
+        state_,
+        data_,
+        catalogue_,
+        env_.boxes,
+        env_.programDirectory,
+        [this] { return isOpen(static_cast<int>(Right::PrintCounterClear)); },
+        {},
+        {}};
+    status::UseCounters(sources, counters_);
+    statusView_ = std::make_unique<status::StatusTabView>(statusTab_, std::move(sources));
+    showStatus = [this] { statusView_->ShowStatus(); };
+    refreshMediaAndCounters = [this] { statusView_->refreshMediaAndCounters(); };
+    tabs[StatusTab].setup = [this] { statusView_->reset(); };
+    statusTab_.Cmd0_2.onClick = [this] { refreshOnlinePrinters(); };
 }
 
 Monitor::~Monitor() {

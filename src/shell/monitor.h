@@ -25,6 +25,8 @@
 #include "shell/platform.h"
 #include "shell/user_rights.h"
 #include "status/error_catalogue.h"
+#include "status/status_tab.h"
+#include "status/status_view.h"
 #include "ui/controls.h"
 #include "ui/event_loop.h"
 #include "ui/message_box.h"
@@ -117,6 +119,8 @@ class Monitor {
     link::BusyWait& busyWait() { return busyWait_; }
     Configuration& configuration() { return configuration_; }
     const status::ErrorCatalogue& catalogue() const { return catalogue_; }
+    status::StatusTab& statusTab() { return statusTab_; }
+    status::StatusTabView& statusView() { return *statusView_; }
     ui::MessageBoxes& boxes() { return env_.boxes; }
     ui::EventLoop& loop() { return env_.loop; }
     UserRights& rights() { return rights_; }
@@ -149,6 +153,7 @@ class Monitor {
     void removeTrayIcon();
     void restoreRememberedPrinter();
     bool runLoadStep(const std::function<void()>& step);
+    void wireStatusTab();
 
     Environment env_;
     MainForm main_;
@@ -167,6 +172,8 @@ class Monitor {
     UserRights rights_;
     link::IpHistory ipHistory_;
     StatusSnapshot snapshot_;
+    status::StatusTab statusTab_{Combo0};
+    std::unique_ptr<status::StatusTabView> statusView_;
     bool ended_ = false;
 };
 

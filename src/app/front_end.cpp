@@ -1,0 +1,25 @@
+#include "app/front_end.h"
+
+#include <QEvent>
+
+#include "qt/status_tab_page.h"
+
+namespace orvan::app {
+
+FrontEnd::FrontEnd(shell::Monitor& monitor, qt::QtMessageBoxes& boxes)
+    : monitor_(monitor), window_(qt::buildMainWindow(monitor.main())) {
+    boxes.setParent(window_.get());
+    window_->setPage(shell::StatusTab, qt::buildStatusTabPage(monitor.statusTab(), nullptr));
+    wait_ = std::make_unique<qt::WaitDialog>(monitor.busyWait().form(), window_.get());
+    // An activation of the window ends a program that was told to end.
+    window_->installEventFilter(this);
+}
+
+FrontEnd::~FrontEnd() = default;
+
+bool FrontEnd::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_.get() && event->type() == QEvent::WindowActivate) monitor_.activate();
+    return false;
+}
+
+}  // namespace orvan::app

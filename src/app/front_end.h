@@ -1,0 +1,28 @@
+#pragma once
+// The Qt windows of the monitor, bound to the shell's models.
+#include <QObject>
+#include <memory>
+
+#include "qt/main_window.h"
+#include "qt/qt_message_boxes.h"
+#include "qt/wait_dialog.h"
+#include "shell/monitor.h"
+
+namespace orvan::app {
+
+class FrontEnd : public QObject {
+  public:
+    FrontEnd(shell::Monitor& monitor, qt::QtMessageBoxes& boxes);
+    ~FrontEnd() override;
+    qt::QtMainWindow& window() { return *window_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    shell::Monitor& monitor_;
+    std::unique_ptr<qt::QtMainWindow> window_;
+    std::unique_ptr<qt::WaitDialog> wait_;
+};
+
+}  // namespace orvan::app

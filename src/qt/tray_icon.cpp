@@ -1,0 +1,25 @@
+#include "qt/tray_icon.h"
+
+#include <QApplication>
+#include <QStyle>
+
+#include "ui/message_box.h"
+
+namespace orvan::qt {
+
+QtTrayIcon::QtTrayIcon(QObject* parent) : icon_(parent) {
+    icon_.setIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
+    icon_.setToolTip(QString::fromUtf8(ui::kMonitorTitle));
+}
+
+void QtTrayIcon::add() {
+    // Without a notification area there is nowhere to put it; the window
+    // itself carries on.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) icon_.show();
+}
+
+void QtTrayIcon::remove() {
+    icon_.hide();
+}
+
+}  // namespace orvan::qt
