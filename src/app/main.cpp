@@ -4,7 +4,7 @@
 #include <QSessionManager>
 #include <QStringList>
 
-#include "app/front_end.h"
+#include "qt/front_end.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
 #include "qt/qt_event_loop.h"
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
 
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;
 
-    app::FrontEnd frontEnd(monitor, boxes);
+    qt::FrontEnd frontEnd(monitor, boxes);
     // Windows going down with the session end at once and save nothing.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&monitor](QSessionManager&) {
         monitor.queryUnload(shell::UnloadMode::BySystem);

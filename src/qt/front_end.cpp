@@ -1,16 +1,16 @@
-#include "app/front_end.h"
+#include "qt/front_end.h"
 
 #include <QEvent>
 
 #include "qt/status_tab_page.h"
 
-namespace orvan::app {
+namespace orvan::qt {
 
-FrontEnd::FrontEnd(shell::Monitor& monitor, qt::QtMessageBoxes& boxes)
-    : monitor_(monitor), window_(qt::buildMainWindow(monitor.main())) {
+FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
+    : monitor_(monitor), window_(buildMainWindow(monitor.main())) {
     boxes.setParent(window_.get());
-    window_->setPage(shell::StatusTab, qt::buildStatusTabPage(monitor.statusTab(), nullptr));
-    wait_ = std::make_unique<qt::WaitDialog>(monitor.busyWait().form(), window_.get());
+    window_->setPage(shell::StatusTab, buildStatusTabPage(monitor.statusTab(), nullptr));
+    wait_ = std::make_unique<WaitDialog>(monitor.busyWait().form(), window_.get());
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }
@@ -22,4 +22,4 @@ bool FrontEnd::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-}  // namespace orvan::app
+}  // namespace orvan::qt

@@ -8,21 +8,21 @@
 #include "qt/wait_dialog.h"
 #include "shell/monitor.h"
 
-namespace orvan::app {
+namespace orvan::qt {
 
 class FrontEnd : public QObject {
   public:
-    FrontEnd(shell::Monitor& monitor, qt::QtMessageBoxes& boxes);
+    FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes);
     ~FrontEnd() override;
-    qt::QtMainWindow& window() { return *window_; }
+    QtMainWindow& window() { return *window_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     shell::Monitor& monitor_;
-    std::unique_ptr<qt::QtMainWindow> window_;
-    std::unique_ptr<qt::WaitDialog> wait_;
+    std::unique_ptr<QtMainWindow> window_;
+    std::unique_ptr<WaitDialog> wait_;
 };
 
-}  // namespace orvan::app
+}  // namespace orvan::qt
