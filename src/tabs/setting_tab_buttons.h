@@ -1,0 +1,57 @@
+#pragma once
+// The "Update" (index 0) and "Refresh" (index 1) buttons that every setting
+// tab shares: "Printer is not found." without a printer, a question first,
+// then the tab's own fill or collect step around the link's cycles.
+#include <functional>
+
+#include "link/cycles.h"
+#include "link/link_state.h"
+#include "status/error_catalogue.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+
+namespace orvan::tabs {
+
+inline constexpr int kUpdateButton = 0;
+inline constexpr int kRefreshButton = 1;
+
+inline constexpr const char* kPrinterNotFound = "Printer is not found.";
+inline constexpr const char* kRefreshQuestion = "Would you like to refresh Printer Setting?";
+inline constexpr const char* kChangeQuestion = "Would you like to change Printer Setting?";
+
+// What the buttons need of the rest of the monitor.
+struct SettingTabLink {
+    link::LinkState& state;
+    link::Cycles& cycles;
+    const status::ErrorCatalogue& catalogue;
+    ui::MessageBoxes& boxes;
+    std::function<int()> selectedTab;   // the tab the cycles work for
+    std::function<void()> queryStatus;  // status query into the shared status
+};
+
+// One tab's steps.
+struct SettingTabSteps {
+    std::function<void()> fill;     // image -> controls
+    std::function<void()> collect;  // controls -> image
+    // Replaces collect + apply-all for tabs whose Update sends a command of
+    // its own; returns the result to report (0: nothing to report).
+    std::function<link::ResultCode()> update;
+};
+
+class SettingTabButtons {
+  public:
+    SettingTabButtons(SettingTabLink link, SettingTabSteps steps);
+
+    // Installs the click handlers of the tab's two buttons.
+    void wire(ui::Button& update, ui::Button& refresh);
+    void click(int index);
+
+  private:
+    void refresh();
+    void update();
+
+    SettingTabLink link_;
+    SettingTabSteps steps_;
+};
+
+}  // namespace orvan::tabs
