@@ -24,9 +24,10 @@ function(orvan_layer name)
     endforeach()
 endfunction()
 
-# A library of sources outside src/ (the simulator), in the same two variants.
+# A library of the sources directly in `dir` (not below it), outside src/
+# (the simulator), in the same two variants.
 function(orvan_plain_and_san name dir)
-    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+    file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
     set(deps ${ARGN})
     foreach(variant "" "_san")
         set(target ${name}${variant})
