@@ -1,0 +1,78 @@
+// How long the monitor takes from nothing to its window on screen, beside a
+// bare window with ten empty tabs, so that one run shows what the monitor's
+// own start-up (printer list, first refresh, the Status tab's widgets) adds.
+// Runs on the offscreen platform: no display needed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <memory>
+
+#include "qt/front_end.h"
+#include "qt/qt_message_boxes.h"
+#include "shell/platform.h"
+#include "tests/qt/simulated_monitor.h"
+
+namespace {
+
+using orvan::rig::SimulatedMonitor;
+
+// The monitor with its window, built as the program builds them.
+struct MonitorWithWindow {
+    SimulatedMonitor sim{orvan::shell::executableDirectory()};
+    orvan::qt::QtMessageBoxes screenBoxes;
+    std::unique_ptr<orvan::qt::FrontEnd> frontEnd;
+};
+
+// Lets the window system deliver what showing posted (expose, layout, paint).
+void settle() {
+    QApplication::processEvents();
+}
+
+void BM_MonitorWindowStartup(benchmark::State& state) {
+    for (auto _ : state) {
+        auto m = std::make_unique<MonitorWithWindow>();
+        const bool started = m->sim.start([&m] {
+            m->frontEnd = std::make_unique<orvan::qt::FrontEnd>(m->sim.monitor, m->screenBoxes);
+        });
+        if (!started || !m->frontEnd->window().isVisible()) {
+            state.SkipWithError("the monitor window did not come up");
+            break;
+        }
+        settle();
+        state.PauseTiming();  // tearing down is not start-up
+        m.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MonitorWindowStartup)->Unit(benchmark::kMillisecond);
+
+void BM_BareTabWindowShown(benchmark::State& state) {
+    for (auto _ : state) {
+        auto window = std::make_unique<QTabWidget>();
+        for (int i = 0; i < orvan::shell::kTabCount; ++i)
+            window->addTab(new QWidget, QStringLiteral("Tab %1").arg(i));
+        window->resize(1000, 640);
+        window->show();
+        settle();
+        state.PauseTiming();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BareTabWindowShown)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The benchmark's own options go first, so that Qt never sees them.
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// A whole monitor over the in-process simulated printers, on the virtual
+// clock and with scripted message boxes: what the front-end test and the
+// benchmarks start from. Nothing in it waits for a person or for real time.
+#include <functional>
+#include <string>
+
+#include "shell/monitor.h"
+#include "simulator/sim_command_port.h"
+#include "simulator/sim_settings_port.h"
+#include "simulator/simulated_printers.h"
+#include "ui/scripted_message_boxes.h"
+#include "ui/virtual_clock.h"
+
+namespace orvan::rig {
+
+// An administrator on a machine with both port libraries installed and no
+// other copy of the monitor running.
+class StubPlatform : public shell::Platform {
+  public:
+    bool isAdministrator() override { return true; }
+    bool acquireInstanceLock() override { return true; }
+    bool fileExists(const std::string&) override { return true; }
+    std::string systemLibraryDirectory() override { return "/system"; }
+    std::string currentDirectory() override { return "/current"; }
+};
+
+class NoTray : public shell::TrayIcon {
+  public:
+    void add() override {}
+    void remove() override {}
+};
+
+// The configuration file lives in a folder that does not exist: it reads as
+// empty and a save could never touch a real file.
+inline constexpr const char* kNowhereExecutable = "/nonexistent/orvan-rig/OrvanStatusMonitor";
+
+struct SimulatedMonitor {
+    // One monitor cycle is this many ticks of Timer1.
+    static constexpr int kTicksPerCycle = 10;
+
+    ui::VirtualClockLoop loop;
+    ui::ScriptedMessageBoxes boxes;
+    StubPlatform platform;
+    NoTray tray;
+    sim::SimulatedPrinters world = sim::defaultScenario();
+    sim::SimCommandPort commands{world};
+    sim::SimSettingsPort settings{world};
+    shell::Monitor monitor;
+
+    // Pictures come from `programDirectory`.
+    explicit SimulatedMonitor(const std::string& programDirectory = "")
+        : monitor(shell::Environment{loop, boxes, platform, commands, settings, programDirectory,
+                                     kNowhereExecutable, &tray}) {}
+
+    // Starts as the program does; `beforeLoad` runs where the program builds
+    // its window. False when the monitor ended during start-up.
+    bool start(const std::function<void()>& beforeLoad = {}) {
+        if (!monitor.initialise("")) return false;
+        if (beforeLoad) beforeLoad();
+        monitor.load();
+        return !monitor.activate();
+    }
+
+    // Exactly one monitor cycle, as Timer1 would drive it.
+    void runCycle() {
+        for (int i = 0; i < kTicksPerCycle; ++i) monitor.monitorTick();
+    }
+};
+
+}  // namespace orvan::rig
