@@ -17,9 +17,9 @@
 extern "C" {
 #endif
 
-#define LNK_PAGE_BUFFER_SIZE 256   /* page, inquiry, log and position buffers */
-#define LNK_REPLY_BUFFER_SIZE 513  /* network reply of setting/property/status queries */
-#define LNK_QUEUE_REPLY_SIZE 544   /* network reply of the print-queue query */
+#define LNK_PAGE_BUFFER_SIZE 256  /* page, inquiry, log and position buffers */
+#define LNK_REPLY_BUFFER_SIZE 513 /* network reply of setting/property/status queries */
+#define LNK_QUEUE_REPLY_SIZE 544  /* network reply of the print-queue query */
 
 /* Opaque records of the settings library. */
 typedef struct LNK_REPLY_HEADER {

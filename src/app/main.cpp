@@ -4,9 +4,9 @@
 #include <QSessionManager>
 #include <QStringList>
 
-#include "qt/front_end.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
+#include "qt/front_end.h"
 #include "qt/qt_event_loop.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/tray_icon.h"

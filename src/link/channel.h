@@ -11,7 +11,7 @@
 namespace orvan::link {
 
 class Channel {
-public:
+  public:
     static constexpr int kAttempts = 3;
     static constexpr int kPauseMs = 1000;
 
@@ -40,7 +40,7 @@ public:
     // Ends a pause in progress (closing the program, discovery failure).
     void endPause();
 
-private:
+  private:
     LinkState& state_;
     CommandLibrary& commands_;
     SettingsLibrary& settings_;

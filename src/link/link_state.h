@@ -39,27 +39,25 @@ struct LinkState {
     bool retryWhenBusy = false;  // page and counter reads wait out transient results
     bool pauseActive = false;    // the one-second pause between attempts runs
     bool discoveryRunning = false;
-    bool preferIPv6 = false;     // address family of the network printer list
+    bool preferIPv6 = false;  // address family of the network printer list
     std::array<std::uint8_t, kPageBufferSize> pageBuffer{};
 
     // Network session values.
     ResultCode lastNetworkResult = 0;
-    std::int32_t statusWord = 0;        // set by the settings library with every reply
-    std::int32_t sequence = 0;          // 1..32767, advanced before every send
+    std::int32_t statusWord = 0;  // set by the settings library with every reply
+    std::int32_t sequence = 0;    // 1..32767, advanced before every send
     std::int32_t expectedSequence = 0;
-    std::int16_t networkFailures = 0;   // consecutive hidden status failures
+    std::int16_t networkFailures = 0;  // consecutive hidden status failures
 
     DeviceStatus status;
 
     // True when link operations have nothing to talk to.
     bool idle() const {
-        return printerCount == 0 ||
-               (selected.connection != Connection::Usb && selected.connection != Connection::Network);
+        return printerCount == 0 || (selected.connection != Connection::Usb &&
+                                     selected.connection != Connection::Network);
     }
     bool usb() const { return printerCount != 0 && selected.connection == Connection::Usb; }
-    bool network() const {
-        return printerCount != 0 && selected.connection == Connection::Network;
-    }
+    bool network() const { return printerCount != 0 && selected.connection == Connection::Network; }
 };
 
 // Advances the network sequence number before a send: 1..32767, then 1 again.

@@ -14,18 +14,18 @@ namespace orvan::link {
 // The library (or one it depends on) cannot be loaded, or lacks an entry
 // point: the "file not found" failure that ends the program at start-up.
 class PortLibraryMissing : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Any other run-time failure inside a library call.
 class PortLibraryFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class CommandLibrary {
-public:
+  public:
     virtual ~CommandLibrary() = default;
     virtual std::int32_t KQCMD_ScanPrinter(std::int32_t* slot, std::int32_t* scsiId) = 0;
     virtual std::int32_t KQCMD_ScanPrinterNext(std::int32_t* slot, std::int32_t* scsiId) = 0;
@@ -60,15 +60,14 @@ public:
                                               std::int32_t selfTest, std::int32_t testCode,
                                               std::int32_t unitOffline) = 0;
     virtual std::int32_t KQCMD_UpdateFirmware(std::int32_t slot, std::int32_t scsiId,
-                                              const std::uint8_t* widePath,
-                                              std::int32_t flags) = 0;
+                                              const std::uint8_t* widePath, std::int32_t flags) = 0;
     virtual std::int32_t KQCMD_SecurityLock(std::int32_t slot, std::int32_t scsiId,
                                             std::int32_t operation, std::uint8_t* data,
                                             std::int32_t length) = 0;
 };
 
 class SettingsLibrary {
-public:
+  public:
     virtual ~SettingsLibrary() = default;
     virtual std::int32_t P_Connect(std::int32_t* connection, std::int32_t mode,
                                    std::int32_t* statusWord, std::int16_t ipv6,
@@ -103,8 +102,7 @@ public:
     virtual std::int32_t P_Close(std::int32_t connection, LNK_CLOSE_RECORD* record) = 0;
     virtual std::int32_t U_OpenPrinterList(LNK_PRINTER_LIST* list) = 0;
     virtual std::int32_t P_RefreshPrinterList(std::int16_t ipv6, LNK_PRINTER_LIST* list,
-                                              std::int32_t* statusWord,
-                                              std::int32_t timeoutMs) = 0;
+                                              std::int32_t* statusWord, std::int32_t timeoutMs) = 0;
     virtual std::int32_t U_GetPrinterListSize(LNK_PRINTER_LIST* list, std::int32_t* size) = 0;
     virtual std::int32_t U_GetPrinterListData(LNK_PRINTER_LIST* list, std::uint8_t* data,
                                               std::int32_t size) = 0;
