@@ -98,13 +98,13 @@ std::vector<std::uint8_t> zeroCounter(const PrinterData&) {
 
 // ---- table helpers ----------------------------------------------------------
 
-constexpr ItemSpec byteItem(std::uint8_t id, FieldRef f, WriteRule w = WriteRule::Always) {
+constexpr ItemDef byteItem(std::uint8_t id, FieldRef f, WriteRule w = WriteRule::Always) {
     return {id, f, nullptr, nullptr, w};
 }
-constexpr ItemSpec readItem(std::uint8_t id, ItemStore s) {
+constexpr ItemDef readItem(std::uint8_t id, ItemStore s) {
     return {id, nullptr, s, nullptr, WriteRule::Never};
 }
-constexpr ItemSpec writeItem(std::uint8_t id, ItemValue v) {
+constexpr ItemDef writeItem(std::uint8_t id, ItemValue v) {
     return {id, nullptr, nullptr, v};
 }
 
@@ -117,7 +117,7 @@ constexpr FieldRef nw = networkField<F>;
 
 // ---- setting space ----------------------------------------------------------
 
-const ItemSpec kCondition[] = {
+const ItemDef kCondition[] = {
     byteItem(70, pc<&PC::Byte41>),
     byteItem(71, pc<&PC::Byte42>),
     byteItem(72, pc<&PC::Byte50>),
@@ -137,7 +137,7 @@ const ItemSpec kCondition[] = {
     byteItem(42, magneticField<&MG::Byte2>),
 };
 
-const ItemSpec kRetransfer[] = {
+const ItemDef kRetransfer[] = {
     byteItem(76, pc<&PC::Byte33>),
     byteItem(77, pc<&PC::Byte34>),
     byteItem(78, pc<&PC::Byte35>),
@@ -145,11 +145,11 @@ const ItemSpec kRetransfer[] = {
     byteItem(94, pc<&PC::Byte57>, WriteRule::Unless255),
 };
 
-const ItemSpec kBendRemedy[] = {byteItem(79, pc<&PC::Byte36>), byteItem(80, pc<&PC::Byte37>)};
-const ItemSpec kMediaSetting[] = {byteItem(51, pc<&PC::Byte20>), byteItem(20, pc<&PC::Byte22>)};
-const ItemSpec kFilmType[] = {byteItem(51, pc<&PC::Byte20>)};
+const ItemDef kBendRemedy[] = {byteItem(79, pc<&PC::Byte36>), byteItem(80, pc<&PC::Byte37>)};
+const ItemDef kMediaSetting[] = {byteItem(51, pc<&PC::Byte20>), byteItem(20, pc<&PC::Byte22>)};
+const ItemDef kFilmType[] = {byteItem(51, pc<&PC::Byte20>)};
 
-const ItemSpec kLaminator[] = {
+const ItemDef kLaminator[] = {
     byteItem(200, lm<&LM::Byte2>),
     byteItem(201, lm<&LM::Byte4>),
     byteItem(202, lm<&LM::Byte5>),
@@ -163,9 +163,9 @@ const ItemSpec kLaminator[] = {
     byteItem(210, lm<&LM::Byte9>),
 };
 
-const ItemSpec kName[] = {{1, nullptr, storeName, nameValue}};
+const ItemDef kName[] = {{1, nullptr, storeName, nameValue}};
 
-const ItemSpec kNetwork[] = {
+const ItemDef kNetwork[] = {
     {1, nullptr, storeName, nameValue},
     byteItem(2, nw<&NW::Byte16>),
     readItem(3, storeBytes<nw<&NW::Byte2>, nw<&NW::Byte3>, nw<&NW::Byte4>, nw<&NW::Byte5>>),
@@ -181,12 +181,12 @@ const ItemSpec kNetwork[] = {
     readItem(14, storeFurtherIPv6),
 };
 
-const ItemSpec kSecurityLock[] = {byteItem(31, pc<&PC::Byte55>, WriteRule::Never)};
-const ItemSpec kCounterClear[] = {writeItem(50, zeroCounter), writeItem(54, zeroCounter)};
+const ItemDef kSecurityLock[] = {byteItem(31, pc<&PC::Byte55>, WriteRule::Never)};
+const ItemDef kCounterClear[] = {writeItem(50, zeroCounter), writeItem(54, zeroCounter)};
 
 // ---- property space ---------------------------------------------------------
 
-const ItemSpec kIdentity[] = {
+const ItemDef kIdentity[] = {
     readItem(30, storeVersion<&Identity::PrinterVersion>),
     readItem(31, storeVersion<&Identity::ConfigVersion>),
     readItem(32, storeVersion<&Identity::TableVersion>),
@@ -200,13 +200,13 @@ const ItemSpec kIdentity[] = {
     readItem(58, storeOption<5>),
     readItem(59, storeOption<6>),
 };
-const ItemSpec kConditionOptions[] = {readItem(50, storeOption<0>), readItem(57, storeOption<4>)};
-const ItemSpec kBendOptions[] = {readItem(57, storeOption<4>)};
-const ItemSpec kMacAddress[] = {readItem(3, storeMac)};
+const ItemDef kConditionOptions[] = {readItem(50, storeOption<0>), readItem(57, storeOption<4>)};
+const ItemDef kBendOptions[] = {readItem(57, storeOption<4>)};
+const ItemDef kMacAddress[] = {readItem(3, storeMac)};
 
 // ---- status space -----------------------------------------------------------
 
-const ItemSpec kStatusTab[] = {
+const ItemDef kStatusTab[] = {
     byteItem(13, mediaField<&MI::Byte2>, WriteRule::Never),
     byteItem(10, pc<&PC::Byte49>, WriteRule::Never),
     byteItem(11, pc<&PC::Byte48>, WriteRule::Never),
@@ -215,51 +215,50 @@ const ItemSpec kStatusTab[] = {
     readItem(30, storeCounter<&CF::Print>),
     readItem(33, storeCounter<&CF::Cleaning>),
 };
-const ItemSpec kMediaStatus[] = {
+const ItemDef kMediaStatus[] = {
     byteItem(13, mediaField<&MI::Byte2>, WriteRule::Never),
     readItem(14, storeInkSets),
     readItem(15, storeLot),
 };
-const ItemSpec kPrinterCounters[] = {
+const ItemDef kPrinterCounters[] = {
     readItem(30, storeCounter<&CF::Print>),       readItem(31, storeCounter<&CF::PrinterTotal>),
     readItem(32, storeCounter<&CF::ThermalHead>), readItem(33, storeCounter<&CF::Cleaning>),
     readItem(35, storeCounter<&CF::Error>),
 };
-const ItemSpec kLaminatorCounters[] = {readItem(63, storeCounter<&CF::LaminatorCleaning>)};
-const ItemSpec kClearedCounters[] = {readItem(30, storeCounter<&CF::Print>),
-                                     readItem(35, storeCounter<&CF::Error>)};
+const ItemDef kLaminatorCounters[] = {readItem(63, storeCounter<&CF::LaminatorCleaning>)};
+const ItemDef kClearedCounters[] = {readItem(30, storeCounter<&CF::Print>),
+                                    readItem(35, storeCounter<&CF::Error>)};
 
 // ---- operations -------------------------------------------------------------
 
 using K = RequestKind;
 
-const RequestSpec kIdentityReqs[] = {{K::Property, kIdentity}};
-const RequestSpec kStatusTabReqs[] = {
+const RequestDef kIdentityReqs[] = {{K::Property, kIdentity}};
+const RequestDef kStatusTabReqs[] = {
     {K::Status, kStatusTab}, {K::Setting, kFilmType}, {K::Queue, {}}};
-const RequestSpec kConditionReadReqs[] = {{K::Setting, kCondition},
-                                          {K::Property, kConditionOptions}};
-const RequestSpec kConditionWriteReqs[] = {{K::Write, kCondition}};
-const RequestSpec kRetransferReadReqs[] = {{K::Setting, kRetransfer}};
-const RequestSpec kRetransferWriteReqs[] = {{K::Write, kRetransfer}};
-const RequestSpec kBendReadReqs[] = {{K::Setting, kBendRemedy}, {K::Property, kBendOptions}};
-const RequestSpec kBendWriteReqs[] = {{K::Write, kBendRemedy}};
-const RequestSpec kMediaReadReqs[] = {{K::Status, kMediaStatus}, {K::Setting, kMediaSetting}};
-const RequestSpec kMediaWriteReqs[] = {{K::Write, kMediaSetting}};
-const RequestSpec kPropertyReqs[] = {{K::Property, kIdentity}, {K::Status, kPrinterCounters}};
-const RequestSpec kLaminatorReadReqs[] = {{K::Status, kLaminatorCounters},
-                                          {K::Setting, kLaminator}};
-const RequestSpec kLaminatorWriteReqs[] = {{K::Write, kLaminator}};
-const RequestSpec kNetworkReadReqs[] = {{K::Setting, kNetwork}, {K::Property, kMacAddress}};
-const RequestSpec kNetworkWriteReqs[] = {{K::Write, kName}};
-const RequestSpec kSecurityLockReqs[] = {{K::Setting, kSecurityLock}};
-const RequestSpec kNameProbeReqs[] = {{K::Setting, kName, true}};
-const RequestSpec kCounterClearReqs[] = {{K::Write, kCounterClear}};
-const RequestSpec kCounterRereadReqs[] = {{K::Status, kClearedCounters}};
+const RequestDef kConditionReadReqs[] = {{K::Setting, kCondition},
+                                         {K::Property, kConditionOptions}};
+const RequestDef kConditionWriteReqs[] = {{K::Write, kCondition}};
+const RequestDef kRetransferReadReqs[] = {{K::Setting, kRetransfer}};
+const RequestDef kRetransferWriteReqs[] = {{K::Write, kRetransfer}};
+const RequestDef kBendReadReqs[] = {{K::Setting, kBendRemedy}, {K::Property, kBendOptions}};
+const RequestDef kBendWriteReqs[] = {{K::Write, kBendRemedy}};
+const RequestDef kMediaReadReqs[] = {{K::Status, kMediaStatus}, {K::Setting, kMediaSetting}};
+const RequestDef kMediaWriteReqs[] = {{K::Write, kMediaSetting}};
+const RequestDef kPropertyReqs[] = {{K::Property, kIdentity}, {K::Status, kPrinterCounters}};
+const RequestDef kLaminatorReadReqs[] = {{K::Status, kLaminatorCounters}, {K::Setting, kLaminator}};
+const RequestDef kLaminatorWriteReqs[] = {{K::Write, kLaminator}};
+const RequestDef kNetworkReadReqs[] = {{K::Setting, kNetwork}, {K::Property, kMacAddress}};
+const RequestDef kNetworkWriteReqs[] = {{K::Write, kName}};
+const RequestDef kSecurityLockReqs[] = {{K::Setting, kSecurityLock}};
+const RequestDef kNameProbeReqs[] = {{K::Setting, kName, true}};
+const RequestDef kCounterClearReqs[] = {{K::Write, kCounterClear}};
+const RequestDef kCounterRereadReqs[] = {{K::Status, kClearedCounters}};
 
 constexpr std::int32_t kProbeWait = 3000;  // a searched address may be slow to answer
 
 // In the order of NetOp.
-const OperationSpec kOperations[] = {
+const OperationDef kOperations[] = {
     {kIdentityReqs},
     {kStatusTabReqs},
     {kConditionReadReqs},
@@ -284,7 +283,7 @@ static_assert(std::size(kOperations) == static_cast<std::size_t>(NetOp::CounterR
 
 }  // namespace
 
-std::vector<std::uint8_t> itemValue(const ItemSpec& item, const PrinterData& data) {
+std::vector<std::uint8_t> itemValue(const ItemDef& item, const PrinterData& data) {
     if (item.value) return item.value(data);
     if (!item.field || item.write == WriteRule::Never) return {};
     const auto v = static_cast<std::uint8_t>(fieldValue(data.image, item.field));
@@ -292,7 +291,7 @@ std::vector<std::uint8_t> itemValue(const ItemSpec& item, const PrinterData& dat
     return {v};
 }
 
-void storeItem(const ItemSpec& item, PrinterData& data, std::span<const std::uint8_t> bytes) {
+void storeItem(const ItemDef& item, PrinterData& data, std::span<const std::uint8_t> bytes) {
     if (item.store) {
         item.store(data, bytes);
     } else if (item.field && hasValue(bytes)) {
@@ -300,7 +299,7 @@ void storeItem(const ItemSpec& item, PrinterData& data, std::span<const std::uin
     }
 }
 
-const OperationSpec& operation(NetOp op) {
+const OperationDef& operation(NetOp op) {
     return kOperations[static_cast<std::size_t>(op)];
 }
 

@@ -23,7 +23,7 @@ using ItemStore = void (*)(PrinterData&, std::span<const std::uint8_t> item);
 // Bytes a write sends for the item; empty leaves the item out.
 using ItemValue = std::vector<std::uint8_t> (*)(const PrinterData&);
 
-struct ItemSpec {
+struct ItemDef {
     std::uint8_t id;
     FieldRef field = nullptr;   // one-byte setting: read into it (item byte 3) and written from it
     ItemStore store = nullptr;  // any other value read (text, number, block)
@@ -31,22 +31,22 @@ struct ItemSpec {
     WriteRule write = WriteRule::Always;
 };
 
-struct RequestSpec {
+struct RequestDef {
     RequestKind kind;
-    std::span<const ItemSpec> items;
+    std::span<const ItemDef> items;
     // Store nothing unless the reply's first item is the first item asked for.
     bool firstItemMustMatch = false;
 };
 
-struct OperationSpec {
-    std::span<const RequestSpec> requests;
+struct OperationDef {
+    std::span<const RequestDef> requests;
     std::int32_t timeout = 300;  // reply wait
 };
 
 // Bytes a write sends for one item (empty: left out).
-std::vector<std::uint8_t> itemValue(const ItemSpec& item, const PrinterData& data);
+std::vector<std::uint8_t> itemValue(const ItemDef& item, const PrinterData& data);
 // Stores one answered item into its field.
-void storeItem(const ItemSpec& item, PrinterData& data, std::span<const std::uint8_t> bytes);
+void storeItem(const ItemDef& item, PrinterData& data, std::span<const std::uint8_t> bytes);
 
 enum class NetOp {
     IdentityRead,
@@ -71,6 +71,6 @@ enum class NetOp {
 };
 
 // The requests of one operation, in the order they are sent.
-const OperationSpec& operation(NetOp op);
+const OperationDef& operation(NetOp op);
 
 }  // namespace orvan::link

@@ -22,7 +22,7 @@ constexpr std::size_t kOwnerCodes = 16, kDocumentCodes = 32;
 
 struct NetworkRequests::Outgoing {
     RequestKind kind;
-    const RequestSpec* spec = nullptr;  // where answered items go (reads)
+    const RequestDef* def = nullptr;  // where answered items go (reads)
     std::vector<std::pair<std::uint8_t, std::vector<std::uint8_t>>> values;  // writes
 };
 
@@ -121,10 +121,10 @@ ResultCode NetworkRequests::runIfNetwork(NetOp op) {
 }
 
 ResultCode NetworkRequests::runOperation(NetOp op) {
-    const auto& spec = operation(op);
+    const auto& def = operation(op);
     // Written values are taken from the image before anything is sent.
     std::vector<Outgoing> requests;
-    for (const auto& r : spec.requests) {
+    for (const auto& r : def.requests) {
         Outgoing out{r.kind, &r, {}};
         if (r.kind == RequestKind::Write) {
             for (const auto& item : r.items) {
@@ -134,7 +134,7 @@ ResultCode NetworkRequests::runOperation(NetOp op) {
         }
         requests.push_back(std::move(out));
     }
-    return run(requests, spec.timeout);
+    return run(requests, def.timeout);
 }
 
 // One connection for all requests of an operation; the first failure ends it.
@@ -183,8 +183,8 @@ ResultCode NetworkRequests::exchange(std::int32_t connection, const Outgoing& re
         static_cast<std::size_t>(std::clamp<std::int32_t>(length, 0, capacity)));
     if (queue) {
         decodeQueueReply(data_.jobs, received);
-    } else if (request.kind != RequestKind::Write && request.spec) {
-        storeReply(*request.spec, received);
+    } else if (request.kind != RequestKind::Write && request.def) {
+        storeReply(*request.def, received);
     }
     return 0;
 }
@@ -206,7 +206,7 @@ void NetworkRequests::sendList(const Outgoing& request) {
         return;
     }
     bool first = true;
-    for (const auto& item : request.spec->items) {
+    for (const auto& item : request.def->items) {
         if (first) {
             lib.U_Set1stPrinterInfo(item.id, kRequestList);
         } else {
@@ -238,14 +238,14 @@ ResultCode NetworkRequests::flush(RequestKind kind, std::int32_t connection,
 
 // Items nobody asked for are skipped; an item asked for twice is stored once
 // per answer.
-void NetworkRequests::storeReply(const RequestSpec& request, std::span<const std::uint8_t> reply) {
+void NetworkRequests::storeReply(const RequestDef& request, std::span<const std::uint8_t> reply) {
     if (request.firstItemMustMatch) {
         if (request.items.empty() || reply.empty() || reply[0] != request.items[0].id) return;
     }
     walkReplyItems(reply, [&](std::uint8_t id, std::span<const std::uint8_t> item) {
-        for (const auto& spec : request.items) {
-            if (spec.id == id) {
-                storeItem(spec, data_, item);
+        for (const auto& wanted : request.items) {
+            if (wanted.id == id) {
+                storeItem(wanted, data_, item);
                 return;
             }
         }

@@ -61,7 +61,7 @@ class NetworkRequests {
     ResultCode exchange(std::int32_t connection, const Outgoing& request, std::int32_t timeout);
     void sendList(const Outgoing& request);
     ResultCode flush(RequestKind kind, std::int32_t connection, std::int32_t sequence);
-    void storeReply(const RequestSpec& request, std::span<const std::uint8_t> reply);
+    void storeReply(const RequestDef& request, std::span<const std::uint8_t> reply);
 
     Channel& channel_;
     PrinterData& data_;

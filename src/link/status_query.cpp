@@ -64,7 +64,11 @@ bool usbPrinterGone(ResultCode r) {
 
 void convertLaminatorStatus(DeviceStatus& status) {
     if (status.laminatorState != kErrorFlag) return;
-    status.laminatorResult = -(0x05000000 + status.laminatorResult);
+    // The byte comes from the library as a full integer; a wild value must
+    // wrap, not overflow.
+    const std::uint32_t magnitude =
+        0x05000000u + static_cast<std::uint32_t>(status.laminatorResult);
+    status.laminatorResult = static_cast<ResultCode>(0u - magnitude);
     status.laminatorState = 0;
 }
 

@@ -24,7 +24,7 @@ QMessageBox::Icon iconFor(ui::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonDef {
     ui::Answer answer;
     const char* text;  // null: Qt's standard button
     QMessageBox::StandardButton standard;
@@ -33,7 +33,7 @@ struct ButtonSpec {
 
 struct ButtonSet {
     ui::Buttons buttons;
-    std::vector<ButtonSpec> specs;
+    std::vector<ButtonDef> choices;
     ui::Answer onClose;  // the answer when the box is closed without a button
 };
 
@@ -80,11 +80,11 @@ ui::Answer QtMessageBoxes::show(const std::string& text, ui::Icon icon, ui::Butt
     box.setTextFormat(Qt::PlainText);  // messages may quote printer texts
     const ButtonSet& set = setFor(buttons);
     std::vector<std::pair<QPushButton*, ui::Answer>> answers;
-    for (const auto& spec : set.specs) {
-        QPushButton* b = spec.text ? box.addButton(QString::fromUtf8(spec.text), spec.role)
-                                   : box.addButton(spec.standard);
-        answers.emplace_back(b, spec.answer);
-        if (spec.answer == set.onClose) box.setEscapeButton(b);
+    for (const auto& def : set.choices) {
+        QPushButton* b = def.text ? box.addButton(QString::fromUtf8(def.text), def.role)
+                                  : box.addButton(def.standard);
+        answers.emplace_back(b, def.answer);
+        if (def.answer == set.onClose) box.setEscapeButton(b);
     }
     box.setDefaultButton(answers.front().first);
     box.exec();

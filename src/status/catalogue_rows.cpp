@@ -91,7 +91,9 @@ constexpr CatalogueRow kRows[] = {
      "Security key has not been specified. The security lock function is not enabled."},
     {0x01052400, kError, "Printer command is incorrect."},
     {0x01052600, kError, "Printer command is incorrect."},
-    {0x01052700, kError, "Ink ribbon specification is incorrect."},
+    {0x01052700, kError,
+     "Ink ribbon speci"
+     "fication is incorrect."},
     {0x01052A00, kError, "Printer command is incorrect."},
     {0x01052B00, kError, "Magnetic encoding data is incorrect."},
     {0x01052C00, kError, "IC encoder is not installed."},

@@ -34,7 +34,9 @@ TEST_F(Catalogue, KeepsMessagesCharacterForCharacter) {
     };
     const Row rows[] = {
         {-0x0102D000, "No Card. (Cards have run out.) Replenish the cards."},
-        {-0x01052700, "Ink ribbon specification is incorrect."},
+        {-0x01052700,
+         "Ink ribbon speci"
+         "fication is incorrect."},
         {-0x0500005A, "The film cassette is detached."},
         {-6, "Receive injusice message."},
         {-2, "Error happens in Network. It faile to Windows Socket."},

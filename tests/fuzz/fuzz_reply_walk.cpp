@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int op = 0; op <= static_cast<int>(NetOp::CounterReread); ++op) {
         for (const auto& request : operation(static_cast<NetOp>(op)).requests) {
             walkReplyItems(reply, [&](std::uint8_t id, std::span<const std::uint8_t> item) {
-                for (const auto& spec : request.items)
-                    if (spec.id == id) storeItem(spec, printer, item);
+                for (const auto& def : request.items)
+                    if (def.id == id) storeItem(def, printer, item);
             });
         }
     }

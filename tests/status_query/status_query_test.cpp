@@ -92,6 +92,15 @@ TEST_F(StatusQueryTest, UsbLaminatorErrorByteBecomesALaminatorCode) {
     run();
     EXPECT_EQ(link.state.status.laminatorResult, -0x0500005A);
     EXPECT_EQ(link.state.status.laminatorState, 0);
+
+    // Anything but a byte is no known laminator code, and must not overflow.
+    DeviceStatus wild{0, 0, 0x7FFFFFFF, 255};
+    convertLaminatorStatus(wild);
+    EXPECT_EQ(wild.laminatorResult, static_cast<ResultCode>(0u - 0x84FFFFFFu));
+    EXPECT_EQ(wild.laminatorState, 0);
+    DeviceStatus idle{0, 0, 0x5A, 18};
+    convertLaminatorStatus(idle);
+    EXPECT_EQ(idle, (DeviceStatus{0, 0, 0x5A, 18})) << "taken as delivered without the flag";
 }
 
 TEST_F(StatusQueryTest, LibraryFailureDropsThePrinter) {
