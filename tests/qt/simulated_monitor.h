@@ -9,27 +9,11 @@
 #include "simulator/sim_command_port.h"
 #include "simulator/sim_settings_port.h"
 #include "simulator/simulated_printers.h"
+#include "tests/support/fake_platform.h"
 #include "ui/scripted_message_boxes.h"
 #include "ui/virtual_clock.h"
 
 namespace orvan::rig {
-
-// An administrator on a machine with both port libraries installed and no
-// other copy of the monitor running.
-class StubPlatform : public shell::Platform {
-  public:
-    bool isAdministrator() override { return true; }
-    bool acquireInstanceLock() override { return true; }
-    bool fileExists(const std::string&) override { return true; }
-    std::string systemLibraryDirectory() override { return "/system"; }
-    std::string currentDirectory() override { return "/current"; }
-};
-
-class NoTray : public shell::TrayIcon {
-  public:
-    void add() override {}
-    void remove() override {}
-};
 
 // The configuration file lives in a folder that does not exist: it reads as
 // empty and a save could never touch a real file.
@@ -41,8 +25,8 @@ struct SimulatedMonitor {
 
     ui::VirtualClockLoop loop;
     ui::ScriptedMessageBoxes boxes;
-    StubPlatform platform;
-    NoTray tray;
+    testing::FakePlatform platform;
+    testing::CountingTray tray;
     sim::SimulatedPrinters world = sim::defaultScenario();
     sim::SimCommandPort commands{world};
     sim::SimSettingsPort settings{world};

@@ -2,7 +2,6 @@
 // A monitor on the virtual clock, the simulated printers and a scratch
 // program directory, with a scriptable platform.
 #include <memory>
-#include <set>
 #include <string>
 
 #include "profile/scratch_dir.h"
@@ -10,34 +9,11 @@
 #include "simulator/sim_command_port.h"
 #include "simulator/sim_settings_port.h"
 #include "simulator/simulated_printers.h"
+#include "support/fake_platform.h"
 #include "ui/scripted_message_boxes.h"
 #include "ui/virtual_clock.h"
 
 namespace orvan::testing {
-
-class FakePlatform : public shell::Platform {
-  public:
-    bool administrator = true;
-    bool lockFree = true;
-    int lockAttempts = 0;
-    std::set<std::string> files{"/system/libLNKCMD.so", "/system/libLNKSET.so"};
-
-    bool isAdministrator() override { return administrator; }
-    bool acquireInstanceLock() override {
-        ++lockAttempts;
-        return lockFree;
-    }
-    bool fileExists(const std::string& path) override { return files.count(path) != 0; }
-    std::string systemLibraryDirectory() override { return "/system"; }
-    std::string currentDirectory() override { return "/current"; }
-};
-
-class CountingTray : public shell::TrayIcon {
-  public:
-    int added = 0, removed = 0;
-    void add() override { ++added; }
-    void remove() override { ++removed; }
-};
 
 struct ShellRig {
     ui::VirtualClockLoop loop;

@@ -1,0 +1,37 @@
+#pragma once
+// A scriptable operating system and tray icon for monitors built in tests and
+// benchmarks: by default an administrator, both port libraries installed, no
+// other copy running.
+#include <set>
+#include <string>
+
+#include "shell/monitor.h"
+#include "shell/platform.h"
+
+namespace orvan::testing {
+
+class FakePlatform : public shell::Platform {
+  public:
+    bool administrator = true;
+    bool lockFree = true;
+    int lockAttempts = 0;
+    std::set<std::string> files{"/system/libLNKCMD.so", "/system/libLNKSET.so"};
+
+    bool isAdministrator() override { return administrator; }
+    bool acquireInstanceLock() override {
+        ++lockAttempts;
+        return lockFree;
+    }
+    bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::string systemLibraryDirectory() override { return "/system"; }
+    std::string currentDirectory() override { return "/current"; }
+};
+
+class CountingTray : public shell::TrayIcon {
+  public:
+    int added = 0, removed = 0;
+    void add() override { ++added; }
+    void remove() override { ++removed; }
+};
+
+}  // namespace orvan::testing
