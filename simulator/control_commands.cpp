@@ -10,7 +10,7 @@ namespace {
 
 using Target = ControlCommand::Target;
 
-enum class Args { None, Number, CounterNumber, TwoTexts };
+enum class Args { None, Number, CounterNumber, TwoTexts, UnitNumber, PageByte, VersionText };
 
 struct Verb {
     std::string_view name;
@@ -37,6 +37,38 @@ constexpr std::array<CounterName, 7> kCounterNames = {{
     {"laminator-cleaning", Counter::LaminatorCleaning},
 }};
 
+// The optional units by name: their inquiry byte.
+struct UnitName {
+    std::string_view name;
+    int offset;
+};
+constexpr std::array<UnitName, 8> kUnitNames = {{
+    {"magnetic", 40},
+    {"contact-ic", 41},
+    {"contact-ic-rw", 42},
+    {"noncontact-ic", 43},
+    {"turnover", 44},
+    {"bend-remedy", 45},
+    {"security-lock", 46},
+    {"laminator", 47},
+}};
+
+// The version texts by name: their inquiry offset.
+constexpr std::array<UnitName, 4> kVersionNames = {{
+    {"printer", kPrinterVersionAt},
+    {"laminator", kLaminatorVersionAt},
+    {"config", kConfigVersionAt},
+    {"table", kTableVersionAt},
+}};
+constexpr std::size_t kVersionLength = 8;
+
+template <std::size_t N>
+std::optional<int> offsetOf(const std::array<UnitName, N>& names, std::string_view name) {
+    for (const auto& n : names)
+        if (n.name == name) return n.offset;
+    return std::nullopt;
+}
+
 void setAttached(SimulatedPrinters& w, const ControlCommand& c, bool on) {
     if (c.target == Target::Usb) w.setUsbAttached(c.index, on);
     if (c.target == Target::Network) w.setNetworkAttached(c.index, on);
@@ -46,7 +78,17 @@ int number(const ControlCommand& c, std::size_t k = 0) {
     return static_cast<int>(c.numbers.at(k));
 }
 
-constexpr std::array<Verb, 14> kPrinterVerbs = {{
+constexpr std::array<Verb, 17> kPrinterVerbs = {{
+    {"option", Args::UnitNumber, 0, 255,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setOption(number(c), static_cast<std::uint8_t>(number(c, 1)));
+     }},
+    {"page", Args::PageByte, 0, 255,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setPageByte(number(c), number(c, 1), static_cast<std::uint8_t>(number(c, 2)));
+     }},
+    {"version", Args::VersionText, 0, 0,
+     [](auto&, const auto& c, SimPrinter& p) { p.setInquiryText(number(c), c.texts.at(0)); }},
     {"error", Args::Number, kInt32Min, 0,
      [](auto&, const auto& c, SimPrinter& p) { p.setPrinterError(number(c)); }},
     {"state", Args::Number, 0, 255,
@@ -133,6 +175,34 @@ bool parseArgs(const Verb& verb, std::span<const std::string> args, ControlComma
             if (args.size() != 2) return false;
             out.texts.assign(args.begin(), args.end());
             return true;
+        case Args::UnitNumber: {
+            if (args.size() != 2) return false;
+            const auto offset = offsetOf(kUnitNames, args[0]);
+            const auto n = parseNumber(args[1], verb.min, verb.max);
+            if (!offset || !n) return false;
+            out.numbers = {*offset, *n};
+            return true;
+        }
+        case Args::PageByte: {
+            // A page the printer keeps, a byte past the code and length.
+            if (args.size() != 3) return false;
+            const auto page = parseNumber(args[0], 0x23, 0x2D);
+            const auto offset = parseNumber(args[1], 2, 255);
+            const auto n = parseNumber(args[2], verb.min, verb.max);
+            const PageLayout* layout = page ? findPageLayout(static_cast<int>(*page)) : nullptr;
+            if (!layout || !offset || !n || static_cast<std::size_t>(*offset) >= layout->size)
+                return false;
+            out.numbers = {*page, *offset, *n};
+            return true;
+        }
+        case Args::VersionText: {
+            if (args.size() != 2 || args[1].size() > kVersionLength) return false;
+            const auto offset = offsetOf(kVersionNames, args[0]);
+            if (!offset) return false;
+            out.numbers = {*offset};
+            out.texts = {args[1]};
+            return true;
+        }
     }
     return false;
 }
@@ -275,6 +345,11 @@ std::string_view controlUsage() {
            "  counter <total|print|head|cleaning|error|laminator-total|laminator-cleaning> <n>\n"
            "  busy <queries>          busy for the next status or position queries\n"
            "  job <owner> <document>  jobs-clear   remove   attach\n"
+           "  option <unit> <0..255>  fits (1, 2: the kind) or removes (0) a unit: magnetic,\n"
+           "                          contact-ic, contact-ic-rw, noncontact-ic, turnover,\n"
+           "                          bend-remedy, security-lock, laminator\n"
+           "  page <code> <byte> <0..255>   any byte of a mode page, e.g. page 0x28 58 255\n"
+           "  version <printer|laminator|config|table> <text>   a version text (8 at most)\n"
            "world commands:\n"
            "  reset                   back to the default printers\n"
            "  fail <operation> <code> [calls] [status word]   e.g. fail KQCMD_ModeSelect 1 3\n"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 
 namespace orvan::link {
@@ -58,6 +59,19 @@ long long lenientNumber(std::string_view part) {
 
 std::string NumberText(long long value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+int LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    long long value = 0;
+    constexpr long long kLimit = 1LL << 32;  // past either end of int
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(kLimit, value * 10 + (text[i] - '0'));
+    if (negative) value = -value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 std::string FormatIPv4(std::span<const std::uint8_t> bytes) {

@@ -14,6 +14,12 @@ namespace orvan::link {
 // Decimal text with one blank before a non-negative number: 5 -> " 5", -5 -> "-5".
 std::string NumberText(long long value);
 
+// The whole number a text starts with, read the way a label's text is read
+// back: leading blanks skipped, an optional sign, then digits up to the first
+// other character. No digits gives 0; a number beyond the int range is cut to
+// it.
+int LeadingNumber(std::string_view text);
+
 // Dotted decimal of the first four bytes, e.g. "192.168.0.5". Bytes missing
 // from a shorter span read as 0.
 std::string FormatIPv4(std::span<const std::uint8_t> bytes);

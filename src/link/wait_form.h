@@ -1,6 +1,7 @@
 #pragma once
 // The small window shown while a settings write waits for the printer to
 // finish printing. Its behaviour lives in BusyWait.
+#include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -13,6 +14,9 @@ inline constexpr const char* kWaitText =
 
 struct WaitForm {
     WaitForm();
+
+    // On screen: the window, its text and its button (the timer is not).
+    ui::ControlList controls() { return {form, Label1, CancelButton}; }
 
     ui::Form form{"WaitForm"};
     ui::Label Label1{"Label1"};

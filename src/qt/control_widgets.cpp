@@ -14,15 +14,31 @@ void ModelComboBox::showPopup() {
     QComboBox::showPopup();
 }
 
+QString labelText(const std::string& caption) {
+    QString text = toQt(caption);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+// A label is read out as its text. A form may give it a prefix that says
+// what the text is about ("Printer status: "), and the input it labels (its
+// buddy) is named after it as the text changes.
 ControlLink* bind(QLabel* w, ui::Label& c) {
     w->setTextFormat(Qt::PlainText);  // printer texts are never markup
-    return bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
-        if (p == Property::Caption) w->setText(toQt(c.caption()));
+    return bindWidget(w, c, [w, &c](Property p) {
+        if (p == Property::FontSize && w->wordWrap()) applyGeometry(w, c);
+        if (p != Property::Caption) return;
+        w->setText(labelText(c.caption()));
+        if (w->wordWrap()) applyGeometry(w, c);
+        const QString prefix = w->property("accessiblePrefix").toString();
+        if (!prefix.isEmpty()) w->setAccessibleName(prefix + w->text());
+        if (QWidget* buddy = w->buddy()) buddy->setAccessibleName(withoutMnemonic(w->text()));
     });
 }
 
 ControlLink* bind(QAbstractButton* w, ui::Button& c) {
-    auto* link = bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Caption) w->setText(toQt(c.caption()));
     });
     QObject::connect(w, &QAbstractButton::clicked, link,
@@ -30,13 +46,18 @@ ControlLink* bind(QAbstractButton* w, ui::Button& c) {
     return link;
 }
 
-// The model keeps the options of a group exclusive; Qt's own exclusivity
-// would clear buttons behind the model's back.
+// The model keeps the options of a group exclusive, and may clear them all.
+// Qt keeps its own exclusivity too (it is what makes a screen reader call
+// them option buttons), so a clear goes through with it switched off.
 ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
-    w->setAutoExclusive(false);
-    auto* link = bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+    w->setAutoExclusive(true);
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Caption) w->setText(toQt(c.caption()));
-        if (p == Property::Value) w->setChecked(c.value());
+        if (p == Property::Value && w->isChecked() != c.value()) {
+            w->setAutoExclusive(false);
+            w->setChecked(c.value());
+            w->setAutoExclusive(true);
+        }
     });
     QObject::connect(w, &QRadioButton::clicked, link, [link] {
         link->gesture<ui::OptionButton>([](auto& o) { o.setValue(true); });
@@ -46,7 +67,7 @@ ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
 }
 
 ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
-    auto* link = bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Caption) w->setText(toQt(c.caption()));
         if (p == Property::Value) {
             static constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked,
@@ -63,9 +84,13 @@ ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
     return link;
 }
 
+// Named by its title: without a name of its own a frame would be read out
+// under the title of the frame around it.
 ControlLink* bind(QGroupBox* w, ui::Frame& c) {
-    return bindWidget(w, c, Naming::ByCaption, [w, &c](Property p) {
-        if (p == Property::Caption) w->setTitle(toQt(c.caption()));
+    return bindWidget(w, c, [w, &c](Property p) {
+        if (p != Property::Caption) return;
+        w->setTitle(toQt(c.caption()));
+        w->setAccessibleName(withoutMnemonic(w->title()));
     });
 }
 
@@ -102,7 +127,7 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
     // Typing in an editable combo is its change; the line edit only exists
     // while the combo is editable, so it is hooked whenever that is switched.
     auto hookEdits = std::make_shared<std::function<void()>>();
-    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c, hookEdits](Property p) {
+    auto* link = bindWidget(w, c, [w, &c, hookEdits](Property p) {
         applyCombo(w, c, p);
         if (p == Property::Range && *hookEdits) (*hookEdits)();
     });
@@ -127,7 +152,9 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
 
 ControlLink* bind(QScrollBar* w, ui::HScrollBar& c) {
     w->setOrientation(Qt::Horizontal);
-    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c](Property p) {
+    w->setSingleStep(1);
+    w->setPageStep(1);
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Range) w->setRange(c.min(), c.max());
         if (p == Property::Range || p == Property::Value) w->setValue(c.value());
     });
@@ -138,7 +165,7 @@ ControlLink* bind(QScrollBar* w, ui::HScrollBar& c) {
 }
 
 ControlLink* bind(QLineEdit* w, ui::TextBox& c) {
-    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c](Property p) {
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Value && w->text() != toQt(c.text())) w->setText(toQt(c.text()));
         if (p == Property::Range) {
             w->setMaxLength(c.maxLength() > 0 ? c.maxLength() : 32767);

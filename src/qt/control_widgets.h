@@ -26,6 +26,10 @@ class ModelComboBox : public QComboBox {
     void showPopup() override;
 };
 
+// A caption as a label shows it: the printer's texts break lines with a
+// carriage return, which Qt does not.
+QString labelText(const std::string& caption);
+
 ControlLink* bind(QLabel* w, ui::Label& c);
 ControlLink* bind(QAbstractButton* w, ui::Button& c);
 ControlLink* bind(QRadioButton* w, ui::OptionButton& c);

@@ -2,14 +2,16 @@
 
 #include <QEvent>
 
-#include "qt/status_tab_page.h"
+#include "qt/accessible_widgets.h"
+#include "qt/tab_pages.h"
 
 namespace orvan::qt {
 
 FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
     : monitor_(monitor), window_(buildMainWindow(monitor.main())) {
+    installAccessibility();
     boxes.setParent(window_.get());
-    window_->setPage(shell::StatusTab, buildStatusTabPage(monitor.statusTab(), nullptr));
+    pages_ = new TabPages(*window_, monitor);
     wait_ = std::make_unique<WaitDialog>(monitor.busyWait().form(), window_.get());
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);

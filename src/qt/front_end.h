@@ -5,6 +5,7 @@
 
 #include "qt/main_window.h"
 #include "qt/qt_message_boxes.h"
+#include "qt/tab_pages.h"
 #include "qt/wait_dialog.h"
 #include "shell/monitor.h"
 
@@ -15,6 +16,7 @@ class FrontEnd : public QObject {
     FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes);
     ~FrontEnd() override;
     QtMainWindow& window() { return *window_; }
+    TabPages& pages() { return *pages_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,6 +25,7 @@ class FrontEnd : public QObject {
     shell::Monitor& monitor_;
     std::unique_ptr<QtMainWindow> window_;
     std::unique_ptr<WaitDialog> wait_;
+    TabPages* pages_;  // owned by the window
 };
 
 }  // namespace orvan::qt

@@ -1,35 +1,24 @@
 #include "qt/main_window.h"
 
-#include <QHBoxLayout>
+#include <QLayout>
 #include <QTabBar>
-#include <QVBoxLayout>
 
-#include "qt/control_widgets.h"
-#include "qt/picture_widgets.h"
+#include "qt/form_binder.h"
+#include "qt/forms.h"
 #include "qt/window_bindings.h"
 
 namespace orvan::qt {
 
-QtMainWindow::QtMainWindow(shell::MainForm& model, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
-    tabs_ = new QTabWidget(this);
-    bind(tabs_, model.SSTab1);
-    layout->addWidget(tabs_, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(make(model.Cmdm, this));
-    layout->addLayout(buttons);
-
-    picture_ = make(model.Picture1, this);  // hidden: only receives the tray icon's messages
+QtMainWindow::QtMainWindow(shell::MainForm& model, QWidget* parent) : QMainWindow(parent) {
+    setupForm(FormId::MainWindow, this);
+    tabs_ = findChild<QTabWidget*>("SSTab1");
     menu_ = new QMenu(this);
     bindMenu(menu_, model.Menu1, model.MenuItem);
-
-    setMinimumWidth(std::max(kMinimumWidth, tabs_->tabBar()->sizeHint().width() +
-                                                layout->contentsMargins().left() +
-                                                layout->contentsMargins().right()));
-    resize(minimumWidth(), 640);
-    bind(static_cast<QWidget*>(this), model.form);
+    bindForm(this, model.controls());
+    // Every tab caption stays visible at once.
+    setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 2 * layout()->contentsMargins().left() +
+                    centralWidget()->layout()->contentsMargins().left() +
+                    centralWidget()->layout()->contentsMargins().right());
 }
 
 QWidget* QtMainWindow::page(int index) const {
@@ -40,9 +29,7 @@ QWidget* QtMainWindow::page(int index) const {
 void QtMainWindow::setPage(int index, QWidget* content) {
     QWidget* target = page(index);
     if (!target || !content) return;
-    auto* layout = target->layout();
-    if (!layout) layout = new QVBoxLayout(target);
-    layout->addWidget(content);
+    target->layout()->addWidget(content);
 }
 
 std::unique_ptr<QtMainWindow> buildMainWindow(shell::MainForm& model) {

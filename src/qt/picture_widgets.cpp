@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "qt/accessible_widgets.h"
 #include "qt/widget_link.h"
 
 namespace orvan::qt {
@@ -29,8 +30,10 @@ void PictureView::setPicture(const QString& file) {
 }
 
 void PictureView::setDrawing(std::vector<ui::FilledRect> rects) {
+    if (rects == drawing_) return;
     drawing_ = std::move(rects);
     update();
+    announceValue(this);
 }
 
 QSize PictureView::sizeHint() const {
@@ -44,7 +47,14 @@ void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.setClipRect(area);
-    if (!pixmap_.isNull()) painter.drawPixmap(area.topLeft(), pixmap_);
+    // A picture larger than its box is shown whole, scaled down, never cut.
+    if (!pixmap_.isNull()) {
+        const bool fits = pixmap_.width() <= area.width() && pixmap_.height() <= area.height();
+        const QPixmap shown =
+            fits ? pixmap_
+                 : pixmap_.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        painter.drawPixmap(area.topLeft(), shown);
+    }
     for (const auto& r : drawing_) {
         QRect rect(QPoint(r.x1 / kTwipsPerPixel, r.y1 / kTwipsPerPixel),
                    QPoint(r.x2 / kTwipsPerPixel, r.y2 / kTwipsPerPixel));
@@ -71,7 +81,7 @@ void AnimatedView::setAnimation(const QString& file) {
 }
 
 ControlLink* bind(PictureView* w, ui::PictureBox& c) {
-    return bindWidget(w, c, Naming::ByLabel, [w, &c](Property p) {
+    return bindWidget(w, c, [w, &c](Property p) {
         if (p != Property::Picture) return;
         w->setPicture(programFile(c.picture()));
         w->setDrawing(c.drawing());
@@ -80,7 +90,7 @@ ControlLink* bind(PictureView* w, ui::PictureBox& c) {
 
 ControlLink* bind(AnimatedView* w, ui::AnimatedPicture& c) {
     auto lastFile = std::make_shared<QString>();
-    return bindWidget(w, c, Naming::ByLabel, [w, &c, lastFile](Property p) {
+    return bindWidget(w, c, [w, &c, lastFile](Property p) {
         if (p != Property::Picture) return;
         QPalette pal = w->palette();
         pal.setColor(QPalette::Window, toQColor(c.tint()));

@@ -1,7 +1,12 @@
 #include "qt/widget_link.h"
 
+#include "ui/control_list.h"
+
 #include <QFrame>
+#include <QLabel>
+#include <QLayout>
 #include <QPalette>
+#include <algorithm>
 
 namespace orvan::qt {
 
@@ -29,12 +34,23 @@ void applyVisible(QWidget* w, bool visible) {
         w->hide();
 }
 
+}  // namespace
+
 void applyGeometry(QWidget* w, const ui::Control& c) {
-    if (c.top() == 0 && c.height() == 0) return;  // left to the layout
+    if (c.top() == 0 && c.height() == 0 && c.width() == 0) return;  // left to the layout
     const int width = c.width() > 0 ? c.width() / kTwipsPerPixel : w->width();
-    const int height = c.height() > 0 ? c.height() / kTwipsPerPixel : w->height();
+    int height = c.height() > 0 ? c.height() / kTwipsPerPixel : w->height();
+    QWidget* parent = w->parentWidget();
+    if (parent && parent->layout()) {
+        w->setFixedSize(width, height);
+        return;
+    }
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap())
+        height = std::max(height, label->heightForWidth(width));
     w->setGeometry(c.left() / kTwipsPerPixel, c.top() / kTwipsPerPixel, width, height);
 }
+
+namespace {
 
 void applyBorder(QWidget* w, bool border) {
     if (auto* frame = qobject_cast<QFrame*>(w))
@@ -43,18 +59,12 @@ void applyBorder(QWidget* w, bool border) {
 
 }  // namespace
 
-ControlLink* bindWidget(QWidget* widget, ui::Control& control, Naming naming,
-                        ControlLink::Apply own) {
-    widget->setObjectName(toQt(control.name()));
-    widget->setAccessibleName(toQt(control.name()));  // until a caption or label names it
+ControlLink* bindWidget(QWidget* widget, ui::Control& control, ControlLink::Apply own) {
+    widget->setObjectName(toQt(ui::widgetName(control.name())));
     // Colours and borders the logic never set keep the platform's look.
     auto bound = std::make_shared<bool>(false);
-    auto common = [widget, &control, naming, bound](ui::Property p) {
+    auto common = [widget, &control, bound](ui::Property p) {
         switch (p) {
-            case ui::Property::Caption:
-                if (naming == Naming::ByCaption && !control.caption().empty())
-                    widget->setAccessibleName(withoutMnemonic(toQt(control.caption())));
-                break;
             case ui::Property::Enabled:
                 widget->setEnabled(control.enabled());
                 break;
@@ -103,14 +113,6 @@ ControlLink* bindWidget(QWidget* widget, ui::Control& control, Naming naming,
     link->applyAll();
     *bound = true;
     return link;
-}
-
-void nameAfter(QWidget* widget, ui::Control& label) {
-    new ControlLink(widget, label, [widget, &label](ui::Property p) {
-        if (p == ui::Property::Caption)
-            widget->setAccessibleName(withoutMnemonic(toQt(label.caption())));
-    });
-    widget->setAccessibleName(withoutMnemonic(toQt(label.caption())));
 }
 
 }  // namespace orvan::qt

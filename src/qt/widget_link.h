@@ -18,19 +18,17 @@ inline QColor toQColor(ui::Colour c) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-enum class Naming {
-    ByCaption,  // the control shows its caption: that is its accessible name
-    ByLabel,    // an input field: named by the label beside it (see nameAfter)
-};
-
 // Binds the shared properties of `control` to `widget`, then `own` for the
 // kind's own properties (Caption included), and applies them all once. The
-// widget's objectName becomes the control's name; got-focus is forwarded.
-ControlLink* bindWidget(QWidget* widget, ui::Control& control, Naming naming,
-                        ControlLink::Apply own);
+// widget's objectName becomes the control's widget name; got-focus is
+// forwarded. An internal name is never what a screen reader says: a widget
+// that shows a caption is named by it, an input by the label beside it.
+// A widget inside a layout takes the model's size (twips) as its fixed size;
+// one in a container without a layout is placed where the model says. A
+// wrapping label never gets shorter than its text needs, so a long printer
+// message is shown whole. Nothing happens while the model sets no geometry.
+void applyGeometry(QWidget* w, const ui::Control& c);
 
-// Names an input field after the label beside it, following the label's
-// caption as it changes.
-void nameAfter(QWidget* widget, ui::Control& label);
+ControlLink* bindWidget(QWidget* widget, ui::Control& control, ControlLink::Apply own);
 
 }  // namespace orvan::qt

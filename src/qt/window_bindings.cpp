@@ -64,7 +64,7 @@ ControlLink* bind(QTabWidget* w, ui::TabControl& c) {
     w->setUsesScrollButtons(false);
     w->setElideMode(Qt::ElideNone);
     w->tabBar()->setExpanding(false);
-    auto* link = bindWidget(w, c, Naming::ByLabel, [w, &c](Property p) {
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Items) {
             const int n = static_cast<int>(c.captions().size());
             while (w->count() < n) w->addTab(new QWidget, QString());

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -35,6 +36,10 @@ inline constexpr int kMenuItemCount = 3;
 
 struct MainForm {
     MainForm();
+
+    // The window's frame on screen. The tray's menu is built apart, and
+    // Picture1 only stands for the tray icon's messages.
+    ui::ControlList controls() { return {form, SSTab1, Cmdm}; }
 
     ui::Form form{"MainForm"};
     ui::TabControl SSTab1{"SSTab1"};

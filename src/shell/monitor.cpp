@@ -28,6 +28,15 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
+    settingTabs_ = std::make_unique<SettingTabs>(tabContext());
+    settingTabs_->install(tabs);
+}
+
+tabs::TabContext Monitor::tabContext() {
+    return tabs::TabContext{
+        tabs::SettingTabLink{state_, cycles_, catalogue_, env_.boxes,
+                             [this] { return main_.SSTab1.tab(); }, [this] { queryStatus(); }},
+        data_, [this](std::size_t index) { return isOpen(static_cast<int>(index)); }};
 }
 
 void Monitor::wireStatusTab() {

@@ -23,6 +23,8 @@
 #include "shell/configuration.h"
 #include "shell/main_form.h"
 #include "shell/platform.h"
+#include "shell/setting_tabs.h"
+#include "shell/tab_handlers.h"
 #include "shell/user_rights.h"
 #include "status/error_catalogue.h"
 #include "status/status_tab.h"
@@ -44,12 +46,6 @@ class TrayIcon {
     virtual ~TrayIcon() = default;
     virtual void add() = 0;
     virtual void remove() = 0;
-};
-
-// What a tab contributes to start-up and to a click on it.
-struct TabHandlers {
-    std::function<void()> setup;
-    std::function<void()> refresh;
 };
 
 // What the Status tab last showed; a differing status redraws it.
@@ -103,7 +99,7 @@ class Monitor {
     std::function<void()> showStatus;
     std::function<void()> refreshMediaAndCounters;
     // Per-tab set-up and refresh; tabs install theirs as they land.
-    std::array<TabHandlers, 10> tabs;
+    std::array<TabHandlers, kTabCount> tabs;
     // Refresh of the Printer Select tab (used by the cycle on tab 7).
     void refreshPrinterSelect();
 
@@ -121,6 +117,9 @@ class Monitor {
     const status::ErrorCatalogue& catalogue() const { return catalogue_; }
     status::StatusTab& statusTab() { return statusTab_; }
     status::StatusTabView& statusView() { return *statusView_; }
+    SettingTabs& settingTabs() { return *settingTabs_; }
+    // What every tab is built from.
+    tabs::TabContext tabContext();
     ui::MessageBoxes& boxes() { return env_.boxes; }
     ui::EventLoop& loop() { return env_.loop; }
     UserRights& rights() { return rights_; }
@@ -174,6 +173,7 @@ class Monitor {
     StatusSnapshot snapshot_;
     status::StatusTab statusTab_{Combo0};
     std::unique_ptr<status::StatusTabView> statusView_;
+    std::unique_ptr<SettingTabs> settingTabs_;
     bool ended_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "shell/user_rights.h"
+#include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/event_loop.h"
 #include "ui/form.h"
@@ -34,6 +35,8 @@ class AdminForm {
 
     // Shows the dialog modally; returns once it has been closed.
     void open(ui::EventLoop& loop);
+
+    ui::ControlList controls() { return {form, Frame1, Check1, Cmd1}; }
 
     ui::Form form{"AdminForm"};
     ui::Frame Frame1{"Frame1"};

@@ -4,6 +4,7 @@
 // Selection" frame belongs to the shell and is only borrowed here.
 #include <array>
 
+#include "ui/control_list.h"
 #include "ui/controls.h"
 
 namespace orvan::status {
@@ -18,14 +19,9 @@ struct StatusTab {
     StatusTab(const StatusTab&) = delete;
     StatusTab& operator=(const StatusTab&) = delete;
 
-    // Frames, in the order they appear on the tab.
-    ui::Frame printerStatusFrame{"FramePrinterStatus"};
-    ui::Frame mediaStatusFrame{"FrameMediaStatus"};
-    ui::Frame inkFrame{"FrameInk"};
-    ui::Frame filmFrame{"FrameFilm"};
-    ui::Frame printCounterFrame{"FramePrintCounter"};
-    ui::Frame printerSelectionFrame{"FramePrinterSelection"};
-    ui::Frame documentFrame{"FrameDocumentInformation"};
+    // The controls that are on screen. The spare picture box Pic0[0] is not:
+    // nothing ever shows it.
+    ui::ControlList controls();
 
     // "Printer Status": the printer and laminator lines with their pictures
     // and the animated picture. Placed by position, since the lines move.
@@ -38,17 +34,11 @@ struct StatusTab {
                                        ui::PictureBox{"Pic0[4]"}, ui::PictureBox{"Pic0[5]"}};
     ui::AnimatedPicture WebBrowser1{"WebBrowser1"};
 
-    // "Media Status".
-    ui::Label cardQuantityCaption{"LabelCardQuantity"};
+    // "Media Status": card quantity, and the ink and film percentages beside
+    // their gauges Pic0[1] and Pic0[2].
     ui::Label Label0_2{"Label0_2"};
-    ui::Label inkQuantityCaption{"LabelInkQuantity"};
-    ui::Label inkScale{"LabelInkScale"};
     std::array<ui::Label, 1> Label0_3{ui::Label{"Label0_3[0]"}};
-    ui::Label inkPercent{"LabelInkPercent"};
-    ui::Label filmQuantityCaption{"LabelFilmQuantity"};
-    ui::Label filmScale{"LabelFilmScale"};
     std::array<ui::Label, 1> Label0_4{ui::Label{"Label0_4[0]"}};
-    ui::Label filmPercent{"LabelFilmPercent"};
 
     // "Ink": the ink type is Pic0[3]; [0] is the caption of the value [1].
     std::array<ui::Label, 2> Label0_5{ui::Label{"Label0_5[0]"}, ui::Label{"Label0_5[1]"}};
@@ -61,13 +51,10 @@ struct StatusTab {
     ui::Button Cmd0_1{"Cmd0_1"};
 
     // "Printer Selection".
-    ui::Label printerNameCaption{"LabelPrinterName"};
     ui::ComboBox& Combo0;
     ui::Button Cmd0_2{"Cmd0_2"};
 
     // "Document Information": owner names and document names, row by row.
-    ui::Label ownerNameCaption{"LabelOwnerName"};
-    ui::Label documentNameCaption{"LabelDocumentName"};
     std::array<ui::ComboBox, 2> Combo2{ui::ComboBox{"Combo2[0]"}, ui::ComboBox{"Combo2[1]"}};
 };
 

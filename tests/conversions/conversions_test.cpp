@@ -166,3 +166,21 @@ TEST(LengthToNul, CountsUpToTheFirstZeroCharacter) {
 
 }  // namespace
 }  // namespace orvan::link
+
+namespace orvan::link {
+namespace {
+
+TEST(LeadingNumber, ReadsTheNumberATextStartsWithAndNothingElse) {
+    EXPECT_EQ(LeadingNumber("3"), 3);
+    EXPECT_EQ(LeadingNumber("  -3"), -3);
+    EXPECT_EQ(LeadingNumber("+7min"), 7);
+    EXPECT_EQ(LeadingNumber(" 12 34"), 12);
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("Off"), 0);
+    EXPECT_EQ(LeadingNumber("-"), 0);
+    EXPECT_EQ(LeadingNumber("99999999999999999999"), 2147483647);
+    EXPECT_EQ(LeadingNumber("-99999999999999999999"), -2147483647 - 1);
+}
+
+}  // namespace
+}  // namespace orvan::link

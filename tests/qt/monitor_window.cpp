@@ -87,7 +87,7 @@ void MonitorWindow::statusTabShowsThePrintersValues() {
 
     QCOMPARE(w.text("Label0_1"), QString("Ready"));
     QCOMPARE(w.text("Label0_2"), QString("Enough"));
-    QCOMPARE(w.text("Label0_3[0]"), QString("70"));
+    QCOMPARE(w.text("Label0_3_0"), QString("70"));
     QCOMPARE(w.text("Label0_7"), QString("Standard(1000)"));
     QCOMPARE(w.text("Label0_8"), QString(" 4322"));
 

@@ -1,6 +1,6 @@
 // The Status tab and the administrators dialog on screen: the status lines
-// sit where the view puts them, the printer's line breaks show, and the
-// dialog's gestures reach its model.
+// sit where the view puts them, the printer's line breaks show, a long
+// message is shown whole, and the dialog's gestures reach its model.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,8 +9,9 @@
 
 #include "link/printer_data.h"
 #include "qt/admin_dialog.h"
+#include "qt/form_binder.h"
+#include "qt/forms.h"
 #include "qt/picture_widgets.h"
-#include "qt/status_tab_page.h"
 #include "status/status_view.h"
 #include "ui/scripted_message_boxes.h"
 
@@ -33,7 +34,8 @@ void StatusTabPage::statusLinesFollowTheViewsPlacementAndLineBreaks() {
     status::StatusTab tab(combo0);
     status::StatusTabView view(
         tab, {state, data, status::SharedCatalogue(), boxes, "", [] { return false; }, {}, {}});
-    std::unique_ptr<QWidget> page(qt::buildStatusTabPage(tab));
+    std::unique_ptr<QWidget> page(qt::createForm(qt::FormId::StatusTab));
+    QVERIFY(qt::bindForm(page.get(), tab.controls()).ok());
     view.reset();
     page->show();
 
@@ -51,7 +53,22 @@ void StatusTabPage::statusLinesFollowTheViewsPlacementAndLineBreaks() {
                                    "Replenish the cards."));
     QCOMPARE(line->font().pointSize(), 11);
 
-    auto* gauge = page->findChild<qt::PictureView*>("Pic0[1]");
+    // The longest messages are shown whole: the line is as tall as its text
+    // needs, and the state picture is not cut by its box.
+    for (int code : {-0x0104C200, -0x0104AB00}) {
+        state.status.printerResult = code;
+        view.ShowStatus();
+        QVERIFY(line->text().endsWith("power again."));
+        QVERIFY(line->height() >= line->heightForWidth(line->width()));
+    }
+    auto* picture = page->findChild<qt::PictureView*>("Pic0_4");
+    QVERIFY(picture && picture->hasPicture());
+    const QSize pictureSize = QPixmap(qt::programFile("P_ERROR.gif")).size();
+    QCOMPARE(pictureSize, QSize(48, 48));
+    QVERIFY(picture->contentsRect().width() >= pictureSize.width());
+    QVERIFY(picture->contentsRect().height() >= pictureSize.height());
+
+    auto* gauge = page->findChild<qt::PictureView*>("Pic0_1");
     QVERIFY(gauge);
     QCOMPARE(gauge->size(), QSize(status::kGaugeWidth / 15, status::kGaugeHeight / 15));
     QCOMPARE(gauge->accessibleName(), QString("Ink Quantity"));
@@ -70,12 +87,12 @@ void StatusTabPage::adminDialogGesturesReachTheModel() {
     model.form.onLoad();
     model.form.setVisible(true);
     QVERIFY(dialog.isVisible());
-    auto* media = dialog.findChild<QCheckBox*>("Check1[4]");
+    auto* media = dialog.findChild<QCheckBox*>("Check1_4");
     QVERIFY(media && media->isChecked());
-    QTest::mouseClick(dialog.findChild<QCheckBox*>("Check1[10]"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QCheckBox*>("Check1_10"), Qt::LeftButton);
     QVERIFY(model.Check1[10]->checked());
 
-    QTest::mouseClick(dialog.findChild<QPushButton*>("Cmd1[0]"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Cmd1_0"), Qt::LeftButton);
     QCOMPARE(saves, 1);
     QVERIFY(rights.flags[10]);
     QVERIFY(!dialog.isVisible());

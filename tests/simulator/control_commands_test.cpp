@@ -53,6 +53,29 @@ TEST(ControlCommands, PrinterCommandsChangeWhatThePrinterReports) {
     EXPECT_EQ(world.usb(0).printerError(), 0);
 }
 
+TEST(ControlCommands, UnitsPageBytesAndVersionsAreSetByName) {
+    SimulatedPrinters world = defaultScenario();
+    EXPECT_TRUE(run(world, "usb 0 option turnover 0"));
+    EXPECT_TRUE(run(world, "usb 0 option magnetic 2"));
+    EXPECT_TRUE(run(world, "net 0 option laminator 0"));
+    EXPECT_TRUE(run(world, "usb 0 page 0x28 58 255"));
+    EXPECT_TRUE(run(world, "usb 0 page 0x2A 7 3"));
+    EXPECT_TRUE(run(world, "usb 0 version table T9.99"));
+    EXPECT_EQ(world.usb(0).option(44), 0);
+    EXPECT_EQ(world.usb(0).option(40), 2);
+    EXPECT_EQ(world.network(0).option(47), 0);
+    EXPECT_EQ(world.usb(0).pageByte(0x28, 58), 255);
+    EXPECT_EQ(world.usb(0).pageByte(0x2A, 7), 3);
+    EXPECT_EQ(world.usb(0).inquiryText(kTableVersionAt), "T9.99");
+
+    // Unknown units, pages the printer lacks, bytes past a page, the code and
+    // length bytes, and texts longer than the field change nothing.
+    for (const char* bad : {"usb 0 option wheels 1", "usb 0 option turnover 256",
+                            "usb 0 page 0x24 5 1", "usb 0 page 0x2A 10 1", "usb 0 page 0x28 1 9",
+                            "usb 0 version table T9.99.999", "usb 0 version bios 1"})
+        EXPECT_FALSE(run(world, bad)) << bad;
+}
+
 TEST(ControlCommands, WorldCommandsScriptFaults) {
     SimulatedPrinters world = defaultScenario();
     EXPECT_TRUE(run(world, "fail KQCMD_ModeSelect 1 2"));
