@@ -114,16 +114,5 @@ TEST(OneLinkOperation, GesturesAreIgnoredDuringAPauseADiscoveryAndTheBusyWait) {
     }
 }
 
-TEST(OneLinkOperation, GesturesWorkAgainOnceTheLinkIsIdle) {
-    GestureRig rig;
-    rig.main().SSTab1.setTab(shell::LaminatorTab);
-    EXPECT_EQ(rig.world.countCalls("KQCMD_StandardInquiry"), 1);
-    rig.monitor->Combo7_1.setListIndex(1);
-    EXPECT_EQ(rig.printerSelectChoices, 1);
-    rig.boxes.answerNext(Answer::Ok);
-    rig.refresh.click();
-    EXPECT_EQ(rig.fills, 1);
-}
-
 }  // namespace
 }  // namespace orvan::testing
