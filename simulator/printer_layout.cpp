@@ -14,13 +14,21 @@ constexpr std::array<SelectField, 23> kConditionSelect = {{
 
 constexpr std::array<std::uint8_t, 1> kLaminatorReadOnly = {7};  // film cassette state
 constexpr std::array<std::uint8_t, 1> kNetworkReadOnly = {28};
+// IPv4 address, subnet mask, default gateway, and the two IPv6 blocks.
+constexpr std::array<ByteRange, 5> kNetworkMultiByte = {{
+    {2, 5},
+    {6, 9},
+    {10, 13},
+    {31, 46},
+    {47, 62},
+}};
 
 constexpr std::array<PageLayout, 5> kPages = {{
     {0x23, 16, 0, {}, {}},
     {0x28, 60, 32, kConditionSelect, {}},
     {0x2A, 10, 10, {}, {}},
     {0x2C, 24, 24, {}, kLaminatorReadOnly},
-    {0x2D, 80, 80, {}, kNetworkReadOnly},
+    {0x2D, 80, 80, {}, kNetworkReadOnly, kNetworkMultiByte},
 }};
 
 constexpr std::array<Counter, 5> kPrinterLog = {
@@ -73,6 +81,12 @@ int pageByteForSelect(const PageLayout& layout, std::size_t selectByte) {
         if (ro == selectByte) return -1;
     }
     return static_cast<int>(selectByte);
+}
+
+bool storesEvery255(const PageLayout& layout, std::size_t selectByte) {
+    return std::any_of(
+        layout.multiByteFields.begin(), layout.multiByteFields.end(),
+        [selectByte](const ByteRange& r) { return selectByte >= r.first && selectByte <= r.last; });
 }
 
 const LogLayout* findLogLayout(int code) {

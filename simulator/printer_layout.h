@@ -25,6 +25,12 @@ struct SelectField {
     std::uint8_t pageByte;
 };
 
+// Select bytes first..last, both included.
+struct ByteRange {
+    std::uint8_t first;
+    std::uint8_t last;
+};
+
 struct PageLayout {
     int code;
     std::size_t size;        // page bytes, code and length byte included
@@ -33,6 +39,9 @@ struct PageLayout {
     // byte n sets page byte n, except for the read-only bytes.
     std::span<const SelectField> remapped;
     std::span<const std::uint8_t> readOnly;
+    // Fields of several bytes (addresses, address blocks): there 255 is a
+    // value like any other, not "leave unchanged".
+    std::span<const ByteRange> multiByteFields = {};
 };
 
 inline constexpr std::size_t kSenseHeaderSize = 4;
@@ -43,6 +52,9 @@ const PageLayout* findPageLayout(int code);
 std::span<const PageLayout> pageLayouts();
 // The page byte a select byte writes, or -1 when the byte carries no field.
 int pageByteForSelect(const PageLayout& layout, std::size_t selectByte);
+// Whether a select byte of 255 is stored as 255: inside a multi-byte field.
+// Anywhere else 255 leaves the setting as it is.
+bool storesEvery255(const PageLayout& layout, std::size_t selectByte);
 
 struct LogLayout {
     int code;

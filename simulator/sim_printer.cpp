@@ -101,7 +101,8 @@ ResultCode SimPrinter::modeSelect(int code, std::span<const std::uint8_t> reques
     lastSelect_[code].assign(request.begin(), request.end());
     for (std::size_t b = 2; b < request.size(); ++b) {
         const int target = pageByteForSelect(*layout, b);
-        if (target >= 0 && request[b] != 0xFF) setPageByte(code, target, request[b]);
+        const bool stored = request[b] != 0xFF || storesEvery255(*layout, b);
+        if (target >= 0 && stored) setPageByte(code, target, request[b]);
     }
     return 0;
 }

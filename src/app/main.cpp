@@ -1,8 +1,9 @@
 // The monitor's entry point: loads the port libraries, builds the window and
 // hands control to the shell's start-up.
 #include <QApplication>
-#include <QSessionManager>
+#include <QEvent>
 #include <QStringList>
+#include <functional>
 
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
@@ -14,6 +15,21 @@
 #include "shell/platform.h"
 
 namespace {
+
+// The application is told to quit: by the platform when the session ends
+// (logout, shutdown: the session manager's "die"), or by code. The monitor
+// ends itself with exit(), which sends no Quit, so this is never its own end.
+class QuitFilter : public QObject {
+  public:
+    explicit QuitFilter(std::function<void()> quitting) : quitting_(std::move(quitting)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) quitting_();
+        return false;
+    }
+
+  private:
+    std::function<void()> quitting_;
+};
 
 // The command line as one text, the way the start-up compares it.
 std::string commandLineText(const QStringList& args) {
@@ -49,10 +65,11 @@ int main(int argc, char** argv) {
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;
 
     qt::FrontEnd frontEnd(monitor, boxes);
-    // Windows going down with the session end at once and save nothing.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&monitor](QSessionManager&) {
-        monitor.queryUnload(shell::UnloadMode::BySystem);
-    });
+    // The session really ending reaches us as a Quit, delivered at once even
+    // inside a pause; the monitor then ends without saving. A session
+    // manager's checkpoint (commitDataRequest alone) leaves it running.
+    QuitFilter quit([&monitor] { monitor.queryUnload(shell::UnloadMode::BySystem); });
+    app.installEventFilter(&quit);
 
     monitor.load();
     if (monitor.activate() || ending) return 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "link/link_guard.h"
+
 namespace orvan::link {
 
 namespace {
@@ -10,11 +12,15 @@ namespace {
 // Printer states in which a write is welcome although the state is not idle.
 constexpr std::array<std::int32_t, 2> kStatesNotBusy{7, 62};
 
-// Turns the monitor timer back on however the wait ends.
+// Turns the monitor timer back on however the wait ends, unless the monitor
+// ended meanwhile.
 struct Timer1Off {
-    explicit Timer1Off(ui::Timer& t) : timer(t) { timer.setEnabled(false); }
-    ~Timer1Off() { timer.setEnabled(true); }
+    Timer1Off(ui::Timer& t, const LinkState& s) : timer(t), state(s) { timer.setEnabled(false); }
+    ~Timer1Off() {
+        if (!state.ended) timer.setEnabled(true);
+    }
     ui::Timer& timer;
+    const LinkState& state;
 };
 
 }  // namespace
@@ -37,7 +43,7 @@ BusyWait::~BusyWait() {
 }
 
 bool BusyWait::isBusy() {
-    channel_.state().pageBuffer[0] = 0;
+    if (channel_.state().ended) return true;  // nothing more goes to the printer
     try {
         switch (channel_.state().selected.connection) {
             case Connection::Usb:
@@ -55,10 +61,11 @@ bool BusyWait::isBusy() {
 bool BusyWait::usbBusy() {
     LinkState& st = channel_.state();
     if (st.printerCount == 0) return true;  // nothing to ask: do not write either
+    PageBuffer position{};
     const ResultCode r = channel_.commands().KQCMD_ReadPosition(
-        st.selected.slot, st.selected.scsiId, st.pageBuffer.data());
+        st.selected.slot, st.selected.scsiId, position.data());
     if (r > 0 || r == kPositionBusy || r == kPositionBusyToo) return true;
-    if (r == 0) return (st.pageBuffer[0] & kPositionNotBusyBit) == 0;
+    if (r == 0) return (position[0] & kPositionNotBusyBit) == 0;
     return false;
 }
 
@@ -76,11 +83,13 @@ bool BusyWait::networkBusy() {
 }
 
 bool BusyWait::waitUntilFree() {
+    if (channel_.state().ended) return false;
     if (!isBusy()) {
         waitState_ = WaitState::Free;
         return true;
     }
-    Timer1Off monitorOff(timer1_);
+    Timer1Off monitorOff(timer1_, channel_.state());
+    RaisedFlag running(channel_.state().busyWaitRunning);
     waitState_ = WaitState::Waiting;
     try {
         wait_.form.showModal(channel_.loop());
@@ -91,7 +100,15 @@ bool BusyWait::waitUntilFree() {
     return waitState_ == WaitState::Free;
 }
 
+void BusyWait::cancel() {
+    finish(WaitState::Cancelled);
+}
+
 void BusyWait::onWaitTick() {
+    if (channel_.state().ended) {
+        cancel();
+        return;
+    }
     // The check may process events; a tick arriving meanwhile has nothing to add.
     if (checking_) return;
     checking_ = true;

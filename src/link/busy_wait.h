@@ -33,8 +33,11 @@ class BusyWait {
     bool isBusy();
 
     // True when the caller may go on writing; false when the user cancelled
-    // the wait (or closed its window).
+    // the wait (or closed its window) or the monitor has ended. While the wait
+    // window is up, state().busyWaitRunning is set.
     bool waitUntilFree();
+    // Ends a wait in progress as if cancelled (the monitor is ending).
+    void cancel();
 
     WaitState waitState() const { return waitState_; }
     WaitForm& form() { return wait_; }

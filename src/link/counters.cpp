@@ -32,25 +32,23 @@ Counters::Counters(Channel& channel, PrinterData& data, NetworkRequests& network
     : channel_(channel), data_(data), network_(network) {}
 
 ResultCode Counters::senseLogPage(std::uint8_t page) {
-    auto& st = channel_.state();
-    if (!st.usb()) return 0;
-    st.pageBuffer.fill(0);
+    if (!channel_.state().usb()) return 0;
+    const UsbAddress to = channel_.usbAddress();
+    PageBuffer reply{};
     const ResultCode r = channel_.attempt(Channel::Retry::WhenBusyFlag, [&] {
-        return channel_.commands().KQCMD_LogSense(st.selected.slot, st.selected.scsiId, page,
-                                                  st.pageBuffer.data());
+        return channel_.commands().KQCMD_LogSense(to.slot, to.scsiId, page, reply.data());
     });
-    if (r != 0 || st.pageBuffer[0] != page) return r;
+    if (r != 0 || reply[0] != page) return r;
     for (const auto& c : kLogCounters)
-        if (c.page == page) c.field(data_.image) = bigEndian32At(st.pageBuffer, c.offset);
+        if (c.page == page) c.field(data_.image) = bigEndian32At(reply, c.offset);
     return 0;
 }
 
 ResultCode Counters::clearCounters() {
-    auto& st = channel_.state();
-    if (st.usb()) {
+    if (channel_.state().usb()) {
+        const UsbAddress to = channel_.usbAddress();
         return channel_.attempt(Channel::Retry::Always, [&] {
-            return channel_.commands().KQCMD_LogSelect(st.selected.slot, st.selected.scsiId,
-                                                       kClearResettable);
+            return channel_.commands().KQCMD_LogSelect(to.slot, to.scsiId, kClearResettable);
         });
     }
     return network_.counterClear();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/conversions.h"
+#include "link/link_guard.h"
 
 namespace orvan::link {
 
@@ -18,13 +19,6 @@ bool sameAddress(const PrinterEntry& entry, const IpHistoryEntry& stored, bool i
     return std::equal(entry.ipv4.begin(), entry.ipv4.end(), stored.address.begin());
 }
 
-// Clears discoveryRunning however the run ends.
-struct RunningFlag {
-    explicit RunningFlag(LinkState& s) : state(s) { state.discoveryRunning = true; }
-    ~RunningFlag() { state.discoveryRunning = false; }
-    LinkState& state;
-};
-
 }  // namespace
 
 Discovery::Discovery(Channel& channel, NetworkRequests& requests, PrinterData& data,
@@ -35,7 +29,8 @@ Discovery::Discovery(Channel& channel, NetworkRequests& requests, PrinterData& d
 
 ResultCode Discovery::discover(ui::ComboBox& combo0, ui::ComboBox& combo7_1) {
     LinkState& st = channel_.state();
-    RunningFlag running(st);
+    if (st.ended) return 0;  // the list stays as it was
+    RaisedFlag running(st.discoveryRunning);
     st.printerCount = 0;
     usbCount_ = 0;
     entries_.clear();
@@ -109,15 +104,19 @@ void Discovery::scanUsb() {
 
 // The channel's attempt loop skips every call while the printer count is 0,
 // which it is while discovery starts; the scan needs the calls regardless.
+// A retry asks from the same printer as the first attempt did.
 ResultCode Discovery::scanAttempts(bool first, std::int32_t& slot, std::int32_t& scsiId) {
     CommandLibrary& lib = channel_.commands();
-    if (first) slot = scsiId = 0;
+    const std::int32_t fromSlot = first ? 0 : slot, fromScsiId = first ? 0 : scsiId;
     ResultCode r = 0;
     for (int n = 1; n <= Channel::kAttempts; ++n) {
+        slot = fromSlot;
+        scsiId = fromScsiId;
         r = first ? lib.KQCMD_ScanPrinter(&slot, &scsiId)
                   : lib.KQCMD_ScanPrinterNext(&slot, &scsiId);
-        if (r <= 0) break;
-        if (n < Channel::kAttempts) channel_.pause();
+        if (r <= 0 || n == Channel::kAttempts) break;
+        channel_.pause();
+        if (channel_.state().ended) break;
     }
     return r;
 }

@@ -30,7 +30,10 @@ struct DeviceStatus {
     bool operator==(const DeviceStatus&) const = default;
 };
 
+// Request and reply area of one page or buffer command. Every command has
+// its own, so nothing another command does can change what it sends or reads.
 inline constexpr std::size_t kPageBufferSize = 256;
+using PageBuffer = std::array<std::uint8_t, kPageBufferSize>;
 
 struct LinkState {
     // 0 means "no printer": every link operation returns 0 and calls nothing.
@@ -39,8 +42,13 @@ struct LinkState {
     bool retryWhenBusy = false;  // page and counter reads wait out transient results
     bool pauseActive = false;    // the one-second pause between attempts runs
     bool discoveryRunning = false;
+    bool busyWaitRunning = false;  // the wait for a printing printer to finish is up
+    // Link operations stopped between two of their steps while window events
+    // run (a pause, the status query between its attempts).
+    int waitingOperations = 0;
+    // The monitor has ended: no link operation starts, none goes on.
+    bool ended = false;
     bool preferIPv6 = false;  // address family of the network printer list
-    std::array<std::uint8_t, kPageBufferSize> pageBuffer{};
 
     // Network session values.
     ResultCode lastNetworkResult = 0;
@@ -51,13 +59,20 @@ struct LinkState {
 
     DeviceStatus status;
 
-    // True when link operations have nothing to talk to.
-    bool idle() const {
-        return printerCount == 0 || (selected.connection != Connection::Usb &&
-                                     selected.connection != Connection::Network);
+    // A link operation is under way and lets window events run: a user
+    // gesture must not start another one now (see link_guard.h).
+    bool linkBusy() const {
+        return pauseActive || discoveryRunning || busyWaitRunning || waitingOperations > 0;
     }
-    bool usb() const { return printerCount != 0 && selected.connection == Connection::Usb; }
-    bool network() const { return printerCount != 0 && selected.connection == Connection::Network; }
+
+    // True when link operations have nothing to talk to.
+    bool idle() const { return !usb() && !network(); }
+    bool usb() const {
+        return !ended && printerCount != 0 && selected.connection == Connection::Usb;
+    }
+    bool network() const {
+        return !ended && printerCount != 0 && selected.connection == Connection::Network;
+    }
 };
 
 // Advances the network sequence number before a send: 1..32767, then 1 again.

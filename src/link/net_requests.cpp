@@ -140,6 +140,7 @@ ResultCode NetworkRequests::runOperation(NetOp op) {
 // One connection for all requests of an operation; the first failure ends it.
 ResultCode NetworkRequests::run(std::span<const Outgoing> requests, std::int32_t timeout) {
     auto& st = channel_.state();
+    if (st.ended) return 0;
     auto& lib = channel_.settings();
     std::int32_t connection = 0;
     ResultCode result =

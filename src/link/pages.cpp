@@ -20,47 +20,53 @@ constexpr std::size_t kIpsecModeSize = 4;
 Pages::Pages(Channel& channel, PrinterData& data) : channel_(channel), data_(data) {}
 
 ResultCode Pages::senseInquiry() {
-    auto& st = channel_.state();
-    if (!st.usb()) return 0;
-    st.pageBuffer.fill(0);
+    if (!channel_.state().usb()) return 0;
+    const UsbAddress to = channel_.usbAddress();
+    PageBuffer reply{};
     const ResultCode r = channel_.attempt(Channel::Retry::Always, [&] {
-        return channel_.commands().KQCMD_StandardInquiry(st.selected.slot, st.selected.scsiId,
-                                                         st.pageBuffer.data());
+        return channel_.commands().KQCMD_StandardInquiry(to.slot, to.scsiId, reply.data());
     });
-    if (r == 0) decodeIdentity(data_.identity, st.pageBuffer);
+    if (r == 0) decodeIdentity(data_.identity, reply);
     return r;
 }
 
 ResultCode Pages::sensePage(std::uint8_t page) {
-    auto& st = channel_.state();
-    if (!st.usb()) return 0;
+    if (!channel_.state().usb()) return 0;
+    const UsbAddress to = channel_.usbAddress();
     // A library that writes nothing leaves a page code of 0: "another page".
-    st.pageBuffer.fill(0);
+    PageBuffer reply{};
     const ResultCode r = channel_.attempt(Channel::Retry::WhenBusyFlag, [&] {
-        return channel_.commands().KQCMD_ModeSense(st.selected.slot, st.selected.scsiId,
-                                                   kPageFormat, page, st.pageBuffer.data());
+        return channel_.commands().KQCMD_ModeSense(to.slot, to.scsiId, kPageFormat, page,
+                                                   reply.data());
     });
     const PageLayout* layout = findPageLayout(page);
     if (r != 0) {
         if (layout) layout->restore(data_.image, data_.lastGood);
         return r;
     }
-    const auto pageBytes = std::span<const std::uint8_t>(st.pageBuffer).subspan(kSenseHeaderSize);
+    const auto pageBytes = std::span<const std::uint8_t>(reply).subspan(kSenseHeaderSize);
     if (pageBytes[0] != page || !layout) return 0;
     decodePage(*layout, data_.image, pageBytes);
     data_.lastGood = data_.image;
     return 0;
 }
 
+// The request is built once from the image; every attempt sends those bytes,
+// whatever happens to the image while a pause lets window events run.
 ResultCode Pages::selectPage(std::uint8_t page) {
-    auto& st = channel_.state();
-    if (!st.usb()) return 0;
+    if (!channel_.state().usb()) return 0;
     const PageLayout* layout = findPageLayout(page);
     if (!layout || layout->selectSize == 0) return 0;
-    encodePage(*layout, data_.image, st.pageBuffer);
+    const UsbAddress to = channel_.usbAddress();
+    const PageBuffer request = [&] {
+        PageBuffer bytes;
+        bytes.fill(kNotChanged);
+        encodePage(*layout, data_.image, bytes);
+        return bytes;
+    }();
     return channel_.attempt(Channel::Retry::Always, [&] {
-        return channel_.commands().KQCMD_ModeSelect(st.selected.slot, st.selected.scsiId,
-                                                    kPageFormat, page, st.pageBuffer.data());
+        return channel_.commands().KQCMD_ModeSelect(to.slot, to.scsiId, kPageFormat, page,
+                                                    request.data());
     });
 }
 
@@ -79,11 +85,11 @@ ResultCode Pages::readPrinterBuffer(std::uint8_t bufferId) {
 }
 
 ResultCode Pages::readBuffer(std::uint8_t bufferId, std::span<std::uint8_t> area) {
-    auto& st = channel_.state();
+    const UsbAddress to = channel_.usbAddress();
     std::fill(area.begin(), area.end(), 0);
     return channel_.attempt(Channel::Retry::Always, [&] {
-        return channel_.commands().KQCMD_ReadBuffer(st.selected.slot, st.selected.scsiId,
-                                                    kBufferMode, bufferId, area.data(), 0,
+        return channel_.commands().KQCMD_ReadBuffer(to.slot, to.scsiId, kBufferMode, bufferId,
+                                                    area.data(), 0,
                                                     static_cast<std::int32_t>(area.size()));
     });
 }
@@ -103,7 +109,7 @@ ResultCode Pages::readJobList() {
 }
 
 ResultCode Pages::readMacAddress() {
-    auto area = std::span<std::uint8_t>(channel_.state().pageBuffer).first(kMacSize);
+    std::array<std::uint8_t, kMacSize> area{};
     const ResultCode r = readBuffer(kMacAddressBuffer, area);
     std::copy(area.begin(), area.end(), data_.image.MacAddress.begin());
     return r;
@@ -112,7 +118,7 @@ ResultCode Pages::readMacAddress() {
 // Byte 0 is the method; any method means IPsec is on. A failed read keeps
 // the values we had rather than reporting IPsec as off.
 ResultCode Pages::readIpsecMode() {
-    auto area = std::span<std::uint8_t>(channel_.state().pageBuffer).first(kIpsecModeSize);
+    std::array<std::uint8_t, kIpsecModeSize> area{};
     const ResultCode r = readBuffer(kIpsecModeBuffer, area);
     if (r != 0) return r;
     data_.image.IpsecEnabled = area[0] != 0 ? 1 : 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "link/link_guard.h"
 #include "link/reply_walk.h"
 
 namespace orvan::link {
@@ -86,6 +87,11 @@ bool isUnreachableSocketError(std::int32_t socketError) {
 
 void StatusQuery::query(ResultCode& printerResult, std::int32_t& printerState) {
     LinkState& st = channel_.state();
+    if (st.ended) {  // nothing more is asked: the status stays as it was
+        printerResult = st.status.printerResult;
+        printerState = st.status.printerState;
+        return;
+    }
     if (st.printerCount == 0) {
         printerResult = kNoMorePrinters;
         printerState = 0;
@@ -127,7 +133,12 @@ void StatusQuery::queryUsb() {
             st.status = got;
             return;
         }
-        if (n < kStatusAttempts) channel_.loop().processEvents();
+        if (n == kStatusAttempts) break;
+        {
+            WaitingForEvents waiting(st);
+            channel_.loop().processEvents();
+        }
+        if (st.ended) return;
     }
 }
 

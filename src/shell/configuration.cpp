@@ -46,7 +46,11 @@ std::optional<link::IpHistoryEntry> parseHistoryText(std::string_view text) {
 }  // namespace
 
 std::string ConfigFilePath(const std::filesystem::path& executable) {
-    std::filesystem::path file = executable.parent_path() / executable.stem();
+    // Without the program's own absolute path there is no file beside it; a
+    // relative one would move with the current directory.
+    if (!executable.is_absolute() || executable.stem().empty()) return {};
+    std::filesystem::path file = executable.lexically_normal();
+    file = file.parent_path() / file.stem();
     return file.string() + ".ini";
 }
 

@@ -32,9 +32,10 @@ inline constexpr const char* kUserTab = "USERTAB";
 }  // namespace config_keys
 
 // The configuration file of the program at executable: its directory, then
-// the executable's name without extension, then ".ini". Pass the absolute
-// path (executablePath() of the platform services) so the result does not
-// depend on the current directory.
+// the executable's name without extension, then ".ini". executable is the
+// absolute path (executablePath() of the platform services); for a relative
+// or empty one the result is empty and no file is read or written, so the
+// file never depends on the current directory.
 std::string ConfigFilePath(const std::filesystem::path& executable);
 
 class Configuration {

@@ -1,5 +1,6 @@
 #include "shell/monitor.h"
 
+#include "link/link_guard.h"
 #include "shell/rights.h"
 
 namespace orvan::shell {
@@ -21,8 +22,7 @@ Monitor::Monitor(Environment env)
     env_.loop.attach(main_.Timer1);
     main_.Timer1.setEnabled(false);
     main_.Timer1.onTick = [this] { monitorTick(); };
-    main_.SSTab1.onClick = [this] { tabClicked(); };
-    Combo0.onClick = [this] { printerComboClicked(); };
+    wireGestures();
     wireMinimize(main_);
     main_.form.onCloseRequested = [this] {
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
@@ -34,7 +34,7 @@ Monitor::Monitor(Environment env)
 
 tabs::TabContext Monitor::tabContext() {
     return tabs::TabContext{
-        tabs::SettingTabLink{state_, cycles_, catalogue_, env_.boxes,
+        tabs::SettingTabLink{state_, cycles_, catalogue_, boxes_,
                              [this] { return main_.SSTab1.tab(); }, [this] { queryStatus(); }},
         data_, [this](std::size_t index) { return isOpen(static_cast<int>(index)); }};
 }
@@ -44,7 +44,7 @@ void Monitor::wireStatusTab() {
         state_,
         data_,
         catalogue_,
-        env_.boxes,
+        boxes_,
         env_.programDirectory,
         [this] { return isOpen(static_cast<int>(Right::PrintCounterClear)); },
         {},
@@ -54,7 +54,35 @@ void Monitor::wireStatusTab() {
     showStatus = [this] { statusView_->ShowStatus(); };
     refreshMediaAndCounters = [this] { statusView_->refreshMediaAndCounters(); };
     tabs[StatusTab].setup = [this] { statusView_->reset(); };
-    statusTab_.Cmd0_2.onClick = [this] { refreshOnlinePrinters(); };
+    statusTab_.Cmd0_2.onClick = link::whenLinkIdle(state_, [this] { refreshOnlinePrinters(); });
+}
+
+// The tab control and both printer combos: a click while a link operation
+// waits is ignored and the control goes back to what is being watched.
+void Monitor::wireGestures() {
+    main_.SSTab1.onClick = link::whenLinkIdle(
+        state_, [this] { tabClicked(); }, [this] { main_.SSTab1.setTab(shownTab_); });
+    Combo0.onClick = guardedPrinterCombo(Combo0, [this] { printerComboClicked(); });
+    Combo7_1.onClick = guardedPrinterCombo(Combo7_1, [this] {
+        if (printerSelectComboClicked) printerSelectComboClicked();
+    });
+}
+
+// The shell's own changes of a combo (selectingPrinter) are never undone.
+ui::Control::Handler Monitor::guardedPrinterCombo(ui::ComboBox& combo,
+                                                  std::function<void()> clicked) {
+    auto guarded = link::whenLinkIdle(state_, std::move(clicked),
+                                      [this, &combo] { putComboOnSelected(combo); });
+    return [this, guarded = std::move(guarded)] {
+        if (!selectingPrinter) guarded();
+    };
+}
+
+void Monitor::putComboOnSelected(ui::ComboBox& combo) {
+    const int selected = state_.printerCount > 0 ? state_.selected.listIndex : 0;
+    selectingPrinter = true;
+    combo.setListIndex(selected < combo.count() ? selected : -1);
+    selectingPrinter = false;
 }
 
 Monitor::~Monitor() {

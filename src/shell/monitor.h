@@ -48,10 +48,13 @@ class TrayIcon {
     virtual void remove() = 0;
 };
 
-// What the Status tab last showed; a differing status redraws it.
+// What the Status tab last showed; a differing status redraws it. The two
+// result codes are kept apart: their sum could overflow, and two different
+// statuses could add up to the same number.
 struct StatusSnapshot {
     std::int16_t printerCount = 0;
-    std::int32_t resultSum = 0;
+    std::int32_t printerResult = 0;
+    std::int32_t laminatorResult = 0;
     std::int32_t printerState = 0;
     std::int32_t laminatorState = 0;
     bool operator==(const StatusSnapshot&) const = default;
@@ -102,6 +105,9 @@ class Monitor {
     std::array<TabHandlers, kTabCount> tabs;
     // Refresh of the Printer Select tab (used by the cycle on tab 7).
     void refreshPrinterSelect();
+    // The user's choice on the Printer Select combo (Combo7_1); the Printer
+    // Select tab installs it. The shell has already checked the link is idle.
+    std::function<void()> printerSelectComboClicked;
 
     // ---- parts ----
     MainForm& main() { return main_; }
@@ -120,7 +126,8 @@ class Monitor {
     SettingTabs& settingTabs() { return *settingTabs_; }
     // What every tab is built from.
     tabs::TabContext tabContext();
-    ui::MessageBoxes& boxes() { return env_.boxes; }
+    // Every box the monitor and its tabs show; none opens once it has ended.
+    ui::MessageBoxes& boxes() { return boxes_; }
     ui::EventLoop& loop() { return env_.loop; }
     UserRights& rights() { return rights_; }
     const UserRights& rights() const { return rights_; }
@@ -149,12 +156,17 @@ class Monitor {
 
   private:
     void end();
+    void restartMonitorTimer();
     void removeTrayIcon();
+    void wireGestures();
+    ui::Control::Handler guardedPrinterCombo(ui::ComboBox& combo, std::function<void()> clicked);
+    void putComboOnSelected(ui::ComboBox& combo);
     void restoreRememberedPrinter();
     bool runLoadStep(const std::function<void()>& step);
     void wireStatusTab();
 
     Environment env_;
+    ui::GatedMessageBoxes boxes_{env_.boxes, [this] { return !ended_; }};
     MainForm main_;
     link::LinkState state_;
     link::PrinterData data_;
@@ -174,6 +186,7 @@ class Monitor {
     status::StatusTab statusTab_{Combo0};
     std::unique_ptr<status::StatusTabView> statusView_;
     std::unique_ptr<SettingTabs> settingTabs_;
+    int shownTab_ = StatusTab;  // the tab whose data was last refreshed
     bool ended_ = false;
 };
 

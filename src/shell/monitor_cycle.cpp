@@ -15,10 +15,23 @@ enum class Rebuild { NoneFound = 0, Found = 1, NotRebuilt = 2 };
 
 }  // namespace
 
+namespace {
+
+StatusSnapshot snapshotOf(const link::LinkState& state) {
+    const auto& st = state.status;
+    return {state.printerCount, st.printerResult, st.laminatorResult, st.printerState,
+            st.laminatorState};
+}
+
+}  // namespace
+
 void Monitor::takeSnapshot() {
-    const auto& st = state_.status;
-    snapshot_ = {state_.printerCount, st.printerResult + st.laminatorResult, st.printerState,
-                 st.laminatorState};
+    snapshot_ = snapshotOf(state_);
+}
+
+// A monitor that has ended stays stopped, whoever asks for the timer.
+void Monitor::restartMonitorTimer() {
+    if (!ended_) main_.Timer1.setEnabled(true);
 }
 
 void Monitor::queryStatus() {
@@ -42,10 +55,15 @@ void Monitor::refreshPrinterSelect() {
 }
 
 void Monitor::monitorTick() {
+    if (ended_) {
+        main_.Timer1.setEnabled(false);
+        return;
+    }
     cycleTicks = static_cast<std::int16_t>(cycleTicks + kTickStep);
     if (cycleTicks < kTicksPerCycle) return;
     cycleTicks = 0;
-    if (state_.pauseActive || state_.discoveryRunning) return;
+    // Skipped, not postponed, while a pause, a discovery or the busy wait runs.
+    if (state_.linkBusy()) return;
 
     const bool visible = main_.form.visible();
     const int tab = main_.SSTab1.tab();
@@ -84,10 +102,7 @@ void Monitor::monitorTick() {
 
     if (main_.form.visible()) {
         if (main_.SSTab1.tab() == StatusTab) {
-            const auto& st = state_.status;
-            StatusSnapshot now{state_.printerCount, st.printerResult + st.laminatorResult,
-                               st.printerState, st.laminatorState};
-            if (now != snapshot_ || fault) {
+            if (snapshotOf(state_) != snapshot_ || fault) {
                 if (showStatus) showStatus();
                 takeSnapshot();
             } else if (refreshMediaAndCounters) {
@@ -104,16 +119,16 @@ void Monitor::monitorTick() {
 
     if (fault) {
         main_.Timer1.setEnabled(false);
-        env_.boxes.show(catalogue_.DescribeCode(code, state_.statusWord), ui::Icon::Error,
-                        ui::Buttons::Ok);
-        main_.Timer1.setEnabled(true);
+        boxes_.show(catalogue_.DescribeCode(code, state_.statusWord), ui::Icon::Error,
+                    ui::Buttons::Ok);
+        restartMonitorTimer();
     }
 }
 
 bool Monitor::rebuildPrinterList() {
     const link::ResultCode result = discovery_.discover(Combo0, Combo7_1);
     if (result == -1) {
-        ui::warn(env_.boxes, kPortManagerMissing);
+        ui::warn(boxes_, kPortManagerMissing);
         endRequested = true;
         main_.Timer2.setInterval(10);
         main_.Timer2.setEnabled(true);
@@ -136,7 +151,7 @@ void Monitor::printerComboClicked() {
 
 void Monitor::refreshOnlinePrinters() {
     main_.Timer1.setEnabled(false);
-    if (ui::confirm(env_.boxes, kRefreshQuestion)) {
+    if (ui::confirm(boxes_, kRefreshQuestion)) {
         rebuildPrinterList();
         if (state_.printerCount != snapshot_.printerCount) {
             if (state_.printerCount > 0) {
@@ -152,21 +167,19 @@ void Monitor::refreshOnlinePrinters() {
             takeSnapshot();
         }
     }
-    main_.Timer1.setEnabled(true);
+    restartMonitorTimer();
 }
 
 void Monitor::tabClicked() {
     const int tab = main_.SSTab1.tab();
+    shownTab_ = tab;
     cycles_.identityRefresh();
     queryStatus();
     cycles_.readAll(tab);
     auto keepComboOnSelected = [this](ui::ComboBox& combo) {
         const int selected = state_.selected.listIndex;
-        if (state_.printerCount > 1 && combo.listIndex() >= 0 && combo.listIndex() != selected) {
-            selectingPrinter = true;
-            combo.setListIndex(selected);
-            selectingPrinter = false;
-        }
+        if (state_.printerCount > 1 && combo.listIndex() >= 0 && combo.listIndex() != selected)
+            putComboOnSelected(combo);
     };
     if (tab == StatusTab) {
         keepComboOnSelected(Combo0);
@@ -177,7 +190,7 @@ void Monitor::tabClicked() {
         auto& refresh = tabs[static_cast<std::size_t>(tab)].refresh;
         if (refresh) refresh();
     }
-    main_.Timer1.setEnabled(true);
+    restartMonitorTimer();
 }
 
 }  // namespace orvan::shell

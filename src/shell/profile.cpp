@@ -130,6 +130,8 @@ struct Loaded {
 };
 
 Loaded load(const std::string& path) {
+    // A relative path would follow the current directory wherever it is.
+    if (path.empty() || path.front() != '/') return {FileState::Unusable, {}};
     const int fd =
         ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a FIFO must not block us
     if (fd < 0) {

@@ -26,6 +26,7 @@ class Profile {
     // Tests replace it to simulate a disk that fails part-way.
     using Writer = std::function<bool(int fd, std::string_view data)>;
 
+    // path must be absolute: a relative one counts as an unusable file.
     explicit Profile(std::string path, Writer writer = {});
 
     const std::string& path() const { return path_; }

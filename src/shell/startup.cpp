@@ -49,19 +49,22 @@ bool Monitor::initialise(const std::string& commandLine) {
     discovery_.options.hasCommandLibrary = hasCommandLibrary;
     discovery_.options.hasSettingsLibrary = hasSettingsLibrary;
     if (!hasCommandLibrary && !hasSettingsLibrary) {
-        env_.boxes.show(kNoLibraries, ui::Icon::Error, ui::Buttons::Ok);
+        boxes_.show(kNoLibraries, ui::Icon::Error, ui::Buttons::Ok);
         end();
         return false;
     }
 
     isAdministrator = os.isAdministrator();
-    if (!isAdministrator && !ui::confirm(env_.boxes, kDisplayOnlyQuestion)) {
+    if (!isAdministrator && !ui::confirm(boxes_, kDisplayOnlyQuestion)) {
         end();
         return false;
     }
 
     startMode = startModeFor(commandLine);
-    if (!equalsIgnoringCase(commandLine, "-t") && !os.acquireInstanceLock()) {
+    // A copy allowed beside another ("-t") still takes the lock when it is
+    // free, so that a plain start after it finds a copy running.
+    const bool secondCopyAllowed = equalsIgnoringCase(commandLine, "-t");
+    if (!os.acquireInstanceLock() && !secondCopyAllowed) {
         end();  // a copy already runs: end without a word
         return false;
     }
@@ -82,7 +85,7 @@ bool Monitor::runLoadStep(const std::function<void()>& step) {
         step();
         return true;
     } catch (const link::PortLibraryMissing&) {
-        ui::warn(env_.boxes, kPortManagerMissing);
+        ui::warn(boxes_, kPortManagerMissing);
         endRequested = true;
         return false;
     } catch (const std::exception&) {
@@ -174,17 +177,23 @@ bool Monitor::activate() {
     return ended_;
 }
 
+// A close by the system (the session ending) or by code ends at once and
+// saves nothing; the user's close asks first. Either way a pause in progress
+// stops waiting and nothing more goes to the printer.
 bool Monitor::queryUnload(UnloadMode mode) {
+    if (ended_) return false;
     if (mode != UnloadMode::UserClose) {
         removeTrayIcon();
         end();
         return false;
     }
-    if (env_.boxes.show(kEndQuestion, ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes)
+    if (boxes_.show(kEndQuestion, ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes)
         return true;
     removeTrayIcon();
     channel_.endPause();
-    configuration_.SaveSelectedPrinter(state_.printerCount, state_.selected, state_.preferIPv6);
+    // The family of the list the printer was chosen from, which the
+    // preference may no longer be.
+    configuration_.SaveSelectedPrinter(state_.printerCount, state_.selected, discovery_.ipv6List());
     configuration_.SaveIpHistory(ipHistory_);
     end();
     return false;
@@ -200,9 +209,14 @@ void Monitor::removeTrayIcon() {
     trayIconShown = false;
 }
 
+// Ending is immediate: the link refuses every further operation, a pause or
+// busy wait in progress stops waiting, and no message box opens any more.
 void Monitor::end() {
     if (ended_) return;
     ended_ = true;
+    state_.ended = true;
+    channel_.endPause();
+    busyWait_.cancel();
     main_.Timer1.setEnabled(false);
     if (onEnd) onEnd();
 }

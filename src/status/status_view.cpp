@@ -7,6 +7,7 @@
 
 #include "link/conversions.h"
 #include "link/counters.h"
+#include "link/link_guard.h"
 #include "status/report_failure.h"
 #include "status/status_presentation.h"
 
@@ -86,7 +87,7 @@ StatusTabView::StatusTabView(StatusTab& tab, StatusSources sources)
         tab_.Combo2[i].onClick = [this, i] { followJobList(i); };
         tab_.Combo2[i].onDropDown = [this, i] { followJobList(i); };
     }
-    tab_.Cmd0_1.onClick = [this] { clearPrintCounter(); };
+    tab_.Cmd0_1.onClick = link::whenLinkIdle(src_.link, [this] { clearPrintCounter(); });
 }
 
 void StatusTabView::reset() {

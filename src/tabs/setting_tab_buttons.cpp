@@ -1,13 +1,15 @@
 #include "tabs/setting_tab_buttons.h"
 
+#include "link/link_guard.h"
+
 namespace orvan::tabs {
 
 SettingTabButtons::SettingTabButtons(SettingTabLink link, SettingTabSteps steps)
     : link_(std::move(link)), steps_(std::move(steps)) {}
 
 void SettingTabButtons::wire(ui::Button& update, ui::Button& refresh) {
-    update.onClick = [this] { click(kUpdateButton); };
-    refresh.onClick = [this] { click(kRefreshButton); };
+    update.onClick = link::whenLinkIdle(link_.state, [this] { click(kUpdateButton); });
+    refresh.onClick = link::whenLinkIdle(link_.state, [this] { click(kRefreshButton); });
 }
 
 void SettingTabButtons::click(int index) {

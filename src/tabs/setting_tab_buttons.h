@@ -42,7 +42,8 @@ class SettingTabButtons {
   public:
     SettingTabButtons(SettingTabLink link, SettingTabSteps steps);
 
-    // Installs the click handlers of the tab's two buttons.
+    // Installs the click handlers of the tab's two buttons; a click while a
+    // link operation waits for window events is ignored (link_guard.h).
     void wire(ui::Button& update, ui::Button& refresh);
     void click(int index);
 

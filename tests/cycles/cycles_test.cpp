@@ -98,6 +98,106 @@ TEST(ApplyAll, PrinterSettingSendsBothPagesAndReportsTheFirstFailure) {
     EXPECT_EQ(rig.cycles.applyAll(1), -0x0103B000);
 }
 
+// Every written field holds its own page byte number, so a request shows
+// where each field went.
+void numberWrittenFields(link::SettingsImage& image) {
+    auto& pc = image.PrintCondition;
+    pc.Byte8 = 8, pc.Byte16 = 16, pc.Byte20 = 20, pc.Byte22 = 22, pc.Byte23 = 23;
+    pc.Byte33 = 33, pc.Byte34 = 34, pc.Byte35 = 35, pc.Byte36 = 36, pc.Byte37 = 37;
+    pc.Byte41 = 41, pc.Byte42 = 42, pc.Byte43 = 43, pc.Byte44 = 44, pc.Byte45 = 45;
+    pc.Byte46 = 46, pc.Byte50 = 50, pc.Byte51 = 51, pc.Byte53 = 53, pc.Byte54 = 54;
+    pc.Byte56 = 56, pc.Byte57 = 57, pc.Byte58 = 58;
+    auto& lm = image.LaminatorSetting;
+    lm.Byte2 = 2, lm.Byte3 = 3, lm.Byte4 = 4, lm.Byte5 = 5, lm.Byte6 = 6, lm.Byte7 = 7;
+    lm.Byte8 = 8, lm.Byte9 = 9, lm.Byte14 = 14, lm.Byte15 = 15, lm.Byte16 = 16;
+    auto& nw = image.NetworkSetting;
+    std::int16_t n = 2;
+    for (auto* b :
+         {&nw.Byte2, &nw.Byte3, &nw.Byte4, &nw.Byte5, &nw.Byte6, &nw.Byte7, &nw.Byte8, &nw.Byte9,
+          &nw.Byte10, &nw.Byte11, &nw.Byte12, &nw.Byte13, &nw.Byte14, &nw.Byte15, &nw.Byte16})
+        *b = n++;
+    nw.Name = {'A', 'B', 'C', 0, 'o', 'l', 'd', 0, 0, 0, 0};
+    nw.Byte27 = 27, nw.Byte28 = 28, nw.Byte29 = 29, nw.Byte30 = 30;
+    for (std::uint8_t i = 0; i < 16; ++i) {
+        nw.Block31[i] = static_cast<std::uint8_t>(31 + i);
+        nw.Block47[i] = static_cast<std::uint8_t>(47 + i);
+    }
+}
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr std::uint8_t X = 0xFF;  // no field: the printer leaves it alone
+
+const Bytes kConditionRequest{0x28, 30, X, X,  33, 34, 35, 36, 37, X, X,  16, 23, 41, 42, 43,
+                              44,   20, 8, 22, X,  45, 46, 50, 51, X, 53, 54, 56, 57, 58, X};
+const Bytes kLaminatorRequest{0x2C, 22, 2,  3,  4,  5, 6, X, 8, 9, X, X,
+                              X,    X,  14, 15, 16, X, X, X, X, X, X, X};
+
+// Page byte n in select byte n; the name stops at its 0, byte 28 is read
+// only, 63..79 carry nothing.
+Bytes networkRequest() {
+    Bytes r{0x2D, 78};
+    for (std::uint8_t b = 2; b <= 16; ++b) r.push_back(b);
+    r.insert(r.end(), {'A', 'B', 'C', 0});
+    r.insert(r.end(), 6, X);
+    r.insert(r.end(), {27, X, 29, 30});
+    for (std::uint8_t b = 31; b <= 62; ++b) r.push_back(b);
+    r.insert(r.end(), 17, X);
+    return r;
+}
+
+TEST(ApplyAll, EachSettingTabWritesItsPagesOverUsb) {
+    const std::vector<std::pair<int, std::vector<std::pair<int, Bytes>>>> writes = {
+        {2, {{0x28, kConditionRequest}}}, {3, {{0x28, kConditionRequest}}},
+        {4, {{0x28, kConditionRequest}}}, {6, {{0x2C, kLaminatorRequest}}},
+        {7, {{0x2D, networkRequest()}}},
+    };
+    for (const auto& [tab, expected] : writes) {
+        CycleRig rig;
+        numberWrittenFields(rig.data.image);
+        ASSERT_EQ(rig.cycles.applyAll(tab), 0) << "tab " << tab;
+        std::vector<std::pair<int, Bytes>> sent;
+        for (const auto& call : rig.world.callsTo("KQCMD_ModeSelect"))
+            sent.emplace_back(static_cast<int>(call.args[3]), call.bytes);
+        EXPECT_EQ(sent, expected) << "tab " << tab;
+        EXPECT_EQ(rig.busyWaits, 1) << "tab " << tab;
+    }
+}
+
+TEST(ApplyAll, EachSettingTabWritesItsItemsOverTheNetwork) {
+    using Items = std::vector<std::pair<std::int64_t, Bytes>>;
+    const std::vector<std::pair<int, Items>> writes = {
+        {2, {{76, {33}}, {77, {34}}, {78, {35}}, {93, {56}}, {94, {57}}}},
+        {3, {{79, {36}}, {80, {37}}}},
+        {4, {{51, {20}}, {20, {22}}}},
+        {6,
+         {{200, {2}},
+          {201, {4}},
+          {202, {5}},
+          {203, {6}},
+          {204, {3}},
+          {205, {8}},
+          {206, {15}},
+          {207, {16}},
+          {209, {14}},
+          {210, {9}}}},
+        {7, {{1, {'A', 'B', 'C', 0, 0, 0, 0, 0, 0, 0}}}},
+    };
+    for (const auto& [tab, expected] : writes) {
+        CycleRig rig;
+        rig.useNetwork();
+        numberWrittenFields(rig.data.image);
+        ASSERT_EQ(rig.cycles.applyAll(tab), 0) << "tab " << tab;
+        Items sent;
+        for (const auto& call : rig.world.calls())
+            if (call.operation == "U_Set1stSettingValue" ||
+                call.operation == "U_SetNextSettingValue")
+                sent.emplace_back(call.args[0], call.bytes);
+        EXPECT_EQ(sent, expected) << "tab " << tab;
+        EXPECT_EQ(rig.world.countCalls("P_FlushSettingValue"), 1) << "tab " << tab;
+        EXPECT_EQ(rig.world.countCalls("KQCMD_ModeSelect"), 0) << "tab " << tab;
+    }
+}
+
 TEST(ApplyAll, TabsWithoutWritablePagesWriteNothing) {
     for (int tab : {0, 5, 8, 9}) {
         CycleRig rig;

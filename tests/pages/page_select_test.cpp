@@ -132,6 +132,61 @@ TEST_F(PagesTest, SelectRetriesTransientResultsWhateverTheBusyFlag) {
     EXPECT_EQ(link.loop.now(), 3000);
 }
 
+// Whatever runs while the one-second pause lets events through (an edit of
+// the image, another printer selected, another page read into its own
+// buffer), each retry sends the first attempt's bytes to its printer.
+TEST_F(PagesTest, RetriesResendTheFirstAttemptsBytesToTheFirstAttemptsPrinter) {
+    data.image.MagneticSetting = {1, 0, 3};
+    link.commands.modePages[kLaminatorPage] = senseReply(kLaminatorPage, {{2, 0x44}}, 24);
+    link.commands.results.push("KQCMD_ModeSelect", {1, 1});
+    ui::Timer meanwhile{"Meanwhile"};
+    link.loop.attach(meanwhile);
+    meanwhile.onTick = [&] {
+        data.image.MagneticSetting = {9, 9, 9};
+        link.state.selected.slot = 7;
+        link.state.selected.scsiId = 8;
+        pages.sensePage(kLaminatorPage);
+        link.state.selected.slot = 3;  // the fake answers the read only as printer 3/5
+        link.state.selected.scsiId = 5;
+        pages.sensePage(kLaminatorPage);
+        link.state.selected.slot = 7;
+    };
+    meanwhile.setInterval(500);
+    meanwhile.setEnabled(true);
+
+    EXPECT_EQ(pages.selectPage(kMagneticPage), 0);
+    meanwhile.setEnabled(false);
+    const auto selects = link.commands.callsTo("KQCMD_ModeSelect");
+    ASSERT_EQ(selects.size(), 3u);
+    for (const auto& call : selects) {
+        EXPECT_EQ(call.args, (std::vector<std::int64_t>{3, 5, 1, kMagneticPage}));
+        EXPECT_EQ(call.bytes, (Bytes{0x2A, 8, 1, 0, 0xFF, 0xFF, 0xFF, 3, 0xFF, 0xFF}));
+    }
+    EXPECT_GE(link.commands.count("KQCMD_ModeSense"), 4);  // a read in each pause
+}
+
+// Each pause waits a whole second of its own; one that starts under another
+// neither cuts the outer one short nor is cut short by it.
+TEST_F(PagesTest, ANestedPauseWaitsItsOwnSecondAndTheOuterOneNoLess) {
+    ui::Timer meanwhile{"Meanwhile"};
+    link.loop.attach(meanwhile);
+    std::int64_t innerStart = -1, innerEnd = -1;
+    meanwhile.onTick = [&] {
+        meanwhile.setEnabled(false);
+        innerStart = link.loop.now();
+        link.channel.pause();
+        innerEnd = link.loop.now();
+    };
+    meanwhile.setInterval(400);
+    meanwhile.setEnabled(true);
+    link.channel.pause();
+    EXPECT_EQ(innerStart, 400);
+    EXPECT_EQ(innerEnd, 1400);
+    EXPECT_GE(link.loop.now(), 1000);
+    EXPECT_FALSE(link.state.pauseActive);
+    EXPECT_EQ(link.state.waitingOperations, 0);
+}
+
 TEST_F(PagesTest, FailedSelectLeavesTheImageAsEdited) {
     data.image.PrintCondition.Byte41 = 77;
     const auto image = data.image;

@@ -68,6 +68,40 @@ TEST(RoundTrip, UsbPagesComeBackAsWritten) {
     EXPECT_EQ(fresh.image.PrintCondition.Byte41, 3);
 }
 
+// In an address a byte of 255 is a value; in a one-byte setting, or a byte
+// that carries no field, it still leaves the printer's value alone.
+TEST(RoundTrip, UsbAddressBytesOf255AreStoredAsWritten) {
+    SimulatedLink s;
+    s.selectUsb();
+    ASSERT_EQ(s.pages.sensePage(link::kNetworkPage), 0);
+    auto& nw = s.data.image.NetworkSetting;
+    const std::uint8_t timeout = s.world.usb(0).pageByte(0x2D, 14);
+    nw.Byte6 = 255, nw.Byte7 = 255, nw.Byte8 = 255, nw.Byte9 = 0;  // mask 255.255.255.0
+    nw.Byte10 = 10, nw.Byte11 = 255, nw.Byte12 = 255, nw.Byte13 = 1;
+    nw.Byte14 = 255;  // session time-out: "leave as it is"
+    nw.Block47.fill(255);
+    ASSERT_EQ(s.pages.selectPage(link::kNetworkPage), 0);
+
+    const auto sent = s.world.lastCall("KQCMD_ModeSelect")->bytes;
+    ASSERT_GE(sent.size(), 80u);
+    EXPECT_EQ(Bytes(sent.begin() + 6, sent.begin() + 15),
+              (Bytes{255, 255, 255, 0, 10, 255, 255, 1, 255}));
+    EXPECT_EQ(sent[28], 255);
+    for (std::size_t b = 63; b < 80; ++b) EXPECT_EQ(sent[b], 255) << "select byte " << b;
+
+    link::PrinterData fresh;
+    link::Pages reader{s.channel, fresh};
+    ASSERT_EQ(reader.sensePage(link::kNetworkPage), 0);
+    const auto& back = fresh.image.NetworkSetting;
+    EXPECT_EQ((std::array<int, 8>{back.Byte6, back.Byte7, back.Byte8, back.Byte9, back.Byte10,
+                                  back.Byte11, back.Byte12, back.Byte13}),
+              (std::array<int, 8>{255, 255, 255, 0, 10, 255, 255, 1}));
+    EXPECT_EQ(back.Byte14, timeout);
+    link::AddressBytes all255;
+    all255.fill(255);
+    EXPECT_EQ(back.Block47, all255);
+}
+
 TEST(RoundTrip, UsbCountersClearAndReread) {
     SimulatedLink s;
     s.selectUsb();

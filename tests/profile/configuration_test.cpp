@@ -207,9 +207,32 @@ TEST_F(ConfigurationTest, WritesIntoAnUnwritablePlaceFailQuietly) {
 TEST(ConfigFilePath, IsTheProgramDirectoryAndNameWithIni) {
     EXPECT_EQ(ConfigFilePath("/opt/orvan/OrvanStatusMonitor"), "/opt/orvan/OrvanStatusMonitor.ini");
     EXPECT_EQ(ConfigFilePath("/opt/orvan/monitor.bin"), "/opt/orvan/monitor.ini");
+    EXPECT_EQ(ConfigFilePath("/opt/./orvan/../orvan/monitor"), "/opt/orvan/monitor.ini");
     const std::filesystem::path exe = executablePath();
     ASSERT_TRUE(exe.is_absolute());
     EXPECT_EQ(ConfigFilePath(exe), (exe.parent_path() / "test_profile.ini").string());
+}
+
+// A program whose own path is unknown or relative reads and writes no file
+// at all, rather than one in whatever directory is current.
+TEST(ConfigFilePath, NeverFollowsTheCurrentDirectory) {
+    ScratchDir dir;
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    ScratchDir::write(dir.file("OrvanStatusMonitor.ini"), "[MEDIASETTING]\nCARDTYPE=7\n");
+    const std::string fromRelative = ConfigFilePath("OrvanStatusMonitor");
+    const std::string fromNothing = ConfigFilePath("");
+    Configuration relative("OrvanStatusMonitor.ini");
+    const auto cardType = relative.ReadCardType();
+    const bool wrote = relative.WriteCardType(3);
+    std::filesystem::current_path(before);
+
+    EXPECT_EQ(fromRelative, "");
+    EXPECT_EQ(fromNothing, "");
+    EXPECT_EQ(cardType, 0);
+    EXPECT_FALSE(wrote);
+    EXPECT_EQ(ScratchDir::read(dir.file("OrvanStatusMonitor.ini")), "[MEDIASETTING]\nCARDTYPE=7\n");
+    EXPECT_EQ(dir.entries().size(), 1u);
 }
 
 }  // namespace

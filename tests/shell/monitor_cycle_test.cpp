@@ -2,6 +2,8 @@
 // printers, what a hidden window does for each severity, and tab dispatch.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "shell_rig.h"
 
 namespace orvan::testing {
@@ -62,6 +64,70 @@ TEST(MonitorCycle, LossCodesDropThePrinterAndTheNextCycleRediscoversIt) {
     kept.boxes.whileOpen = nullptr;
     kept.loop.advance(kCycleMs);
     EXPECT_GT(kept.state().printerCount, 0);
+}
+
+// The unit-ready check passes; the loss arrives only in the status command's
+// printer result.
+TEST(MonitorCycle, ALossCodeFromTheStatusCommandDropsThePrinterToo) {
+    for (link::ResultCode lost : {-0x02010005, -0x02020001, -0x02000004, -0x09000002}) {
+        Started rig;
+        rig.world.scriptResult("KQCMD_TestUnitReady", 0);
+        rig.world.usb(0).setPrinterError(lost);
+        rig.loop.advance(kCycleMs);
+        EXPECT_EQ(rig.world.countCalls("KQCMD_GetPrinterStatus"), 1) << std::hex << -lost;
+        EXPECT_EQ(rig.state().printerCount, 0) << std::hex << -lost;
+        rig.world.usb(0).setPrinterError(0);
+        rig.loop.advance(kCycleMs);
+        EXPECT_GT(rig.state().printerCount, 0) << std::hex << -lost;
+    }
+}
+
+// A library that hands back the most negative number for both devices,
+// which no printer sends but nothing stops a library from sending.
+class ExtremeStatus : public sim::SimCommandPort {
+  public:
+    using SimCommandPort::SimCommandPort;
+    std::int32_t printerResult = INT_MIN, laminatorResult = INT_MIN, laminatorState = 18;
+    std::int32_t KQCMD_GetPrinterStatus(std::int32_t, std::int32_t, std::int32_t* pr,
+                                        std::int32_t* ps, std::int32_t* lr,
+                                        std::int32_t* ls) override {
+        *pr = printerResult;
+        *ps = 0;
+        *lr = laminatorResult;
+        *ls = laminatorState;
+        return 1;
+    }
+};
+
+// Runs under UBSan: nothing added, negated or compared may overflow. Two
+// statuses whose codes would add up to the same number still differ.
+TEST(MonitorCycle, TheMostNegativeResultsAreHandledAndStillTellStatusesApart) {
+    ShellRig rig;
+    ExtremeStatus extreme(rig.world);
+    rig.commandsInUse = &extreme;
+    rig.rebuild();
+    int redraws = 0;
+    rig.monitor->showStatus = [&] {
+        ++redraws;
+        rig.monitor->statusView().ShowStatus();
+    };
+    ASSERT_TRUE(rig.start());
+    rig.loop.advance(kCycleMs);
+    EXPECT_EQ(rig.monitor->snapshot().printerResult, INT_MIN);
+    EXPECT_EQ(rig.monitor->snapshot().laminatorResult, INT_MIN);
+    EXPECT_GT(rig.state().printerCount, 0);
+
+    extreme.laminatorState = 255;  // the laminator's error byte, composed into its family
+    rig.loop.advance(kCycleMs);
+    extreme.printerResult = 0;
+    extreme.laminatorState = 18;
+    rig.loop.advance(kCycleMs);
+    const int before = redraws;
+    extreme.printerResult = INT_MIN, extreme.laminatorResult = 0;
+    rig.loop.advance(kCycleMs);
+    EXPECT_EQ(redraws, before + 1);
+    EXPECT_EQ(rig.monitor->snapshot().printerResult, INT_MIN);
+    EXPECT_EQ(rig.monitor->snapshot().laminatorResult, 0);
 }
 
 TEST(MonitorCycle, ARemovedPrinterComesBackWithinOneCycleOfReattaching) {
@@ -133,6 +199,44 @@ TEST(MonitorCycle, AVisibleStatusTabRedrawsOnlyWhenTheStatusChanged) {
     rig.loop.advance(kCycleMs);
     EXPECT_EQ(rig.redraws, 1);
     EXPECT_EQ(rig.monitor->snapshot().printerState, 50);
+}
+
+// A command library whose scan fails as a library that cannot be loaded.
+class VanishingScan : public sim::SimCommandPort {
+  public:
+    using SimCommandPort::SimCommandPort;
+    bool missing = false;
+    std::int32_t KQCMD_ScanPrinter(std::int32_t* slot, std::int32_t* scsiId) override {
+        if (missing) throw link::PortLibraryMissing("libLNKCMD.so");
+        return SimCommandPort::KQCMD_ScanPrinter(slot, scsiId);
+    }
+};
+
+TEST(RebuildPrinterList, AMissingLibraryAsksToEndUntilAGoodRebuildTakesItBack) {
+    ShellRig rig;
+    VanishingScan scan(rig.world);
+    rig.commandsInUse = &scan;
+    rig.rebuild();
+    ASSERT_TRUE(rig.start());
+    scan.missing = true;
+    EXPECT_FALSE(rig.monitor->rebuildPrinterList());
+    ASSERT_EQ(rig.boxes.shown().size(), 1u);
+    EXPECT_EQ(rig.boxes.shown()[0].text, "KQ Port Manager is not found. Status Monitor ends.");
+    EXPECT_EQ(rig.boxes.shown()[0].icon, ui::Icon::Warning);
+    EXPECT_TRUE(rig.monitor->endRequested);
+    EXPECT_TRUE(rig.main().Timer2.enabled());
+    EXPECT_EQ(rig.main().Timer2.interval(), 10);  // a pause in progress ends at once
+    rig.state().pauseActive = true;
+    rig.loop.advance(10);
+    EXPECT_FALSE(rig.state().pauseActive);
+    EXPECT_FALSE(rig.main().Timer2.enabled());
+
+    scan.missing = false;
+    EXPECT_TRUE(rig.monitor->rebuildPrinterList());
+    EXPECT_FALSE(rig.monitor->endRequested);
+    EXPECT_FALSE(rig.monitor->activate());
+    EXPECT_FALSE(rig.monitor->ended());
+    EXPECT_EQ(rig.monitor->Combo0.item(0), "USB:Unit1");
 }
 
 TEST(StatusTabUpdate, AnUnchangedPrinterCountSelectsTheFirstPrinterWithoutRedrawing) {

@@ -24,6 +24,9 @@ struct ShellRig {
     sim::SimCommandPort commands{world};
     sim::SimSettingsPort settings{world};
     ScratchDir dir;
+    // What the monitor is built with; a test may point them elsewhere and rebuild.
+    shell::Platform* platformInUse = &platform;
+    link::CommandLibrary* commandsInUse = &commands;
     std::unique_ptr<shell::Monitor> monitor;
     int redraws = 0, mediaRefreshes = 0;
 
@@ -32,8 +35,8 @@ struct ShellRig {
     void rebuild() {
         monitor.reset();
         monitor = std::make_unique<shell::Monitor>(
-            shell::Environment{loop, boxes, platform, commands, settings, dir.path().string(),
-                               dir.file("OrvanStatusMonitor"), &tray});
+            shell::Environment{loop, boxes, *platformInUse, *commandsInUse, settings,
+                               dir.path().string(), dir.file("OrvanStatusMonitor"), &tray});
         monitor->showStatus = [this] { ++redraws; };
         monitor->refreshMediaAndCounters = [this] { ++mediaRefreshes; };
     }

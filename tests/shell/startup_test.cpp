@@ -2,6 +2,8 @@
 // ways the program ends.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "shell_rig.h"
 
 namespace orvan::testing {
@@ -80,6 +82,46 @@ TEST(StartUp, ASecondCopyEndsSilentlyUnlessAllowedByDashT) {
     allowed.platform.lockFree = false;
     EXPECT_TRUE(allowed.start("-T"));
     EXPECT_EQ(allowed.monitor->startMode, shell::StartMode::Normal);
+}
+
+// The real lock of the platform services, in a runtime directory of the
+// test's own; everything else as scripted.
+class LockingPlatform : public FakePlatform {
+  public:
+    bool acquireInstanceLock() override {
+        ++lockAttempts;
+        return lock.acquireInstanceLock();
+    }
+    shell::PosixPlatform lock{"orvan-test.lock"};
+};
+
+TEST(StartUp, ACopyAllowedByDashTStillHoldsTheLockForLaterStarts) {
+    ScratchDir runtime;
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    auto startWith = [](ShellRig& rig, LockingPlatform& platform, const std::string& line) {
+        rig.platformInUse = &platform;
+        rig.rebuild();
+        return rig.start(line);
+    };
+
+    LockingPlatform firstOs, plainOs, secondTOs;
+    ShellRig first, plain, secondT;
+    const bool firstRuns = startWith(first, firstOs, "-t");
+    const bool plainRuns = startWith(plain, plainOs, "");
+    const bool secondTRuns = startWith(secondT, secondTOs, "-T");
+    if (saved)
+        ::setenv("XDG_RUNTIME_DIR", before.c_str(), 1);
+    else
+        ::unsetenv("XDG_RUNTIME_DIR");
+
+    EXPECT_TRUE(firstRuns);
+    EXPECT_EQ(firstOs.lockAttempts, 1);
+    EXPECT_FALSE(plainRuns);  // the "-t" copy holds the lock
+    EXPECT_TRUE(plain.monitor->ended());
+    EXPECT_TRUE(plain.boxes.shown().empty());
+    EXPECT_TRUE(secondTRuns);  // only its own test is skipped
 }
 
 TEST(StartUp, LoadingSelectsTheRememberedPrinterIgnoringCase) {
@@ -182,6 +224,22 @@ TEST(ShutDown, YesSavesTheSelectedPrinterAndTheAddressHistory) {
     EXPECT_NE(ini.find("SLOT="), std::string::npos);
     EXPECT_NE(ini.find("0IPTABLE=4,10.0.0.7"), std::string::npos) << ini;
     EXPECT_EQ(ini.find("5IPTABLE"), std::string::npos) << ini;
+}
+
+// The preference may change after the list was built (the Printer Select
+// tab switches it); the remembered address keeps the family it was found in.
+TEST(ShutDown, YesSavesTheAddressInTheFamilyOfTheListItCameFrom) {
+    ShellRig rig;
+    rig.writeIni("[PRINTERSETTING]\nIPTYPE=4\n");
+    ASSERT_TRUE(rig.start());
+    rig.monitor->Combo0.setListIndex(1);
+    ASSERT_EQ(rig.state().selected.connection, link::Connection::Network);
+    rig.state().preferIPv6 = true;
+    rig.boxes.answerNext(Answer::Yes);
+    EXPECT_FALSE(rig.monitor->queryUnload(shell::UnloadMode::UserClose));
+    const std::string ini = rig.ini();
+    EXPECT_NE(ini.find("IPTYPE=4"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("IPADDRESS=192.168.0.51"), std::string::npos) << ini;
 }
 
 }  // namespace

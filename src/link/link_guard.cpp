@@ -1,0 +1,16 @@
+#include "link/link_guard.h"
+
+namespace orvan::link {
+
+ui::Control::Handler whenLinkIdle(const LinkState& state, ui::Control::Handler handler,
+                                  ui::Control::Handler putBack) {
+    return [&state, handler = std::move(handler), putBack = std::move(putBack)] {
+        if (!state.linkBusy() && !state.ended) {
+            if (handler) handler();
+        } else if (putBack) {
+            putBack();
+        }
+    };
+}
+
+}  // namespace orvan::link
