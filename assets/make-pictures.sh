@@ -6,6 +6,7 @@
 #   status lines (48x48):  P_READY P_RUN P_ERROR, L_READY L_RUN L_ERROR
 #   ink ribbons (120x40):  YMCK YMCKPO K YMCKK YMCKUV INKUNK
 #   animated (160x100):    LOGO CLEANING
+#   program icon (64x64):  orvan-status-monitor.png
 #
 # Backgrounds are transparent so the Status tab's tint shows through.
 set -euo pipefail
@@ -97,6 +98,21 @@ status_set() {
 
 status_set printer P 6 2 5 8 11
 status_set laminator L 30 14 22 30 38
+
+# --- the program's own icon (tray and desktop), 64x64 -----------------------
+
+# The printer with a freshly printed card coming out of it.
+convert -size 64x64 xc:none \
+    -fill "$BODY" -stroke "$BODY_EDGE" -strokewidth 2 -draw 'roundrectangle 4,14 60,50 6,6' \
+    -fill "$PAPER" -strokewidth 1.5 -draw 'rectangle 13,6 51,16' \
+    -fill "$SLOT" -stroke none -draw 'rectangle 12,35 52,39' \
+    -fill "$LAMP" -draw 'circle 50,24 50,21' \
+    -fill "$CARD" -stroke "$CARD_EDGE" -strokewidth 1.5 -draw 'roundrectangle 15,37 49,61 2,2' \
+    -stroke none -fill '#ffe600' -draw 'rectangle 19,44 25,56' \
+    -fill '#e6007e' -draw 'rectangle 26,44 32,56' \
+    -fill '#00a0e9' -draw 'rectangle 33,44 39,56' \
+    -fill '#1a1a1a' -draw 'rectangle 40,44 46,56' \
+    orvan-status-monitor.png
 
 # --- ink ribbons -----------------------------------------------------------
 

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     using namespace orvan;
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // "Minimize" hides into the tray
+    QApplication::setWindowIcon(qt::programIcon());
 
     const std::string systemDir = link::systemLibraryDir();
     link::DynamicCommandLibrary commands(

@@ -3,12 +3,20 @@
 #include <QApplication>
 #include <QStyle>
 
+#include "qt/picture_widgets.h"
 #include "ui/message_box.h"
 
 namespace orvan::qt {
 
+QIcon programIcon() {
+    const QIcon own(programFile(kProgramIconFile));
+    return own.isNull() || own.availableSizes().isEmpty()
+               ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon)
+               : own;
+}
+
 QtTrayIcon::QtTrayIcon(QObject* parent) : icon_(parent) {
-    icon_.setIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
+    icon_.setIcon(programIcon());
     icon_.setToolTip(QString::fromUtf8(ui::kMonitorTitle));
 }
 

@@ -6,6 +6,11 @@
 
 namespace orvan::qt {
 
+// The program's own icon beside the program (the platform's computer icon
+// if the file is missing), for the tray and the window.
+inline constexpr const char* kProgramIconFile = "orvan-status-monitor.png";
+QIcon programIcon();
+
 class QtTrayIcon : public shell::TrayIcon {
   public:
     explicit QtTrayIcon(QObject* parent);

@@ -12,6 +12,7 @@
 #include "qt/main_window.h"
 #include "qt/picture_widgets.h"
 #include "qt/qt_message_boxes.h"
+#include "qt/tray_icon.h"
 
 using namespace orvan;
 
@@ -51,6 +52,7 @@ class UiMainWindow : public QObject {
     void closeBoxAsksTheModel();
     void messageBoxShowsTitleIconAndButtons();
     void messageBoxAnswersMapBack();
+    void trayShowsTheProgramsOwnIcon();
 };
 
 void UiMainWindow::tenTabsInCaptionOrderAllVisible() {
@@ -180,6 +182,18 @@ void UiMainWindow::messageBoxAnswersMapBack() {
     QCOMPARE(boxes.show("Would you like to change Printer Setting?", ui::Icon::Question,
                         ui::Buttons::OkCancel),
              ui::Answer::Cancel);
+}
+
+void UiMainWindow::trayShowsTheProgramsOwnIcon() {
+    qt::QtTrayIcon tray(nullptr);
+    const QImage shown = tray.icon().icon().pixmap(64, 64).toImage();
+    const QImage own(qt::programFile(qt::kProgramIconFile));
+    QCOMPARE(own.size(), QSize(64, 64));
+    QCOMPARE(shown.size(), own.size());
+    // The card's black panel, and the corner left transparent.
+    QCOMPARE(shown.pixelColor(43, 50), own.pixelColor(43, 50));
+    QCOMPARE(shown.pixelColor(43, 50), QColor("#1a1a1a"));
+    QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
 }
 
 QTEST_MAIN(UiMainWindow)
