@@ -150,6 +150,32 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
     return link;
 }
 
+// A click selects a row; a double click or Enter on a row is its double click.
+ControlLink* bind(QListWidget* w, ui::ListBox& c) {
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
+        if (p == Property::Items) {
+            w->clear();
+            for (const auto& item : c.items()) w->addItem(toQt(item));
+        }
+        if (p == Property::Items || p == Property::ListIndex) {
+            w->setCurrentRow(c.listIndex());
+            if (c.listIndex() >= 0) w->scrollToItem(w->currentItem());
+        }
+    });
+    QObject::connect(w, &QListWidget::currentRowChanged, link, [link](int row) {
+        link->gesture<ui::ListBox>([row](auto& list) { list.setListIndex(row); });
+    });
+    QObject::connect(w, &QListWidget::itemActivated, link, [link, w](QListWidgetItem* item) {
+        const int row = w->row(item);
+        link->gesture<ui::ListBox>([row](auto& list) {
+            list.setListIndex(row);
+            list.doubleClick();
+        });
+    });
+    return link;
+}
+
 ControlLink* bind(QScrollBar* w, ui::HScrollBar& c) {
     w->setOrientation(Qt::Horizontal);
     w->setSingleStep(1);

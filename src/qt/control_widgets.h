@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -36,6 +37,7 @@ ControlLink* bind(QRadioButton* w, ui::OptionButton& c);
 ControlLink* bind(QCheckBox* w, ui::CheckBox& c);
 ControlLink* bind(QGroupBox* w, ui::Frame& c);
 ControlLink* bind(QComboBox* w, ui::ComboBox& c);
+ControlLink* bind(QListWidget* w, ui::ListBox& c);
 ControlLink* bind(QScrollBar* w, ui::HScrollBar& c);
 ControlLink* bind(QLineEdit* w, ui::TextBox& c);
 

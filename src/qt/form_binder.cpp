@@ -34,6 +34,7 @@ constexpr KindBinder kKinds[] = {
     bindAs<QRadioButton, ui::OptionButton>,
     bindAs<QCheckBox, ui::CheckBox>,
     bindAs<QGroupBox, ui::Frame>,
+    bindAs<QListWidget, ui::ListBox>,  // before the combo box it derives from
     bindAs<QComboBox, ui::ComboBox>,
     bindAs<QScrollBar, ui::HScrollBar>,
     bindAs<QLineEdit, ui::TextBox>,

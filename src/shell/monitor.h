@@ -23,6 +23,7 @@
 #include "shell/configuration.h"
 #include "shell/main_form.h"
 #include "shell/platform.h"
+#include "shell/posix_file_system.h"
 #include "shell/setting_tabs.h"
 #include "shell/tab_handlers.h"
 #include "shell/user_rights.h"
@@ -31,6 +32,7 @@
 #include "status/status_view.h"
 #include "ui/controls.h"
 #include "ui/event_loop.h"
+#include "ui/file_system.h"
 #include "ui/message_box.h"
 
 namespace orvan::shell {
@@ -69,6 +71,8 @@ struct Environment {
     std::string programDirectory;
     std::string executablePath;  // decides the configuration file's name
     TrayIcon* tray = nullptr;
+    // Volumes, folders and files for the file browsers; null: the system's.
+    ui::FileSystem* files = nullptr;
 };
 
 class Monitor {
@@ -129,6 +133,7 @@ class Monitor {
     // Every box the monitor and its tabs show; none opens once it has ended.
     ui::MessageBoxes& boxes() { return boxes_; }
     ui::EventLoop& loop() { return env_.loop; }
+    ui::FileSystem& files() { return env_.files ? *env_.files : systemFiles_; }
     UserRights& rights() { return rights_; }
     const UserRights& rights() const { return rights_; }
     link::IpHistory& ipHistory() { return ipHistory_; }
@@ -166,6 +171,7 @@ class Monitor {
     void wireStatusTab();
 
     Environment env_;
+    PosixFileSystem systemFiles_;
     ui::GatedMessageBoxes boxes_{env_.boxes, [this] { return !ended_; }};
     MainForm main_;
     link::LinkState state_;

@@ -99,6 +99,15 @@ class ComboBox : public Control {
     bool editable_ = false;
 };
 
+// A list box: a combo box's list without the text field. A double click
+// (or Enter) on a row raises onDoubleClick.
+class ListBox : public ComboBox {
+  public:
+    using ComboBox::ComboBox;
+    Handler onDoubleClick;
+    void doubleClick() { raise(onDoubleClick); }
+};
+
 // Horizontal scroll bar; raises onChange when its value changes. Values are
 // kept inside [min, max].
 class HScrollBar : public Control {

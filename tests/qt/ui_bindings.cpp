@@ -3,6 +3,7 @@
 // side outliving the other breaks anything.
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QtTest>
@@ -25,6 +26,7 @@ class UiBindings : public QObject {
     void buttonClickRaisesClickOnce();
     void comboSelectionRaisesClickOnceAndEditsRaiseChange();
     void comboDropDownRunsBeforeTheListOpens();
+    void listClickSelectsAndDoubleClickOpens();
     void checkAndOptionClicksFollowTheModel();
     void scrollAndTextGesturesRaiseChangeOnce();
     void tabClickRaisesClickOnceAndCodeDoesNotEcho();
@@ -139,6 +141,34 @@ void UiBindings::comboDropDownRunsBeforeTheListOpens() {
     c->showPopup();
     QCOMPARE(c->count(), 1);
     c->hidePopup();
+}
+
+void UiBindings::listClickSelectsAndDoubleClickOpens() {
+    QWidget page;
+    ui::ListBox list("Dir6");
+    list.addItem("/");
+    list.addItem("  home");
+    int clicks = 0, opens = 0;
+    list.onClick = [&] { ++clicks; };
+    list.onDoubleClick = [&] { ++opens; };
+    auto* w = new QListWidget(&page);
+    qt::bind(w, list);
+    page.show();
+    QCOMPARE(w->count(), 2);
+    QCOMPARE(w->objectName(), QString("Dir6"));
+
+    const QRect second = w->visualItemRect(w->item(1));
+    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(list.listIndex(), 1);
+    QCOMPARE(clicks, 1);
+    QCOMPARE(opens, 0);
+    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(opens, 1);
+    QCOMPARE(clicks, 1);  // the row was chosen already
+
+    list.setListIndex(0);  // from code: the widget follows, no echo
+    QCOMPARE(w->currentRow(), 0);
+    QCOMPARE(clicks, 2);
 }
 
 void UiBindings::checkAndOptionClicksFollowTheModel() {
