@@ -10,7 +10,8 @@ namespace {
 
 using Target = ControlCommand::Target;
 
-enum class Args { None, Number, CounterNumber, TwoTexts, UnitNumber, PageByte, VersionText };
+// Text: one text of min to max characters.
+enum class Args { None, Number, CounterNumber, Text, TwoTexts, UnitNumber, PageByte, VersionText };
 
 struct Verb {
     std::string_view name;
@@ -78,7 +79,16 @@ int number(const ControlCommand& c, std::size_t k = 0) {
     return static_cast<int>(c.numbers.at(k));
 }
 
-constexpr std::array<Verb, 17> kPrinterVerbs = {{
+// Where the printer keeps what the media and laminator verbs change.
+constexpr int kMediaPage = 0x23;
+constexpr int kRibbonByte = 2;
+constexpr int kInkSetsByte = 4;  // 16 bits, high byte first
+constexpr int kLotByte = 8;
+constexpr int kLotLength = 6;
+constexpr int kLaminatorPage = 0x2C;
+constexpr int kCassetteByte = 7;
+
+constexpr std::array<Verb, 22> kPrinterVerbs = {{
     {"option", Args::UnitNumber, 0, 255,
      [](auto&, const auto& c, SimPrinter& p) {
          p.setOption(number(c), static_cast<std::uint8_t>(number(c, 1)));
@@ -111,6 +121,25 @@ constexpr std::array<Verb, 17> kPrinterVerbs = {{
      [](auto&, const auto& c, SimPrinter& p) { p.setBusyFor(number(c)); }},
     {"locked", Args::Number, 0, 1,
      [](auto&, const auto& c, SimPrinter& p) { p.setLocked(number(c) != 0); }},
+    {"password", Args::Text, 0, 8,
+     [](auto&, const auto& c, SimPrinter& p) { p.setPassword(c.texts.at(0)); }},
+    {"ribbon", Args::Number, 0, 255,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setPageByte(kMediaPage, kRibbonByte, static_cast<std::uint8_t>(number(c)));
+     }},
+    {"ink-sets", Args::Number, 0, 65535,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setPageByte(kMediaPage, kInkSetsByte, static_cast<std::uint8_t>(number(c) >> 8));
+         p.setPageByte(kMediaPage, kInkSetsByte + 1, static_cast<std::uint8_t>(number(c) & 0xFF));
+     }},
+    {"lot", Args::Text, 0, kLotLength,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setPageText(kMediaPage, kLotByte, kLotLength, c.texts.at(0));
+     }},
+    {"cassette", Args::Number, 0, 255,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setPageByte(kLaminatorPage, kCassetteByte, static_cast<std::uint8_t>(number(c)));
+     }},
     {"job", Args::TwoTexts, 0, 0,
      [](auto&, const auto& c, SimPrinter& p) {
          p.addJob({c.texts.at(0), c.texts.at(1)});
@@ -169,6 +198,13 @@ bool parseArgs(const Verb& verb, std::span<const std::string> args, ControlComma
             const auto n = parseNumber(args[1], verb.min, verb.max);
             if (it == kCounterNames.end() || !n) return false;
             out.numbers = {static_cast<std::int64_t>(it->counter), *n};
+            return true;
+        }
+        case Args::Text: {
+            if (args.size() != 1) return false;
+            const auto length = static_cast<std::int64_t>(args[0].size());
+            if (length < verb.min || length > verb.max) return false;
+            out.texts = {args[0]};
             return true;
         }
         case Args::TwoTexts:
@@ -342,6 +378,10 @@ std::string_view controlUsage() {
            "  state <0..255>          printer state, e.g. 50 printing\n"
            "  laminator-state <0..255>   laminator-error <0..255> (0 clears)\n"
            "  ink <0..50>   film <0..10>   cards <code>   locked <0|1>\n"
+           "  password <text>         the lock unit's password (8 at most; \"\" removes it)\n"
+           "  ribbon <0..255>   ink-sets <0..65535>   lot <text>   the loaded ink ribbon\n"
+           "                          (ribbon code, e.g. 2 YMCK-PO, 254 no tag; lot: 6 at most)\n"
+           "  cassette <0..255>       laminator film cassettes: 0 none, 1 top, 2 bottom, 3 both\n"
            "  counter <total|print|head|cleaning|error|laminator-total|laminator-cleaning> <n>\n"
            "  busy <queries>          busy for the next status or position queries\n"
            "  job <owner> <document>  jobs-clear   remove   attach\n"

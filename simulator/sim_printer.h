@@ -117,6 +117,8 @@ class SimPrinter {
     // operation 0x20 new password, 0x21 delete, 0x22 unlock, 0x23 lock.
     ResultCode securityLock(std::int32_t operation, std::span<const std::uint8_t> password);
     bool hasPassword() const { return !password_.empty(); }
+    // Sets the password the lock unit keeps (empty: none), as if set on the panel.
+    void setPassword(std::string_view text) { password_.assign(text.begin(), text.end()); }
     ResultCode testPrint(std::int32_t selfTest, std::int32_t testCode);
     ResultCode updateFirmware(const std::string& path);
     const std::vector<std::string>& firmwareDownloads() const { return firmware_; }

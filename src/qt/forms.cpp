@@ -4,9 +4,12 @@
 #include <QMainWindow>
 
 #include "ui_admin_dialog.h"
+#include "ui_laminator_tab.h"
 #include "ui_main_window.h"
+#include "ui_media_setting_tab.h"
 #include "ui_printer_setting_tab.h"
 #include "ui_property_tab.h"
+#include "ui_security_lock_tab.h"
 #include "ui_status_tab.h"
 #include "ui_wait_dialog.h"
 
@@ -32,6 +35,9 @@ constexpr FormRow kForms[] = {
     {FormId::StatusTab, Kind::Page, setUp<Ui::StatusTabForm, QWidget>},
     {FormId::PrinterSettingTab, Kind::Page, setUp<Ui::PrinterSettingTabForm, QWidget>},
     {FormId::PropertyTab, Kind::Page, setUp<Ui::PropertyTabForm, QWidget>},
+    {FormId::MediaSettingTab, Kind::Page, setUp<Ui::MediaSettingTabForm, QWidget>},
+    {FormId::LaminatorTab, Kind::Page, setUp<Ui::LaminatorTabForm, QWidget>},
+    {FormId::SecurityLockTab, Kind::Page, setUp<Ui::SecurityLockTabForm, QWidget>},
     {FormId::AdminDialog, Kind::Dialog, setUp<Ui::AdminDialogForm, QDialog>},
     {FormId::WaitDialog, Kind::Dialog, setUp<Ui::WaitDialogForm, QDialog>},
 };

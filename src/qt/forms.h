@@ -10,13 +10,17 @@ enum class FormId {
     StatusTab,
     PrinterSettingTab,
     PropertyTab,
+    MediaSettingTab,
+    LaminatorTab,
+    SecurityLockTab,
     AdminDialog,
     WaitDialog,
 };
 
-inline constexpr FormId kAllForms[] = {FormId::MainWindow,        FormId::StatusTab,
-                                       FormId::PrinterSettingTab, FormId::PropertyTab,
-                                       FormId::AdminDialog,       FormId::WaitDialog};
+inline constexpr FormId kAllForms[] = {
+    FormId::MainWindow,      FormId::StatusTab,       FormId::PrinterSettingTab,
+    FormId::PropertyTab,     FormId::MediaSettingTab, FormId::LaminatorTab,
+    FormId::SecurityLockTab, FormId::AdminDialog,     FormId::WaitDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
 // for a dialog, any widget for a tab page.

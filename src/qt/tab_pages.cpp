@@ -19,6 +19,12 @@ const TabPage kPages[] = {
      [](shell::Monitor& m) { return m.settingTabs().printerSetting.controls(); }},
     {shell::PropertyTab, FormId::PropertyTab,
      [](shell::Monitor& m) { return m.settingTabs().property.controls(); }},
+    {shell::MediaSettingTab, FormId::MediaSettingTab,
+     [](shell::Monitor& m) { return m.settingTabs().mediaSetting.controls(); }},
+    {shell::LaminatorTab, FormId::LaminatorTab,
+     [](shell::Monitor& m) { return m.settingTabs().laminator.controls(); }},
+    {shell::SecurityLockTab, FormId::SecurityLockTab,
+     [](shell::Monitor& m) { return m.settingTabs().securityLock.controls(); }},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/monitor.h"
 
 #include "link/link_guard.h"
+#include "link/security_lock.h"
 #include "shell/rights.h"
 
 namespace orvan::shell {
@@ -28,7 +29,17 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
-    settingTabs_ = std::make_unique<SettingTabs>(tabContext());
+    // The hint colours of the grids follow the card material; nothing shows
+    // them yet, so no one listens for a new one.
+    tabs::CardMaterialLink cardMaterial{
+        [this] { return configuration_.ReadCardType(); },
+        [this](int material) { configuration_.WriteCardType(material); },
+        {}};
+    settingTabs_ = std::make_unique<SettingTabs>(
+        tabContext(), std::move(cardMaterial),
+        [this](link::LockCommand command, const link::Password& password) {
+            return link::SendSecurityLock(channel_, command, password);
+        });
     settingTabs_->install(tabs);
 }
 

@@ -5,14 +5,18 @@
 
 #include "shell/main_form.h"
 #include "shell/tab_handlers.h"
+#include "tabs/laminator_tab.h"
+#include "tabs/media_setting_tab.h"
 #include "tabs/printer_setting_tab.h"
 #include "tabs/property_tab.h"
+#include "tabs/security_lock_tab.h"
 #include "tabs/tab_context.h"
 
 namespace orvan::shell {
 
 struct SettingTabs {
-    explicit SettingTabs(const tabs::TabContext& context);
+    SettingTabs(const tabs::TabContext& context, tabs::CardMaterialLink cardMaterial,
+                tabs::LockSender sendLock);
     SettingTabs(const SettingTabs&) = delete;
     SettingTabs& operator=(const SettingTabs&) = delete;
 
@@ -21,6 +25,9 @@ struct SettingTabs {
 
     tabs::PrinterSettingTab printerSetting;
     tabs::PropertyTab property;
+    tabs::MediaSettingTab mediaSetting;
+    tabs::LaminatorTab laminator;
+    tabs::SecurityLockTab securityLock;
 };
 
 }  // namespace orvan::shell

@@ -42,6 +42,12 @@ struct Screens {
                 return m.settingTabs().printerSetting.controls();
             case qt::FormId::PropertyTab:
                 return m.settingTabs().property.controls();
+            case qt::FormId::MediaSettingTab:
+                return m.settingTabs().mediaSetting.controls();
+            case qt::FormId::LaminatorTab:
+                return m.settingTabs().laminator.controls();
+            case qt::FormId::SecurityLockTab:
+                return m.settingTabs().securityLock.controls();
             case qt::FormId::AdminDialog:
                 return admin.controls();
             case qt::FormId::WaitDialog:
@@ -121,7 +127,9 @@ void FormsTest::aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames() {
     sim.monitor.main().SSTab1.setTab(shell::PrinterSettingTab);
     QVERIFY(frontEnd->pages().built(shell::PrinterSettingTab));
     QCOMPARE(window.findChild<QLabel*>("Label1_3_3")->text(), QString("0"));
-    frontEnd->pages().ensure(shell::PropertyTab);
+    for (int tab :
+         {shell::PropertyTab, shell::MediaSettingTab, shell::LaminatorTab, shell::SecurityLockTab})
+        frontEnd->pages().ensure(tab);
     sim.monitor.main().SSTab1.setTab(shell::StatusTab);
 
     QCOMPARE(accessible(&window)->role(), QAccessible::Window);
@@ -141,6 +149,10 @@ void FormsTest::aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames() {
     QCOMPARE(spokenName(window.findChild<QWidget*>("FrameOpt1_2")), QString("ISO Mode"));
     QCOMPARE(accessible(window.findChild<QRadioButton*>("Opt1_2_0"))->role(),
              QAccessible::RadioButton);
+    QCOMPARE(spokenName(window.findChild<QWidget*>("Combo4_0")), QString("Material"));
+    QCOMPARE(spokenName(window.findChild<QWidget*>("Combo8_4")), QString("Cooling Time"));
+    QCOMPARE(spokenName(window.findChild<QWidget*>("Text9_2_1")),
+             QString("Type the password again to confirm:"));
 
     // The two status lines say whose they are.
     QCOMPARE(spokenName(window.findChild<QLabel*>("Label0_1")), QString("Printer status: Ready"));
@@ -221,8 +233,44 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
                                   "Error Counter",
                                   "Printer Total Counter",
                                   "Thermal Head Counter"};
+    const QStringList mediaSetting = {
+        "Ink Status", "Name",      "Number of Ink Sets", "Ink Lot Number", "Card Type",
+        "Material",   "Film Type", "Thickness",          "Update",         "Refresh"};
+    const QStringList laminator = {"Basic",
+                                   "Laminate Mode",
+                                   "Laminate",
+                                   "Pass Through",
+                                   "HR Control",
+                                   "Enable",
+                                   "Disable",
+                                   "Counter",
+                                   "Cleaning Counter",
+                                   "Laminator Total Counter",
+                                   "Bottom Side Setting",
+                                   "Top Side Setting",
+                                   "Film Type",
+                                   "Patch",
+                                   "Overlay",
+                                   "Position",
+                                   "-7",
+                                   "7",
+                                   "Temperature",
+                                   "Common Setting",
+                                   "Speed",
+                                   "Cooling Time",
+                                   "Update",
+                                   "Refresh"};
+    const QStringList securityLock = {"Status",           "Setting",
+                                      "Security Lock",    "Security Unlock",
+                                      "New Password",     "Delete Password",
+                                      "Type a password:", "Type the password again to confirm:",
+                                      "Update",           "Refresh"};
     const std::pair<qt::FormId, QStringList> pages[] = {
-        {qt::FormId::PrinterSettingTab, printerSetting}, {qt::FormId::PropertyTab, property}};
+        {qt::FormId::PrinterSettingTab, printerSetting},
+        {qt::FormId::PropertyTab, property},
+        {qt::FormId::MediaSettingTab, mediaSetting},
+        {qt::FormId::LaminatorTab, laminator},
+        {qt::FormId::SecurityLockTab, securityLock}};
     for (const auto& [id, captions] : pages) {
         std::unique_ptr<QWidget> page(qt::createForm(id));
         qt::bindForm(page.get(), screens.controls(id));

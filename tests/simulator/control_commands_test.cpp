@@ -76,6 +76,40 @@ TEST(ControlCommands, UnitsPageBytesAndVersionsAreSetByName) {
         EXPECT_FALSE(run(world, bad)) << bad;
 }
 
+TEST(ControlCommands, RibbonCassetteAndPasswordAreSetByName) {
+    SimulatedPrinters world = defaultScenario();
+    EXPECT_TRUE(run(world, "usb 0 ribbon 254"));
+    EXPECT_TRUE(run(world, "usb 0 ink-sets 0x1234"));
+    EXPECT_TRUE(run(world, "usb 0 lot AB12"));
+    EXPECT_TRUE(run(world, "net 0 cassette 1"));
+    EXPECT_TRUE(run(world, "usb 0 password \"pass wd\""));
+    const SimPrinter& usb = world.usb(0);
+    EXPECT_EQ(usb.pageByte(0x23, 2), 254);
+    EXPECT_EQ(usb.pageByte(0x23, 4), 0x12);
+    EXPECT_EQ(usb.pageByte(0x23, 5), 0x34);
+    EXPECT_EQ(usb.pageText(0x23, 8, 6), "AB12");
+    EXPECT_EQ(usb.pageByte(0x23, 12), 0);  // a shorter lot leaves no tail of the old one
+    EXPECT_EQ(world.network(0).pageByte(0x2C, 7), 1);
+
+    // The lock unit now knows that password, and only that one.
+    const std::string_view right = "pass wd", wrong = "passwd";
+    const auto span = [](std::string_view t) {
+        return std::span(reinterpret_cast<const std::uint8_t*>(t.data()), t.size());
+    };
+    world.usb(0).setLocked(true);
+    EXPECT_EQ(world.usb(0).securityLock(0x22, span(wrong)), kKeyMismatch);
+    EXPECT_TRUE(world.usb(0).locked());
+    EXPECT_EQ(world.usb(0).securityLock(0x22, span(right)), 0);
+    EXPECT_FALSE(world.usb(0).locked());
+    EXPECT_TRUE(run(world, "usb 0 password \"\""));
+    EXPECT_FALSE(world.usb(0).hasPassword());
+
+    for (const char* bad : {"usb 0 lot ABCDEFG", "usb 0 ink-sets 65536", "usb 0 cassette 256",
+                            "usb 0 password 123456789", "usb 0 ribbon", "usb 0 lot a b"})
+        EXPECT_FALSE(run(world, bad)) << bad;
+    EXPECT_EQ(world.usb(0).pageText(0x23, 8, 6), "AB12");
+}
+
 TEST(ControlCommands, WorldCommandsScriptFaults) {
     SimulatedPrinters world = defaultScenario();
     EXPECT_TRUE(run(world, "fail KQCMD_ModeSelect 1 2"));
