@@ -28,7 +28,7 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
-    settingTabs_ = std::make_unique<SettingTabs>(tabContext());
+    settingTabs_ = std::make_unique<SettingTabs>(tabContext(), env_.guidance);
     settingTabs_->install(tabs);
 }
 

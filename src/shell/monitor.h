@@ -13,6 +13,7 @@
 #include "link/counters.h"
 #include "link/cycles.h"
 #include "link/discovery.h"
+#include "link/guidance_library.h"
 #include "link/ip_history.h"
 #include "link/library_locator.h"
 #include "link/link_state.h"
@@ -69,6 +70,7 @@ struct Environment {
     std::string programDirectory;
     std::string executablePath;  // decides the configuration file's name
     TrayIcon* tray = nullptr;
+    link::GuidanceLibrary* guidance = nullptr;  // colour guidance; none: the grids stay as they are
 };
 
 class Monitor {
