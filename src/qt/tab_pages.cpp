@@ -17,6 +17,10 @@ const TabPage kPages[] = {
      [](shell::Monitor& m) { return m.statusTab().controls(); }},
     {shell::PrinterSettingTab, FormId::PrinterSettingTab,
      [](shell::Monitor& m) { return m.settingTabs().printerSetting.controls(); }},
+    {shell::RetransferTab, FormId::RetransferTab,
+     [](shell::Monitor& m) { return m.settingTabs().retransfer.controls(); }},
+    {shell::BendRemedyTab, FormId::BendRemedyTab,
+     [](shell::Monitor& m) { return m.settingTabs().bendRemedy.controls(); }},
     {shell::PropertyTab, FormId::PropertyTab,
      [](shell::Monitor& m) { return m.settingTabs().property.controls(); }},
 };
