@@ -13,7 +13,7 @@ PortLibraryHandle::~PortLibraryHandle() {
 void PortLibraryHandle::open() {
     if (handle_ != nullptr) return;
     if (failure_) throw PortLibraryMissing(*failure_);
-    if (path_.empty()) fail("printer library not found");
+    if (path_.empty()) fail("library not found");
     handle_ = ::dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* why = ::dlerror();
