@@ -6,6 +6,7 @@ ProcessWorld::ProcessWorld()
     : world_(sim::defaultScenario()),
       commands_(world_),
       settings_(world_),
+      guidance_(world_),
       journal_(sim::controlJournalPath()) {}
 
 ProcessWorld& ProcessWorld::instance() {

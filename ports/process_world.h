@@ -8,6 +8,7 @@
 
 #include "simulator/control_journal.h"
 #include "simulator/sim_command_port.h"
+#include "simulator/sim_guidance.h"
 #include "simulator/sim_settings_port.h"
 
 namespace orvan::ports {
@@ -31,6 +32,7 @@ class ProcessWorld {
 
     sim::SimCommandPort& commands() { return commands_; }
     sim::SimSettingsPort& settings() { return settings_; }
+    sim::SimGuidance& guidance() { return guidance_; }
 
   private:
     ProcessWorld();
@@ -39,6 +41,7 @@ class ProcessWorld {
     sim::SimulatedPrinters world_;
     sim::SimCommandPort commands_;
     sim::SimSettingsPort settings_;
+    sim::SimGuidance guidance_;
     sim::ControlJournal journal_;
 };
 

@@ -243,11 +243,39 @@ bool parseArgs(const Verb& verb, std::span<const std::string> args, ControlComma
     return false;
 }
 
-// reset | fail <operation> <code> [calls] [status word] | mismatch <replies>
+// guidance on | guidance off | guidance blocks <0..7>
+std::optional<ControlCommand> parseGuidanceCommand(std::span<const std::string> words) {
+    ControlCommand c;
+    c.verb = words[0];
+    if (words.size() == 2 && (words[1] == "on" || words[1] == "off")) {
+        c.texts = {words[1]};
+        return c;
+    }
+    if (words.size() != 3 || words[1] != "blocks") return std::nullopt;
+    const auto blocks = parseNumber(words[2], 0, 7);
+    if (!blocks) return std::nullopt;
+    c.texts = {words[1]};
+    c.numbers = {*blocks};
+    return c;
+}
+
+void applyGuidanceCommand(const ControlCommand& c, SimulatedPrinters& world) {
+    GuidanceSetting& guidance = world.guidance();
+    const std::string& mode = c.texts.at(0);
+    if (mode == "blocks") {
+        guidance.blocks = static_cast<int>(c.numbers.at(0));
+        return;
+    }
+    guidance.offered = mode == "on";
+    if (guidance.offered) guidance.blocks = GuidanceSetting{}.blocks;
+}
+
+// reset | fail <operation> <code> [calls] [status word] | mismatch <replies> | guidance ...
 std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> words) {
     ControlCommand c;
     c.verb = words[0];
     if (c.verb == "reset") return words.size() == 1 ? std::optional(c) : std::nullopt;
+    if (c.verb == "guidance") return parseGuidanceCommand(words);
     if (c.verb == "mismatch" && words.size() == 2) {
         auto n = parseNumber(words[1], 1, 1000);
         if (!n) return std::nullopt;
@@ -273,6 +301,8 @@ bool applyWorldCommand(const ControlCommand& c, SimulatedPrinters& world) {
         world = defaultScenario();
     } else if (c.verb == "mismatch") {
         world.scriptSequenceMismatch(static_cast<int>(c.numbers.at(0)));
+    } else if (c.verb == "guidance") {
+        applyGuidanceCommand(c, world);
     } else {
         world.scriptResult(c.texts.at(0), static_cast<ResultCode>(c.numbers.at(0)),
                            static_cast<int>(c.numbers.at(1)),
@@ -394,6 +424,8 @@ std::string_view controlUsage() {
            "  reset                   back to the default printers\n"
            "  fail <operation> <code> [calls] [status word]   e.g. fail KQCMD_ModeSelect 1 3\n"
            "  mismatch <replies>      network replies with a wrong sequence number\n"
+           "  guidance <on|off>       colour guidance for every choice, or none (off)\n"
+           "  guidance blocks <0..7>  fill only these grids: 1 front, 2 back, 4 bend remedy\n"
            "  path                    print the control file's path\n";
 }
 

@@ -31,8 +31,8 @@ inline constexpr ResultCode kReplyTimeout = -5;
 inline constexpr std::int32_t kSocketTimedOut = 10060;
 inline constexpr std::int32_t kSocketTooMany = 10024;
 
-// Every entry point of both libraries, for scripting and the call log.
-inline constexpr std::array<std::string_view, 33> kOperationNames = {"KQCMD_ScanPrinter",
+// Every entry point of the libraries, for scripting and the call log.
+inline constexpr std::array<std::string_view, 35> kOperationNames = {"KQCMD_ScanPrinter",
                                                                      "KQCMD_ScanPrinterNext",
                                                                      "KQCMD_TestUnitReady",
                                                                      "KQCMD_GetPrinterStatus",
@@ -64,7 +64,9 @@ inline constexpr std::array<std::string_view, 33> kOperationNames = {"KQCMD_Scan
                                                                      "U_GetPrinterListSize",
                                                                      "U_GetPrinterListData",
                                                                      "U_FreePrinterList",
-                                                                     "Px_SecurityLock"};
+                                                                     "Px_SecurityLock",
+                                                                     "GetHueAdvisorID",
+                                                                     "GetGuidanceColorCode"};
 
 inline bool isOperationName(std::string_view name) {
     for (auto op : kOperationNames) {

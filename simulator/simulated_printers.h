@@ -1,6 +1,7 @@
 #pragma once
-// The simulated world behind both port libraries: the USB printers in scan
-// order, the network printers, scripted faults and a log of every call.
+// The simulated world behind the stand-in libraries: the USB printers in
+// scan order, the network printers, how the colour guidance answers,
+// scripted faults and a log of every call.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -31,6 +32,13 @@ struct CallRecord {
     std::string operation;
     std::vector<std::int64_t> args;  // the arguments of interest, in call order
     Bytes bytes;                     // request, value or data bytes passed in
+};
+
+// How the stand-in colour guidance answers (orvan-sim guidance ...).
+struct GuidanceSetting {
+    bool offered = true;  // false: no guidance for any choice (a negative identifier)
+    int blocks = 0b111;   // the answer buffers it fills: bit 0 front, 1 back, 2 bend
+    bool operator==(const GuidanceSetting&) const = default;
 };
 
 struct ScriptedResult {
@@ -80,6 +88,8 @@ class SimulatedPrinters {
         replyEdits_.push_back(std::move(edit));
     }
     void applyReplyEdit(Bytes& reply);
+    GuidanceSetting& guidance() { return guidance_; }
+    const GuidanceSetting& guidance() const { return guidance_; }
 
     // ---- call log -------------------------------------------------------
     void record(CallRecord call);
@@ -101,6 +111,7 @@ class SimulatedPrinters {
     std::deque<Script> scripts_;
     int sequenceMismatches_ = 0;
     std::deque<std::function<void(Bytes&)>> replyEdits_;
+    GuidanceSetting guidance_;
     std::vector<CallRecord> calls_;
 };
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "link/dynamic_guidance_library.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
 #include "qt/front_end.h"
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
         link::findPortLibrary(link::kCommandLibraryFile, systemDir).value_or(""));
     link::DynamicSettingsLibrary settings(
         link::findPortLibrary(link::kSettingsLibraryFile, systemDir).value_or(""));
+    // Optional: without it the grids simply stay uncoloured.
+    link::DynamicGuidanceLibrary guidance(
+        link::findPortLibrary(link::kGuidanceLibraryFile, systemDir).value_or(""));
 
     qt::QtEventLoop loop;
     qt::QtMessageBoxes boxes(nullptr);
@@ -56,7 +60,7 @@ int main(int argc, char** argv) {
     qt::QtTrayIcon tray(&app);
     shell::Monitor monitor(shell::Environment{loop, boxes, platform, commands, settings,
                                               shell::executableDirectory(), shell::executablePath(),
-                                              &tray});
+                                              &tray, &guidance});
     bool ending = false;
     monitor.onEnd = [&ending] {
         ending = true;

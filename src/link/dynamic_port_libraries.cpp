@@ -1,8 +1,6 @@
 #include "link/dynamic_port_libraries.h"
 
-#include <dlfcn.h>
-
-#include <optional>
+#include "link/library_handle.h"
 
 namespace orvan::link {
 
@@ -55,51 +53,6 @@ struct CommandEntryPoints {
 
 struct SettingsEntryPoints {
     ORVAN_SETTINGS_ENTRY_POINTS(ORVAN_ENTRY_FIELD)
-};
-
-class PortLibraryHandle {
-  public:
-    explicit PortLibraryHandle(std::string path) : path_(std::move(path)) {}
-    ~PortLibraryHandle() {
-        if (handle_ != nullptr) ::dlclose(handle_);
-    }
-    PortLibraryHandle(const PortLibraryHandle&) = delete;
-    PortLibraryHandle& operator=(const PortLibraryHandle&) = delete;
-
-    // Opens the library once; a failure is kept and thrown again on every
-    // later call, so that a missing library never half-works.
-    void open() {
-        if (handle_ != nullptr) return;
-        if (failure_) throw PortLibraryMissing(*failure_);
-        if (path_.empty()) fail("printer library not found");
-        handle_ = ::dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (handle_ == nullptr) {
-            const char* why = ::dlerror();
-            fail(why != nullptr ? why : path_ + ": cannot be loaded");
-        }
-    }
-
-    template <class Fn>
-    void resolve(Fn& fn, const char* name) {
-        ::dlerror();
-        void* address = ::dlsym(handle_, name);
-        if (address == nullptr) {
-            ::dlclose(handle_);
-            handle_ = nullptr;
-            fail(path_ + ": entry point " + name + " is missing");
-        }
-        fn = reinterpret_cast<Fn>(address);
-    }
-
-  private:
-    [[noreturn]] void fail(const std::string& why) {
-        failure_ = why;
-        throw PortLibraryMissing(why);
-    }
-
-    std::string path_;
-    void* handle_ = nullptr;
-    std::optional<std::string> failure_;
 };
 
 #define ORVAN_RESOLVE(name) library_->resolve(found->name, #name);

@@ -1,5 +1,8 @@
 #include "qt/control_widgets.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QVariant>
 #include <memory>
 
@@ -14,6 +17,30 @@ void ModelComboBox::showPopup() {
     QComboBox::showPopup();
 }
 
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick)
+        onClick();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && onClick) {
+        onClick();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
 QString labelText(const std::string& caption) {
     QString text = toQt(caption);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -26,7 +53,7 @@ QString labelText(const std::string& caption) {
 // buddy) is named after it as the text changes.
 ControlLink* bind(QLabel* w, ui::Label& c) {
     w->setTextFormat(Qt::PlainText);  // printer texts are never markup
-    return bindWidget(w, c, [w, &c](Property p) {
+    auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::FontSize && w->wordWrap()) applyGeometry(w, c);
         if (p != Property::Caption) return;
         w->setText(labelText(c.caption()));
@@ -35,6 +62,9 @@ ControlLink* bind(QLabel* w, ui::Label& c) {
         if (!prefix.isEmpty()) w->setAccessibleName(prefix + w->text());
         if (QWidget* buddy = w->buddy()) buddy->setAccessibleName(withoutMnemonic(w->text()));
     });
+    if (auto* clickable = dynamic_cast<ClickableLabel*>(w))
+        clickable->onClick = [link] { link->gesture<ui::Label>([](auto& l) { l.click(); }); };
+    return link;
 }
 
 ControlLink* bind(QAbstractButton* w, ui::Button& c) {

@@ -27,6 +27,20 @@ class ModelComboBox : public QComboBox {
     void showPopup() override;
 };
 
+// A label that takes clicks, as the cells of a grid do: a click of the
+// left button, or Space or Enter while it has the focus (shown by a dotted
+// frame), raises the model label's click.
+class ClickableLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A caption as a label shows it: the printer's texts break lines with a
 // carriage return, which Qt does not.
 QString labelText(const std::string& caption);

@@ -3,12 +3,15 @@
 #include <QDialog>
 #include <QMainWindow>
 
+#include "qt/cell_grid.h"
 #include "ui_admin_dialog.h"
+#include "ui_bend_remedy_tab.h"
 #include "ui_laminator_tab.h"
 #include "ui_main_window.h"
 #include "ui_media_setting_tab.h"
 #include "ui_printer_setting_tab.h"
 #include "ui_property_tab.h"
+#include "ui_retransfer_tab.h"
 #include "ui_security_lock_tab.h"
 #include "ui_status_tab.h"
 #include "ui_wait_dialog.h"
@@ -24,6 +27,26 @@ void setUp(QWidget* root) {
     form.setupUi(static_cast<W*>(root));
 }
 
+// A form, then what it cannot say.
+template <typename UiForm, void (*Complete)(QWidget*)>
+void setUpThen(QWidget* root) {
+    setUp<UiForm, QWidget>(root);
+    Complete(root);
+}
+
+// The axis captions beside and below each grid show -2 .. +2 for the
+// retransfer temperatures, -3 .. +2 for their speeds, -5 .. 0 for the bend
+// remedy temperatures and -2 .. +2 for its speeds, counted from the bottom
+// row and the rightmost column.
+void retransferGrids(QWidget* root) {
+    buildCellGrid(root, QStringLiteral("frontCells"), {"Label2_3", 5, 6, -2, -3});
+    buildCellGrid(root, QStringLiteral("backCells"), {"Label2_4", 5, 6, -2, -3});
+}
+
+void bendRemedyGrid(QWidget* root) {
+    buildCellGrid(root, QStringLiteral("bendCells"), {"Label3_1", 6, 5, -5, -2});
+}
+
 struct FormRow {
     FormId id;
     Kind kind;
@@ -34,6 +57,8 @@ constexpr FormRow kForms[] = {
     {FormId::MainWindow, Kind::Window, setUp<Ui::MainWindowForm, QMainWindow>},
     {FormId::StatusTab, Kind::Page, setUp<Ui::StatusTabForm, QWidget>},
     {FormId::PrinterSettingTab, Kind::Page, setUp<Ui::PrinterSettingTabForm, QWidget>},
+    {FormId::RetransferTab, Kind::Page, setUpThen<Ui::RetransferTabForm, retransferGrids>},
+    {FormId::BendRemedyTab, Kind::Page, setUpThen<Ui::BendRemedyTabForm, bendRemedyGrid>},
     {FormId::PropertyTab, Kind::Page, setUp<Ui::PropertyTabForm, QWidget>},
     {FormId::MediaSettingTab, Kind::Page, setUp<Ui::MediaSettingTabForm, QWidget>},
     {FormId::LaminatorTab, Kind::Page, setUp<Ui::LaminatorTabForm, QWidget>},

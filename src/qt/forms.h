@@ -9,6 +9,8 @@ enum class FormId {
     MainWindow,
     StatusTab,
     PrinterSettingTab,
+    RetransferTab,
+    BendRemedyTab,
     PropertyTab,
     MediaSettingTab,
     LaminatorTab,
@@ -18,12 +20,13 @@ enum class FormId {
 };
 
 inline constexpr FormId kAllForms[] = {
-    FormId::MainWindow,      FormId::StatusTab,       FormId::PrinterSettingTab,
-    FormId::PropertyTab,     FormId::MediaSettingTab, FormId::LaminatorTab,
-    FormId::SecurityLockTab, FormId::AdminDialog,     FormId::WaitDialog};
+    FormId::MainWindow,      FormId::StatusTab,   FormId::PrinterSettingTab, FormId::RetransferTab,
+    FormId::BendRemedyTab,   FormId::PropertyTab, FormId::MediaSettingTab,   FormId::LaminatorTab,
+    FormId::SecurityLockTab, FormId::AdminDialog, FormId::WaitDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
-// for a dialog, any widget for a tab page.
+// for a dialog, any widget for a tab page. What the form cannot say (the
+// cells of a grid) is built into it as well.
 void setupForm(FormId form, QWidget* root);
 
 // A new widget of the form's kind with the form set up and nothing bound.

@@ -29,14 +29,12 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
-    // The hint colours of the grids follow the card material; nothing shows
-    // them yet, so no one listens for a new one.
     tabs::CardMaterialLink cardMaterial{
         [this] { return configuration_.ReadCardType(); },
         [this](int material) { configuration_.WriteCardType(material); },
         {}};
     settingTabs_ = std::make_unique<SettingTabs>(
-        tabContext(), std::move(cardMaterial),
+        tabContext(), env_.guidance, std::move(cardMaterial),
         [this](link::LockCommand command, const link::Password& password) {
             return link::SendSecurityLock(channel_, command, password);
         });

@@ -13,6 +13,7 @@
 #include "link/counters.h"
 #include "link/cycles.h"
 #include "link/discovery.h"
+#include "link/guidance_library.h"
 #include "link/ip_history.h"
 #include "link/library_locator.h"
 #include "link/link_state.h"
@@ -71,6 +72,7 @@ struct Environment {
     std::string programDirectory;
     std::string executablePath;  // decides the configuration file's name
     TrayIcon* tray = nullptr;
+    link::GuidanceLibrary* guidance = nullptr;  // colour guidance; none: the grids stay as they are
     // Volumes, folders and files for the file browsers; null: the system's.
     ui::FileSystem* files = nullptr;
 };

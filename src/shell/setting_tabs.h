@@ -3,27 +3,37 @@
 // from one context and installed into the monitor's tab dispatch.
 #include <array>
 
+#include "link/guidance_library.h"
 #include "shell/main_form.h"
 #include "shell/tab_handlers.h"
+#include "tabs/bend_remedy_tab.h"
+#include "tabs/colour_guidance.h"
 #include "tabs/laminator_tab.h"
 #include "tabs/media_setting_tab.h"
 #include "tabs/printer_setting_tab.h"
 #include "tabs/property_tab.h"
+#include "tabs/retransfer_tab.h"
 #include "tabs/security_lock_tab.h"
 #include "tabs/tab_context.h"
 
 namespace orvan::shell {
 
 struct SettingTabs {
-    SettingTabs(const tabs::TabContext& context, tabs::CardMaterialLink cardMaterial,
-                tabs::LockSender sendLock);
+    // guidance: the colour-guidance library, or null for none. A new card
+    // material chosen on the Media Setting tab recomputes the hint colours.
+    SettingTabs(const tabs::TabContext& context, link::GuidanceLibrary* guidance,
+                tabs::CardMaterialLink cardMaterial, tabs::LockSender sendLock);
     SettingTabs(const SettingTabs&) = delete;
     SettingTabs& operator=(const SettingTabs&) = delete;
 
     // Sets each tab's start-up step and its refresh on a tab click.
     void install(std::array<TabHandlers, kTabCount>& handlers);
 
+    // The hint colours the grids paint from.
+    tabs::ColourGuidance guidance;
     tabs::PrinterSettingTab printerSetting;
+    tabs::RetransferTab retransfer;
+    tabs::BendRemedyTab bendRemedy;
     tabs::PropertyTab property;
     tabs::MediaSettingTab mediaSetting;
     tabs::LaminatorTab laminator;

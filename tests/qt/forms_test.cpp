@@ -40,6 +40,10 @@ struct Screens {
                 return m.statusTab().controls();
             case qt::FormId::PrinterSettingTab:
                 return m.settingTabs().printerSetting.controls();
+            case qt::FormId::RetransferTab:
+                return m.settingTabs().retransfer.controls();
+            case qt::FormId::BendRemedyTab:
+                return m.settingTabs().bendRemedy.controls();
             case qt::FormId::PropertyTab:
                 return m.settingTabs().property.controls();
             case qt::FormId::MediaSettingTab:
@@ -265,11 +269,49 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
                                       "New Password",     "Delete Password",
                                       "Type a password:", "Type the password again to confirm:",
                                       "Update",           "Refresh"};
+    const QStringList gridAxes = {"Temperature", "(High)", "(Low)", "Speed", "(Fast)",
+                                  "(Slow)",      "+2",     "+1",    "-1",    "-2"};
+    const QStringList retransfer = QStringList{"Card Type",
+                                               "Front Side",
+                                               "Back Side",
+                                               " 0",
+                                               "0",
+                                               "-3",
+                                               "UV Speed",
+                                               "The color shows a hint for the choice.",
+                                               "       : Standard.",
+                                               "       : Recomended.",
+                                               "       : Card bends much.",
+                                               "       : Retransfer defects happen.",
+                                               "       : Prohibited. Don't choose them.",
+                                               "Note:",
+                                               "Setting a value toward the top right end increases "
+                                               "the transfer force, however heat deformation of "
+                                               "the card will also be greater.",
+                                               "Update",
+                                               "Refresh"} +
+                                   gridAxes;
+    const QStringList bendRemedy =
+        QStringList{"Card Type",
+                    "Bend Remedy Setting",
+                    " 0",
+                    "0",
+                    "-3",
+                    "-4",
+                    "-5",
+                    "Disable",
+                    "Note:",
+                    "Setting a value toward the top right end increases the bend remedy force, "
+                    "however impact of heat on the card will also be greater.  Parts for which the "
+                    "bend remedy force is similar is indicated using the same color in the setting "
+                    "area.",
+                    "Update",
+                    "Refresh"} +
+        gridAxes;
     const std::pair<qt::FormId, QStringList> pages[] = {
-        {qt::FormId::PrinterSettingTab, printerSetting},
-        {qt::FormId::PropertyTab, property},
-        {qt::FormId::MediaSettingTab, mediaSetting},
-        {qt::FormId::LaminatorTab, laminator},
+        {qt::FormId::PrinterSettingTab, printerSetting}, {qt::FormId::RetransferTab, retransfer},
+        {qt::FormId::BendRemedyTab, bendRemedy},         {qt::FormId::PropertyTab, property},
+        {qt::FormId::MediaSettingTab, mediaSetting},     {qt::FormId::LaminatorTab, laminator},
         {qt::FormId::SecurityLockTab, securityLock}};
     for (const auto& [id, captions] : pages) {
         std::unique_ptr<QWidget> page(qt::createForm(id));

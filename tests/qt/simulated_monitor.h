@@ -7,6 +7,7 @@
 
 #include "shell/monitor.h"
 #include "simulator/sim_command_port.h"
+#include "simulator/sim_guidance.h"
 #include "simulator/sim_settings_port.h"
 #include "simulator/simulated_printers.h"
 #include "tests/support/fake_platform.h"
@@ -30,12 +31,13 @@ struct SimulatedMonitor {
     sim::SimulatedPrinters world = sim::defaultScenario();
     sim::SimCommandPort commands{world};
     sim::SimSettingsPort settings{world};
+    sim::SimGuidance guidance{world};
     shell::Monitor monitor;
 
     // Pictures come from `programDirectory`.
     explicit SimulatedMonitor(const std::string& programDirectory = "")
         : monitor(shell::Environment{loop, boxes, platform, commands, settings, programDirectory,
-                                     kNowhereExecutable, &tray}) {}
+                                     kNowhereExecutable, &tray, &guidance}) {}
 
     // Starts as the program does; `beforeLoad` runs where the program builds
     // its window. False when the monitor ended during start-up.
