@@ -9,6 +9,7 @@
 #include "simulator/control_journal.h"
 #include "simulator/sim_command_port.h"
 #include "simulator/sim_settings_port.h"
+#include "simulator/world_report.h"
 
 namespace orvan::ports {
 
@@ -21,12 +22,14 @@ class ProcessWorld {
     template <class Call>
     std::int32_t run(Call&& call) {
         std::lock_guard lock(mutex_);
+        std::int32_t result = sim::kInvalidArgument;
         try {
             journal_.poll(world_);
-            return call(*this);
+            result = call(*this);
+            report();
         } catch (...) {
-            return sim::kInvalidArgument;
         }
+        return result;
     }
 
     sim::SimCommandPort& commands() { return commands_; }
@@ -34,12 +37,18 @@ class ProcessWorld {
 
   private:
     ProcessWorld();
+    // Keeps the report file of this library's printers current.
+    void report();
 
     std::mutex mutex_;
     sim::SimulatedPrinters world_;
     sim::SimCommandPort commands_;
     sim::SimSettingsPort settings_;
     sim::ControlJournal journal_;
+    std::string reported_;
 };
+
+// The printers this library reports on: each library's exports say.
+sim::ReportedPrinters reportedPrinters();
 
 }  // namespace orvan::ports
