@@ -28,8 +28,27 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
-    settingTabs_ = std::make_unique<SettingTabs>(tabContext());
+    settingTabs_ = std::make_unique<SettingTabs>(tabContext(), printerSelectShell());
     settingTabs_->install(tabs);
+    printerSelectComboClicked = [this] { settingTabs_->printerSelect.comboClicked(); };
+}
+
+network::PrinterSelectShell Monitor::printerSelectShell() {
+    return network::PrinterSelectShell{env_.loop,
+                                       channel_,
+                                       net_,
+                                       discovery_,
+                                       ipHistory_,
+                                       Combo0,
+                                       Combo7_1,
+                                       selectingPrinter,
+                                       [this] { return rebuildPrinterList(); },
+                                       [this](bool run) {
+                                           if (run)
+                                               restartMonitorTimer();
+                                           else
+                                               main_.Timer1.setEnabled(false);
+                                       }};
 }
 
 tabs::TabContext Monitor::tabContext() {

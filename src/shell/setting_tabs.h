@@ -3,6 +3,8 @@
 // from one context and installed into the monitor's tab dispatch.
 #include <array>
 
+#include "network/printer_select_shell.h"
+#include "network/printer_select_tab.h"
 #include "shell/main_form.h"
 #include "shell/tab_handlers.h"
 #include "tabs/printer_setting_tab.h"
@@ -12,7 +14,7 @@
 namespace orvan::shell {
 
 struct SettingTabs {
-    explicit SettingTabs(const tabs::TabContext& context);
+    SettingTabs(const tabs::TabContext& context, network::PrinterSelectShell printerSelectShell);
     SettingTabs(const SettingTabs&) = delete;
     SettingTabs& operator=(const SettingTabs&) = delete;
 
@@ -21,6 +23,7 @@ struct SettingTabs {
 
     tabs::PrinterSettingTab printerSetting;
     tabs::PropertyTab property;
+    network::PrinterSelectTab printerSelect;
 };
 
 }  // namespace orvan::shell
