@@ -4,7 +4,10 @@
 #include <QMainWindow>
 
 #include "ui_admin_dialog.h"
+#include "ui_ipv6_property_dialog.h"
+#include "ui_ipv6_setting_dialog.h"
 #include "ui_main_window.h"
+#include "ui_printer_select_tab.h"
 #include "ui_printer_setting_tab.h"
 #include "ui_property_tab.h"
 #include "ui_status_tab.h"
@@ -32,8 +35,11 @@ constexpr FormRow kForms[] = {
     {FormId::StatusTab, Kind::Page, setUp<Ui::StatusTabForm, QWidget>},
     {FormId::PrinterSettingTab, Kind::Page, setUp<Ui::PrinterSettingTabForm, QWidget>},
     {FormId::PropertyTab, Kind::Page, setUp<Ui::PropertyTabForm, QWidget>},
+    {FormId::PrinterSelectTab, Kind::Page, setUp<Ui::PrinterSelectTabForm, QWidget>},
     {FormId::AdminDialog, Kind::Dialog, setUp<Ui::AdminDialogForm, QDialog>},
     {FormId::WaitDialog, Kind::Dialog, setUp<Ui::WaitDialogForm, QDialog>},
+    {FormId::Ipv6SettingDialog, Kind::Dialog, setUp<Ui::Ipv6SettingDialogForm, QDialog>},
+    {FormId::Ipv6PropertyDialog, Kind::Dialog, setUp<Ui::Ipv6PropertyDialogForm, QDialog>},
 };
 
 const FormRow& row(FormId id) {

@@ -10,13 +10,17 @@ enum class FormId {
     StatusTab,
     PrinterSettingTab,
     PropertyTab,
+    PrinterSelectTab,
     AdminDialog,
     WaitDialog,
+    Ipv6SettingDialog,
+    Ipv6PropertyDialog,
 };
 
-inline constexpr FormId kAllForms[] = {FormId::MainWindow,        FormId::StatusTab,
-                                       FormId::PrinterSettingTab, FormId::PropertyTab,
-                                       FormId::AdminDialog,       FormId::WaitDialog};
+inline constexpr FormId kAllForms[] = {
+    FormId::MainWindow,  FormId::StatusTab,         FormId::PrinterSettingTab,
+    FormId::PropertyTab, FormId::PrinterSelectTab,  FormId::AdminDialog,
+    FormId::WaitDialog,  FormId::Ipv6SettingDialog, FormId::Ipv6PropertyDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
 // for a dialog, any widget for a tab page.
