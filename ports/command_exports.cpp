@@ -9,6 +9,11 @@
 
 using orvan::ports::ProcessWorld;
 
+// This library serves the USB printers; its report file describes those.
+orvan::sim::ReportedPrinters orvan::ports::reportedPrinters() {
+    return orvan::sim::ReportedPrinters::Usb;
+}
+
 namespace {
 
 template <class Call>

@@ -12,6 +12,11 @@
 
 using orvan::ports::ProcessWorld;
 
+// This library serves no printers, so it keeps no report of them.
+orvan::sim::ReportedPrinters orvan::ports::reportedPrinters() {
+    return orvan::sim::ReportedPrinters::None;
+}
+
 extern "C" {
 
 int32_t GetHueAdvisorID(int32_t card, int32_t row, int32_t frontSpeed, int32_t backSpeed,

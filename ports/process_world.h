@@ -10,6 +10,7 @@
 #include "simulator/sim_command_port.h"
 #include "simulator/sim_guidance.h"
 #include "simulator/sim_settings_port.h"
+#include "simulator/world_report.h"
 
 namespace orvan::ports {
 
@@ -22,12 +23,14 @@ class ProcessWorld {
     template <class Call>
     std::int32_t run(Call&& call) {
         std::lock_guard lock(mutex_);
+        std::int32_t result = sim::kInvalidArgument;
         try {
             journal_.poll(world_);
-            return call(*this);
+            result = call(*this);
+            report();
         } catch (...) {
-            return sim::kInvalidArgument;
         }
+        return result;
     }
 
     sim::SimCommandPort& commands() { return commands_; }
@@ -36,6 +39,8 @@ class ProcessWorld {
 
   private:
     ProcessWorld();
+    // Keeps the report file of this library's printers current.
+    void report();
 
     std::mutex mutex_;
     sim::SimulatedPrinters world_;
@@ -43,6 +48,10 @@ class ProcessWorld {
     sim::SimSettingsPort settings_;
     sim::SimGuidance guidance_;
     sim::ControlJournal journal_;
+    std::string reported_;
 };
+
+// The printers this library reports on: each library's exports say.
+sim::ReportedPrinters reportedPrinters();
 
 }  // namespace orvan::ports

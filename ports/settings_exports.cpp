@@ -8,6 +8,11 @@
 
 using orvan::ports::ProcessWorld;
 
+// This library serves the network printers; its report file describes those.
+orvan::sim::ReportedPrinters orvan::ports::reportedPrinters() {
+    return orvan::sim::ReportedPrinters::Network;
+}
+
 namespace {
 
 template <class Call>

@@ -5,13 +5,25 @@
 #include <charconv>
 #include <limits>
 
+#include "simulator/printer_addresses.h"
+
 namespace orvan::sim {
 namespace {
 
 using Target = ControlCommand::Target;
 
 // Text: one text of min to max characters.
-enum class Args { None, Number, CounterNumber, Text, TwoTexts, UnitNumber, PageByte, VersionText };
+enum class Args {
+    None,
+    Number,
+    CounterNumber,
+    Text,
+    TwoTexts,
+    UnitNumber,
+    PageByte,
+    VersionText,
+    IndexAddress
+};
 
 struct Verb {
     std::string_view name;
@@ -62,6 +74,7 @@ constexpr std::array<UnitName, 4> kVersionNames = {{
     {"table", kTableVersionAt},
 }};
 constexpr std::size_t kVersionLength = 8;
+constexpr std::size_t kNetworkNameLength = 10;
 
 template <std::size_t N>
 std::optional<int> offsetOf(const std::array<UnitName, N>& names, std::string_view name) {
@@ -88,7 +101,13 @@ constexpr int kLotLength = 6;
 constexpr int kLaminatorPage = 0x2C;
 constexpr int kCassetteByte = 7;
 
-constexpr std::array<Verb, 22> kPrinterVerbs = {{
+void setEffectiveIPv6(const ControlCommand& c, SimPrinter& p) {
+    if (const auto address = parseSimAddress(c.texts.at(0)); address && address->ipv6)
+        p.setEffectiveIPv6(number(c) - 1, address->bytes);
+}
+
+// The size follows the rows: no verb is ever left empty.
+constexpr Verb kPrinterVerbs[] = {
     {"option", Args::UnitNumber, 0, 255,
      [](auto&, const auto& c, SimPrinter& p) {
          p.setOption(number(c), static_cast<std::uint8_t>(number(c, 1)));
@@ -149,12 +168,22 @@ constexpr std::array<Verb, 22> kPrinterVerbs = {{
      [](auto& w, const auto& c, SimPrinter&) { setAttached(w, c, false); }},
     {"attach", Args::None, 0, 0,
      [](auto& w, const auto& c, SimPrinter&) { setAttached(w, c, true); }},
-}};
+    {"ipsec", Args::Number, 0, 2,
+     [](auto&, const auto& c, SimPrinter& p) {
+         p.setIpsecMethod(static_cast<std::uint8_t>(number(c)));
+     }},
+    {"ipv6", Args::IndexAddress, 1, 3,
+     [](auto&, const auto& c, SimPrinter& p) { setEffectiveIPv6(c, p); }},
+    {"listed", Args::Number, 0, 1,
+     [](auto& w, const auto& c, SimPrinter&) {
+         if (c.target == Target::Network) w.networkPort(c.index).listed = number(c) != 0;
+     }},
+};
 
 const Verb* findVerb(std::string_view name) {
-    auto it = std::find_if(kPrinterVerbs.begin(), kPrinterVerbs.end(),
+    auto it = std::find_if(std::begin(kPrinterVerbs), std::end(kPrinterVerbs),
                            [&](const Verb& v) { return v.name == name; });
-    return it == kPrinterVerbs.end() ? nullptr : &*it;
+    return it == std::end(kPrinterVerbs) ? nullptr : &*it;
 }
 
 // Decimal or 0x-hexadecimal, with an optional sign; the whole word must be used.
@@ -231,6 +260,16 @@ bool parseArgs(const Verb& verb, std::span<const std::string> args, ControlComma
             out.numbers = {*page, *offset, *n};
             return true;
         }
+        case Args::IndexAddress: {
+            // An effective IPv6 address: its number and its text.
+            if (args.size() != 2) return false;
+            const auto n = parseNumber(args[0], verb.min, verb.max);
+            const auto address = parseSimAddress(args[1]);
+            if (!n || !address || !address->ipv6) return false;
+            out.numbers = {*n};
+            out.texts = {args[1]};
+            return true;
+        }
         case Args::VersionText: {
             if (args.size() != 2 || args[1].size() > kVersionLength) return false;
             const auto offset = offsetOf(kVersionNames, args[0]);
@@ -271,11 +310,20 @@ void applyGuidanceCommand(const ControlCommand& c, SimulatedPrinters& world) {
 }
 
 // reset | fail <operation> <code> [calls] [status word] | mismatch <replies> | guidance ...
+// | net-add <address> [name] | net-remove <address>
 std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> words) {
     ControlCommand c;
     c.verb = words[0];
     if (c.verb == "reset") return words.size() == 1 ? std::optional(c) : std::nullopt;
     if (c.verb == "guidance") return parseGuidanceCommand(words);
+    if (c.verb == "net-add" || c.verb == "net-remove") {
+        const std::size_t most = c.verb == "net-add" ? 3 : 2;
+        if (words.size() < 2 || words.size() > most || !parseSimAddress(words[1]))
+            return std::nullopt;
+        if (words.size() == 3 && words[2].size() > kNetworkNameLength) return std::nullopt;
+        c.texts.assign(words.begin() + 1, words.end());
+        return c;
+    }
     if (c.verb == "mismatch" && words.size() == 2) {
         auto n = parseNumber(words[1], 1, 1000);
         if (!n) return std::nullopt;
@@ -299,6 +347,11 @@ std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> wor
 bool applyWorldCommand(const ControlCommand& c, SimulatedPrinters& world) {
     if (c.verb == "reset") {
         world = defaultScenario();
+    } else if (c.verb == "net-add" || c.verb == "net-remove") {
+        const auto address = parseSimAddress(c.texts.at(0));
+        if (!address) return false;
+        if (c.verb == "net-remove") return removeNetworkPrinterAt(world, *address);
+        addNetworkPrinterAt(world, *address, c.texts.size() > 1 ? c.texts[1] : "");
     } else if (c.verb == "mismatch") {
         world.scriptSequenceMismatch(static_cast<int>(c.numbers.at(0)));
     } else if (c.verb == "guidance") {
@@ -415,6 +468,9 @@ std::string_view controlUsage() {
            "  counter <total|print|head|cleaning|error|laminator-total|laminator-cleaning> <n>\n"
            "  busy <queries>          busy for the next status or position queries\n"
            "  job <owner> <document>  jobs-clear   remove   attach\n"
+           "  ipsec <0|1|2>           IPsec mode (buffer 0xA0): off, preshared key, certificate\n"
+           "  ipv6 <1..3> <address>   an IPv6 address the printer uses (net printers)\n"
+           "  listed <0|1>            whether a net printer is in the printer list\n"
            "  option <unit> <0..255>  fits (1, 2: the kind) or removes (0) a unit: magnetic,\n"
            "                          contact-ic, contact-ic-rw, noncontact-ic, turnover,\n"
            "                          bend-remedy, security-lock, laminator\n"
@@ -426,6 +482,10 @@ std::string_view controlUsage() {
            "  mismatch <replies>      network replies with a wrong sequence number\n"
            "  guidance <on|off>       colour guidance for every choice, or none (off)\n"
            "  guidance blocks <0..7>  fill only these grids: 1 front, 2 back, 4 bend remedy\n"
+           "  net-add <address> [name]   a network printer answering at an IPv4 or IPv6\n"
+           "                          address, not in the printer list (another subnet)\n"
+           "  net-remove <address>    the printer at that address goes away\n"
+           "  show                    what the printers hold: network page, IPsec, clock\n"
            "  path                    print the control file's path\n";
 }
 

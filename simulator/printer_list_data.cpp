@@ -14,7 +14,8 @@ void putLittleEndian32(Bytes& out, std::size_t at, std::uint32_t v) {
 Bytes buildPrinterListData(SimulatedPrinters& world) {
     std::vector<const SimPrinter*> listed;
     for (int i = 0; i < world.networkCount(); ++i) {
-        if (world.networkPort(i).attached) listed.push_back(&world.network(i));
+        const NetworkPort& port = world.networkPort(i);
+        if (port.attached && port.listed) listed.push_back(&port.printer);
     }
     Bytes data(kListHeaderSize + listed.size() * kListEntrySize, 0);
     putLittleEndian32(data, 0, static_cast<std::uint32_t>(data.size()));

@@ -190,6 +190,12 @@ const Bytes* SimPrinter::lastBufferWrite(int id) const {
     return it == lastWrite_.end() ? nullptr : &it->second;
 }
 
+void SimPrinter::setIpsecMethod(std::uint8_t method) {
+    auto& area = stored_[kIpsecModeBuffer];
+    std::fill(area.begin(), area.end(), std::uint8_t{0});
+    area[0] = method;
+}
+
 void SimPrinter::setMac(std::span<const std::uint8_t, 6> mac) {
     stored_[kMacBuffer].assign(mac.begin(), mac.end());
 }

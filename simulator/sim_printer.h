@@ -91,6 +91,10 @@ class SimPrinter {
     ResultCode writeBuffer(int id, std::int32_t offset, std::span<const std::uint8_t> data);
     const Bytes* lastBufferWrite(int id) const;
     std::uint8_t ipsecMethod() const { return stored_.at(kIpsecModeBuffer)[0]; }
+    void setIpsecMethod(std::uint8_t method);  // 0 off, 1 preshared key, 2 certificate
+    std::span<const std::uint8_t> ipsecModeBuffer() const { return stored_.at(kIpsecModeBuffer); }
+    // The clock record last set (buffer 0xA1 or setting value 10); 0s before.
+    std::span<const std::uint8_t> clock() const { return stored_.at(kClockBuffer); }
     std::span<const std::uint8_t> mac() const { return stored_.at(kMacBuffer); }
     void setMac(std::span<const std::uint8_t, 6> mac);
 

@@ -19,8 +19,8 @@ int SimulatedPrinters::addUsbPrinter(SimPrinter printer, std::int32_t slot,
     return index;
 }
 
-int SimulatedPrinters::addNetworkPrinter(SimPrinter printer) {
-    network_.push_back({true, std::move(printer)});
+int SimulatedPrinters::addNetworkPrinter(SimPrinter printer, bool listed) {
+    network_.push_back({true, listed, std::move(printer)});
     return networkCount() - 1;
 }
 

@@ -24,6 +24,9 @@ struct UsbPort {
 
 struct NetworkPort {
     bool attached = true;
+    // In the printer list the library hands out; an unlisted printer (one on
+    // another subnet) answers only at its address.
+    bool listed = true;
     SimPrinter printer;
 };
 
@@ -55,12 +58,14 @@ class SimulatedPrinters {
     // scsiId defaults to the index, so the printers scan in adding order.
     int addUsbPrinter(SimPrinter printer = {}, std::int32_t slot = 0,
                       std::optional<std::int32_t> scsiId = std::nullopt);
-    int addNetworkPrinter(SimPrinter printer);
+    int addNetworkPrinter(SimPrinter printer, bool listed = true);
     int usbCount() const { return static_cast<int>(usb_.size()); }
     int networkCount() const { return static_cast<int>(network_.size()); }
     // Index out of range: std::out_of_range.
     UsbPort& usbPort(int index) { return usb_.at(index); }
     NetworkPort& networkPort(int index) { return network_.at(index); }
+    const UsbPort& usbPort(int index) const { return usb_.at(index); }
+    const NetworkPort& networkPort(int index) const { return network_.at(index); }
     SimPrinter& usb(int index) { return usbPort(index).printer; }
     SimPrinter& network(int index) { return networkPort(index).printer; }
     // Removal keeps the printer and its settings for re-attachment.

@@ -6,6 +6,30 @@
 
 #include "simulator/control_commands.h"
 #include "simulator/control_journal.h"
+#include "simulator/world_report.h"
+
+namespace {
+
+// Prints the report each stand-in library keeps of its printers.
+int show(const std::string& controlPath) {
+    using namespace orvan::sim;
+    for (auto which : {ReportedPrinters::Usb, ReportedPrinters::Network}) {
+        const std::string path = reportPath(controlPath, which);
+        std::FILE* file = std::fopen(path.c_str(), "r");
+        if (!file) {
+            std::printf("%s: no report yet (the library writes it on its first call)\n",
+                        path.c_str());
+            continue;
+        }
+        char chunk[4096];
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+            std::fwrite(chunk, 1, n, stdout);
+        std::fclose(file);
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace orvan::sim;
@@ -15,6 +39,7 @@ int main(int argc, char** argv) {
         std::printf("%s\n", path.c_str());
         return 0;
     }
+    if (words.size() == 1 && words[0] == "show") return show(path);
     const std::string line = joinControlWords(words);
     if (!parseControlLine(line)) {
         std::fprintf(stderr, "%.*s", static_cast<int>(controlUsage().size()),

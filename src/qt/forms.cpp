@@ -6,9 +6,12 @@
 #include "qt/cell_grid.h"
 #include "ui_admin_dialog.h"
 #include "ui_bend_remedy_tab.h"
+#include "ui_ipv6_property_dialog.h"
+#include "ui_ipv6_setting_dialog.h"
 #include "ui_laminator_tab.h"
 #include "ui_main_window.h"
 #include "ui_media_setting_tab.h"
+#include "ui_printer_select_tab.h"
 #include "ui_printer_setting_tab.h"
 #include "ui_property_tab.h"
 #include "ui_retransfer_tab.h"
@@ -63,8 +66,11 @@ constexpr FormRow kForms[] = {
     {FormId::MediaSettingTab, Kind::Page, setUp<Ui::MediaSettingTabForm, QWidget>},
     {FormId::LaminatorTab, Kind::Page, setUp<Ui::LaminatorTabForm, QWidget>},
     {FormId::SecurityLockTab, Kind::Page, setUp<Ui::SecurityLockTabForm, QWidget>},
+    {FormId::PrinterSelectTab, Kind::Page, setUp<Ui::PrinterSelectTabForm, QWidget>},
     {FormId::AdminDialog, Kind::Dialog, setUp<Ui::AdminDialogForm, QDialog>},
     {FormId::WaitDialog, Kind::Dialog, setUp<Ui::WaitDialogForm, QDialog>},
+    {FormId::Ipv6SettingDialog, Kind::Dialog, setUp<Ui::Ipv6SettingDialogForm, QDialog>},
+    {FormId::Ipv6PropertyDialog, Kind::Dialog, setUp<Ui::Ipv6PropertyDialogForm, QDialog>},
 };
 
 const FormRow& row(FormId id) {

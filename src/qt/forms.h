@@ -15,14 +15,19 @@ enum class FormId {
     MediaSettingTab,
     LaminatorTab,
     SecurityLockTab,
+    PrinterSelectTab,
     AdminDialog,
     WaitDialog,
+    Ipv6SettingDialog,
+    Ipv6PropertyDialog,
 };
 
 inline constexpr FormId kAllForms[] = {
-    FormId::MainWindow,      FormId::StatusTab,   FormId::PrinterSettingTab, FormId::RetransferTab,
-    FormId::BendRemedyTab,   FormId::PropertyTab, FormId::MediaSettingTab,   FormId::LaminatorTab,
-    FormId::SecurityLockTab, FormId::AdminDialog, FormId::WaitDialog};
+    FormId::MainWindow,        FormId::StatusTab,         FormId::PrinterSettingTab,
+    FormId::RetransferTab,     FormId::BendRemedyTab,     FormId::PropertyTab,
+    FormId::MediaSettingTab,   FormId::LaminatorTab,      FormId::SecurityLockTab,
+    FormId::PrinterSelectTab,  FormId::AdminDialog,       FormId::WaitDialog,
+    FormId::Ipv6SettingDialog, FormId::Ipv6PropertyDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
 // for a dialog, any widget for a tab page. What the form cannot say (the

@@ -13,6 +13,9 @@ FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
     boxes.setParent(window_.get());
     pages_ = new TabPages(*window_, monitor);
     wait_ = std::make_unique<WaitDialog>(monitor.busyWait().form(), window_.get());
+    network::PrinterSelectTab& printerSelect = monitor.settingTabs().printerSelect;
+    ipv6Setting_ = std::make_unique<Ipv6SettingDialog>(printerSelect.ipv6Setting, window_.get());
+    ipv6Property_ = std::make_unique<Ipv6PropertyDialog>(printerSelect.ipv6Property, window_.get());
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }

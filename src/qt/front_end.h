@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "qt/ipv6_dialogs.h"
 #include "qt/main_window.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/tab_pages.h"
@@ -25,6 +26,8 @@ class FrontEnd : public QObject {
     shell::Monitor& monitor_;
     std::unique_ptr<QtMainWindow> window_;
     std::unique_ptr<WaitDialog> wait_;
+    std::unique_ptr<Ipv6SettingDialog> ipv6Setting_;
+    std::unique_ptr<Ipv6PropertyDialog> ipv6Property_;
     TabPages* pages_;  // owned by the window
 };
 

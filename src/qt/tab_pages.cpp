@@ -29,6 +29,8 @@ const TabPage kPages[] = {
      [](shell::Monitor& m) { return m.settingTabs().laminator.controls(); }},
     {shell::SecurityLockTab, FormId::SecurityLockTab,
      [](shell::Monitor& m) { return m.settingTabs().securityLock.controls(); }},
+    {shell::PrinterSelectTab, FormId::PrinterSelectTab,
+     [](shell::Monitor& m) { return m.settingTabs().printerSelect.controls(); }},
 };
 
 }  // namespace

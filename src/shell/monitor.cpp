@@ -29,16 +29,36 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
-    tabs::CardMaterialLink cardMaterial{
-        [this] { return configuration_.ReadCardType(); },
-        [this](int material) { configuration_.WriteCardType(material); },
-        {}};
     settingTabs_ = std::make_unique<SettingTabs>(
-        tabContext(), env_.guidance, std::move(cardMaterial),
-        [this](link::LockCommand command, const link::Password& password) {
-            return link::SendSecurityLock(channel_, command, password);
-        });
+        tabContext(),
+        SettingTabLinks{env_.guidance,
+                        {[this] { return configuration_.ReadCardType(); },
+                         [this](int material) { configuration_.WriteCardType(material); },
+                         {}},
+                        [this](link::LockCommand command, const link::Password& password) {
+                            return link::SendSecurityLock(channel_, command, password);
+                        },
+                        printerSelectShell()});
     settingTabs_->install(tabs);
+    printerSelectComboClicked = [this] { settingTabs_->printerSelect.comboClicked(); };
+}
+
+network::PrinterSelectShell Monitor::printerSelectShell() {
+    return network::PrinterSelectShell{env_.loop,
+                                       channel_,
+                                       net_,
+                                       discovery_,
+                                       ipHistory_,
+                                       Combo0,
+                                       Combo7_1,
+                                       selectingPrinter,
+                                       [this] { return rebuildPrinterList(); },
+                                       [this](bool run) {
+                                           if (run)
+                                               restartMonitorTimer();
+                                           else
+                                               main_.Timer1.setEnabled(false);
+                                       }};
 }
 
 tabs::TabContext Monitor::tabContext() {

@@ -132,6 +132,8 @@ class Monitor {
     SettingTabs& settingTabs() { return *settingTabs_; }
     // What every tab is built from.
     tabs::TabContext tabContext();
+    // What the Printer Select tab needs of the monitor besides.
+    network::PrinterSelectShell printerSelectShell();
     // Every box the monitor and its tabs show; none opens once it has ended.
     ui::MessageBoxes& boxes() { return boxes_; }
     ui::EventLoop& loop() { return env_.loop; }

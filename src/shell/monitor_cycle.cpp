@@ -6,7 +6,6 @@ namespace orvan::shell {
 namespace {
 
 constexpr const char* kPortManagerMissing = "KQ Port Manager is not found. Status Monitor ends.";
-constexpr const char* kRefreshQuestion = "Would you like to refresh the status of Online Printers?";
 constexpr int kTickStep = 2;
 constexpr int kTicksPerCycle = 20;
 
@@ -151,7 +150,7 @@ void Monitor::printerComboClicked() {
 
 void Monitor::refreshOnlinePrinters() {
     main_.Timer1.setEnabled(false);
-    if (ui::confirm(boxes_, kRefreshQuestion)) {
+    if (ui::confirm(boxes_, tabs::kOnlinePrintersQuestion)) {
         rebuildPrinterList();
         if (state_.printerCount != snapshot_.printerCount) {
             if (state_.printerCount > 0) {

@@ -11,16 +11,16 @@ tabs::CardMaterialLink recomputingHints(tabs::CardMaterialLink link,
 
 }  // namespace
 
-SettingTabs::SettingTabs(const tabs::TabContext& context, link::GuidanceLibrary* guidanceLibrary,
-                         tabs::CardMaterialLink cardMaterial, tabs::LockSender sendLock)
-    : guidance(guidanceLibrary, context.data.image),
+SettingTabs::SettingTabs(const tabs::TabContext& context, SettingTabLinks links)
+    : guidance(links.guidance, context.data.image),
       printerSetting(context),
       retransfer(context, guidance),
       bendRemedy(context, guidance),
       property(context),
-      mediaSetting(context, recomputingHints(std::move(cardMaterial), guidance)),
+      mediaSetting(context, recomputingHints(std::move(links.cardMaterial), guidance)),
       laminator(context),
-      securityLock(context, std::move(sendLock)) {}
+      securityLock(context, std::move(links.sendLock)),
+      printerSelect(context, std::move(links.printerSelect)) {}
 
 void SettingTabs::install(std::array<TabHandlers, kTabCount>& handlers) {
     handlers[PrinterSettingTab] = {[this] { printerSetting.setup(); },
@@ -31,6 +31,8 @@ void SettingTabs::install(std::array<TabHandlers, kTabCount>& handlers) {
     handlers[MediaSettingTab] = {[this] { mediaSetting.setup(); }, [this] { mediaSetting.fill(); }};
     handlers[LaminatorTab] = {[this] { laminator.setup(); }, [this] { laminator.fill(); }};
     handlers[SecurityLockTab] = {[this] { securityLock.setup(); }, [this] { securityLock.fill(); }};
+    handlers[PrinterSelectTab] = {[this] { printerSelect.setup(); },
+                                  [this] { printerSelect.fill(); }};
 }
 
 }  // namespace orvan::shell

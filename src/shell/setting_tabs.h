@@ -4,6 +4,8 @@
 #include <array>
 
 #include "link/guidance_library.h"
+#include "network/printer_select_shell.h"
+#include "network/printer_select_tab.h"
 #include "shell/main_form.h"
 #include "shell/tab_handlers.h"
 #include "tabs/bend_remedy_tab.h"
@@ -18,11 +20,18 @@
 
 namespace orvan::shell {
 
+// What single tabs need of the shell beyond the common context.
+struct SettingTabLinks {
+    link::GuidanceLibrary* guidance = nullptr;  // null: no colour guidance
+    tabs::CardMaterialLink cardMaterial;
+    tabs::LockSender sendLock;
+    network::PrinterSelectShell printerSelect;
+};
+
 struct SettingTabs {
-    // guidance: the colour-guidance library, or null for none. A new card
-    // material chosen on the Media Setting tab recomputes the hint colours.
-    SettingTabs(const tabs::TabContext& context, link::GuidanceLibrary* guidance,
-                tabs::CardMaterialLink cardMaterial, tabs::LockSender sendLock);
+    // A new card material chosen on the Media Setting tab recomputes the
+    // hint colours of the grids.
+    SettingTabs(const tabs::TabContext& context, SettingTabLinks links);
     SettingTabs(const SettingTabs&) = delete;
     SettingTabs& operator=(const SettingTabs&) = delete;
 
@@ -38,6 +47,7 @@ struct SettingTabs {
     tabs::MediaSettingTab mediaSetting;
     tabs::LaminatorTab laminator;
     tabs::SecurityLockTab securityLock;
+    network::PrinterSelectTab printerSelect;
 };
 
 }  // namespace orvan::shell

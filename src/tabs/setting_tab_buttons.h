@@ -18,6 +18,8 @@ inline constexpr int kRefreshButton = 1;
 inline constexpr const char* kPrinterNotFound = "Printer is not found.";
 inline constexpr const char* kRefreshQuestion = "Would you like to refresh Printer Setting?";
 inline constexpr const char* kChangeQuestion = "Would you like to change Printer Setting?";
+inline constexpr const char* kOnlinePrintersQuestion =
+    "Would you like to refresh the status of Online Printers?";
 
 // What the buttons need of the rest of the monitor.
 struct SettingTabLink {

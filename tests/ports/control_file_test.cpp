@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "link/dynamic_port_libraries.h"
 #include "port_test_env.h"
@@ -10,6 +13,11 @@ namespace orvan::link {
 namespace {
 
 const bool kControlFileReady = !test::testControlFile().empty();
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 void control(const char* line) {
     ASSERT_TRUE(sim::appendControlLine(test::testControlFile(), line));
@@ -59,6 +67,26 @@ TEST(ControlFileWhileRunning, AppendedLineChangesTheNextNetworkAnswer) {
     control("net 0 remove");
     EXPECT_EQ(library.P_Connect(&connection, 1, &word, 0, address.data(), 0, 0), -2);
     EXPECT_EQ(word, 10060);
+}
+
+TEST(ControlFileWhileRunning, EachLibraryKeepsAReportOfItsPrintersBesideTheControlFile) {
+    test::resetSimulation();
+    DynamicCommandLibrary commands(test::kCommandLibraryPath);
+    const std::uint8_t clock[8] = {125, 0, 4, 14, 3, 7, 0, 0};
+    ASSERT_EQ(commands.KQCMD_WriteBuffer(0, 0, 2, 0xA1, clock, 0, 8), 0);
+    const std::string usb = readFile(test::testControlFile() + ".usb");
+    EXPECT_NE(usb.find("usb 0"), std::string::npos) << usb;
+    EXPECT_NE(usb.find("(2025-01-05 14:03:07)"), std::string::npos) << usb;
+    EXPECT_EQ(usb.find("net 0"), std::string::npos);
+
+    DynamicSettingsLibrary settings(test::kSettingsLibraryPath);
+    control("net 0 ipsec 2");
+    LNK_PRINTER_LIST list{};
+    settings.U_OpenPrinterList(&list);
+    settings.U_FreePrinterList(&list);
+    const std::string net = readFile(test::testControlFile() + ".net");
+    EXPECT_NE(net.find("net 0"), std::string::npos) << net;
+    EXPECT_NE(net.find("(printer certificate)"), std::string::npos) << net;
 }
 
 }  // namespace

@@ -25,7 +25,10 @@ inline const std::string& testControlFile() {
             ::setenv("ORVAN_SIM_CONTROL", path.c_str(), 1);
             ::unlink(path.c_str());
         }
-        ~ControlFile() { ::unlink(path.c_str()); }
+        ~ControlFile() {
+            // The libraries' reports of their printers go with it.
+            for (const char* report : {"", ".usb", ".net"}) ::unlink((path + report).c_str());
+        }
     };
     static const ControlFile file;
     return file.path;

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <functional>
@@ -52,6 +54,12 @@ struct Screens {
                 return m.settingTabs().laminator.controls();
             case qt::FormId::SecurityLockTab:
                 return m.settingTabs().securityLock.controls();
+            case qt::FormId::PrinterSelectTab:
+                return m.settingTabs().printerSelect.controls();
+            case qt::FormId::Ipv6SettingDialog:
+                return m.settingTabs().printerSelect.ipv6Setting.controls();
+            case qt::FormId::Ipv6PropertyDialog:
+                return m.settingTabs().printerSelect.ipv6Property.controls();
             case qt::FormId::AdminDialog:
                 return admin.controls();
             case qt::FormId::WaitDialog:
@@ -89,6 +97,7 @@ class FormsTest : public QObject {
     void aMissingRenamedOrWrongWidgetIsFound();
     void aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames();
     void everyCaptionOfTheSettingTabsIsOnScreen();
+    void theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels();
 };
 
 void FormsTest::everyScreenMatchesItsForm() {
@@ -131,8 +140,8 @@ void FormsTest::aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames() {
     sim.monitor.main().SSTab1.setTab(shell::PrinterSettingTab);
     QVERIFY(frontEnd->pages().built(shell::PrinterSettingTab));
     QCOMPARE(window.findChild<QLabel*>("Label1_3_3")->text(), QString("0"));
-    for (int tab :
-         {shell::PropertyTab, shell::MediaSettingTab, shell::LaminatorTab, shell::SecurityLockTab})
+    for (int tab : {shell::PropertyTab, shell::MediaSettingTab, shell::LaminatorTab,
+                    shell::SecurityLockTab, shell::PrinterSelectTab})
         frontEnd->pages().ensure(tab);
     sim.monitor.main().SSTab1.setTab(shell::StatusTab);
 
@@ -157,6 +166,12 @@ void FormsTest::aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames() {
     QCOMPARE(spokenName(window.findChild<QWidget*>("Combo8_4")), QString("Cooling Time"));
     QCOMPARE(spokenName(window.findChild<QWidget*>("Text9_2_1")),
              QString("Type the password again to confirm:"));
+    sim.monitor.main().SSTab1.setTab(shell::PrinterSelectTab);
+    QCOMPARE(spokenName(window.findChild<QComboBox*>("Combo7_1")), QString("Current Printer"));
+    QCOMPARE(spokenName(window.findChild<QWidget*>("Text7_1")), QString("IP Address"));
+    QCOMPARE(spokenName(window.findChild<QLabel*>("Label7_4_2")),
+             QString("MAC Address: 02-4F-52-56-00-50"));
+    sim.monitor.main().SSTab1.setTab(shell::StatusTab);
 
     // The two status lines say whose they are.
     QCOMPARE(spokenName(window.findChild<QLabel*>("Label0_1")), QString("Printer status: Ready"));
@@ -308,11 +323,53 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
                     "Update",
                     "Refresh"} +
         gridAxes;
+    const QStringList printerSelect = {"Current Printer",
+                                       "IPv4",
+                                       "IPv6",
+                                       "Scan Printer",
+                                       "Printer Name",
+                                       "Default Interface",
+                                       "Network",
+                                       "USB",
+                                       "IPv4 Network Setting",
+                                       "Obtain and IP Address Automatically",
+                                       "Use the following IP Address",
+                                       "IP Address",
+                                       "Subnet Mask",
+                                       "Default Gateway",
+                                       "Current Address",
+                                       "IPv6 Network Setting",
+                                       "Details ...",
+                                       "Session Timeout",
+                                       "MAC Address",
+                                       "Security Setting",
+                                       "IPSec Disable",
+                                       "IPSec Enable",
+                                       "Preshared Key",
+                                       "Printer Certificate",
+                                       "Sync Time",
+                                       "Update",
+                                       "Refresh"};
+    const QStringList ipv6Setting = {"IPv6 Setting Address",
+                                     "IPv6 Address",
+                                     "Default Gateway",
+                                     "Subnet Prefix Length",
+                                     "Update",
+                                     "Refresh",
+                                     "Close"};
+    const QStringList ipv6Property = {"IPv6 Effective Address", "IPv6 Address 1", "IPv6 Address 2",
+                                      "IPv6 Address 3",         "Refresh",        "Close"};
     const std::pair<qt::FormId, QStringList> pages[] = {
-        {qt::FormId::PrinterSettingTab, printerSetting}, {qt::FormId::RetransferTab, retransfer},
-        {qt::FormId::BendRemedyTab, bendRemedy},         {qt::FormId::PropertyTab, property},
-        {qt::FormId::MediaSettingTab, mediaSetting},     {qt::FormId::LaminatorTab, laminator},
-        {qt::FormId::SecurityLockTab, securityLock}};
+        {qt::FormId::PrinterSettingTab, printerSetting},
+        {qt::FormId::RetransferTab, retransfer},
+        {qt::FormId::BendRemedyTab, bendRemedy},
+        {qt::FormId::PropertyTab, property},
+        {qt::FormId::MediaSettingTab, mediaSetting},
+        {qt::FormId::LaminatorTab, laminator},
+        {qt::FormId::SecurityLockTab, securityLock},
+        {qt::FormId::PrinterSelectTab, printerSelect},
+        {qt::FormId::Ipv6SettingDialog, ipv6Setting},
+        {qt::FormId::Ipv6PropertyDialog, ipv6Property}};
     for (const auto& [id, captions] : pages) {
         std::unique_ptr<QWidget> page(qt::createForm(id));
         qt::bindForm(page.get(), screens.controls(id));
@@ -320,6 +377,51 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
         for (const QString& caption : captions)
             QVERIFY2(shown.contains(caption), qPrintable(caption));
     }
+}
+
+void FormsTest::theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels() {
+    rig::SimulatedMonitor sim{shell::executableDirectory()};
+    qt::QtMessageBoxes screenBoxes;
+    std::unique_ptr<qt::FrontEnd> frontEnd;
+    QVERIFY(
+        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); }));
+    sim.monitor.main().SSTab1.setTab(shell::PrinterSelectTab);
+    sim.monitor.main().Timer1.setEnabled(false);  // the wait idles between gestures
+    network::PrinterSelectTab& tab = sim.monitor.settingTabs().printerSelect;
+    auto* dialog = frontEnd->window().findChild<QDialog*>("Ipv6SettingForm");
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QString("IPv6 Setting"));
+
+    bool shown = false;
+    sim.loop.onIdle = [&] {
+        shown = dialog->isVisible();
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(dialog->parentWidget(), &frontEnd->window());
+        QCOMPARE(dialog->findChild<QLineEdit*>("Text1_0")->text(), QString(" FD00::50"));
+        QCOMPARE(spokenName(dialog->findChild<QLineEdit*>("Text1_4")), QString("Default Gateway"));
+        QVERIFY(!dialog->findChild<QPushButton*>("Cmd1_0")->isEnabled());  // automatic mode
+        dialog->findChild<QPushButton*>("Cmd1_2")->click();
+    };
+    tab.Command7_4.click();
+    sim.loop.onIdle = nullptr;
+    QVERIFY(shown);
+    QVERIFY(!dialog->isVisible());
+
+    // Over the network the property dialog opens instead.
+    auto* property = frontEnd->window().findChild<QDialog*>("Ipv6PropertyForm");
+    QVERIFY(property);
+    sim.monitor.Combo7_1.setListIndex(1);
+    sim.monitor.main().Timer1.setEnabled(false);
+    QString second;
+    sim.loop.onIdle = [&] {
+        second = property->findChild<QLabel*>("Label1_2")->text();
+        property->findChild<QPushButton*>("Cmd1_2")->click();
+    };
+    tab.Command7_4.click();
+    sim.loop.onIdle = nullptr;
+    QCOMPARE(second, QString(" FD00::51"));
+    QVERIFY(!property->isVisible());
 }
 
 QTEST_MAIN(FormsTest)
