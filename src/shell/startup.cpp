@@ -3,16 +3,15 @@
 #include <cctype>
 
 #include "shell/monitor.h"
+#include "shell/shell_messages.h"
 
 namespace orvan::shell {
 
 namespace {
 
-constexpr const char* kNoLibraries = "LNKCMD.dll and LNKSET.dll is not found. Status Monitor ends.";
 constexpr const char* kDisplayOnlyQuestion =
     "There is no authority to update printer setting information. Is it all right although it is "
     "only displayed?";
-constexpr const char* kPortManagerMissing = "KQ Port Manager is not found. Status Monitor ends.";
 constexpr const char* kEndQuestion = "Would you like to end Status Monitor?";
 
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {
