@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string>
 
 #include "simulator/control_journal.h"
 #include "simulator/sim_command_port.h"
@@ -23,7 +24,10 @@ class ProcessWorld {
         std::lock_guard lock(mutex_);
         try {
             journal_.poll(world_);
-            return call(*this);
+            const std::size_t before = world_.calls().size();
+            const std::int32_t result = call(*this);
+            logCall(before);
+            return result;
         } catch (...) {
             return sim::kInvalidArgument;
         }
@@ -34,12 +38,16 @@ class ProcessWorld {
 
   private:
     ProcessWorld();
+    // With ORVAN_SIM_CALL_LOG set, every call is appended to that file by
+    // its operation's name, so a test can count what another process asked.
+    void logCall(std::size_t callsBefore);
 
     std::mutex mutex_;
     sim::SimulatedPrinters world_;
     sim::SimCommandPort commands_;
     sim::SimSettingsPort settings_;
     sim::ControlJournal journal_;
+    std::string callLog_;
 };
 
 }  // namespace orvan::ports

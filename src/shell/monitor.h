@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "link/busy_wait.h"
@@ -20,7 +21,10 @@
 #include "link/pages.h"
 #include "link/printer_data.h"
 #include "link/status_query.h"
+#include "report/printer_reader.h"
+#include "report/status_publisher.h"
 #include "shell/configuration.h"
+#include "shell/desktop_notifications.h"
 #include "shell/main_form.h"
 #include "shell/platform.h"
 #include "shell/setting_tabs.h"
@@ -69,6 +73,9 @@ struct Environment {
     std::string programDirectory;
     std::string executablePath;  // decides the configuration file's name
     TrayIcon* tray = nullptr;
+    // Where the status goes for programs outside the window (none: nowhere).
+    report::StatusPublisher* publisher = nullptr;
+    DesktopNotifier* notifier = nullptr;
 };
 
 class Monitor {
@@ -144,6 +151,7 @@ class Monitor {
     bool endRequested = false;
     bool trayIconShown = false;
     bool selectingPrinter = false;
+    bool desktopNotifications = true;  // off by option or configuration
     StartMode startMode = StartMode::Normal;
     std::string configFile;
     std::int16_t cycleTicks = 0;
@@ -164,6 +172,9 @@ class Monitor {
     void restoreRememberedPrinter();
     bool runLoadStep(const std::function<void()>& step);
     void wireStatusTab();
+    void tellOutside(link::ResultCode code, link::Severity severity);
+    void notifyDesktop(link::ResultCode code, link::Severity severity);
+    void publishStatus();
 
     Environment env_;
     ui::GatedMessageBoxes boxes_{env_.boxes, [this] { return !ended_; }};
@@ -188,6 +199,12 @@ class Monitor {
     std::unique_ptr<SettingTabs> settingTabs_;
     int shownTab_ = StatusTab;  // the tab whose data was last refreshed
     bool ended_ = false;
+    bool holdsInstanceLock_ = false;  // only the copy holding it publishes
+    report::PrinterReader reportReader_{channel_};
+    NotificationPolicy notices_;
+    std::optional<report::PrinterReport> watched_;  // the last printer watched
+    int cyclesToDetails_ = 0;
+    std::string detailsKey_;  // the printer the details were read from
 };
 
 }  // namespace orvan::shell

@@ -117,6 +117,8 @@ void Monitor::monitorTick() {
         takeSnapshot();
     }
 
+    tellOutside(code, severity);
+
     if (fault) {
         main_.Timer1.setEnabled(false);
         boxes_.show(catalogue_.DescribeCode(code, state_.statusWord), ui::Icon::Error,

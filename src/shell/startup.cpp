@@ -59,11 +59,16 @@ bool Monitor::initialise(const std::string& commandLine) {
         return false;
     }
 
-    startMode = startModeFor(commandLine);
+    // "--no-notifications" may stand beside the other options, which are
+    // judged on the rest of the line.
+    const NotificationOption notifications = TakeNotificationOption(commandLine);
+    desktopNotifications = !notifications.off && configuration_.ReadDesktopNotifications();
+    startMode = startModeFor(notifications.rest);
     // A copy allowed beside another ("-t") still takes the lock when it is
     // free, so that a plain start after it finds a copy running.
-    const bool secondCopyAllowed = equalsIgnoringCase(commandLine, "-t");
-    if (!os.acquireInstanceLock() && !secondCopyAllowed) {
+    const bool secondCopyAllowed = equalsIgnoringCase(notifications.rest, "-t");
+    holdsInstanceLock_ = os.acquireInstanceLock();
+    if (!holdsInstanceLock_ && !secondCopyAllowed) {
         end();  // a copy already runs: end without a word
         return false;
     }
@@ -217,6 +222,7 @@ void Monitor::end() {
     channel_.endPause();
     busyWait_.cancel();
     main_.Timer1.setEnabled(false);
+    if (env_.publisher && holdsInstanceLock_) env_.publisher->withdraw();
     if (onEnd) onEnd();
 }
 
