@@ -79,10 +79,13 @@ std::string PrinterLine(const status::ErrorCatalogue& catalogue, const PrinterRe
 }
 
 std::string PerformanceData(const PrinterReport& report, int warnPercent) {
-    const auto& print = report.details.counters.print;
-    return label(report.name, "ink") + "=" + percentValue(InkPercent(report.details), warnPercent) +
-           " " + label(report.name, "film") + "=" +
-           percentValue(FilmPercent(report.details), warnPercent) + " " +
+    // A printer without an answer has no values, only what an older read left.
+    const bool live = report.up && report.answered;
+    const auto print = live ? report.details.counters.print : std::nullopt;
+    const auto ink = live ? InkPercent(report.details) : std::nullopt;
+    const auto film = live ? FilmPercent(report.details) : std::nullopt;
+    return label(report.name, "ink") + "=" + percentValue(ink, warnPercent) + " " +
+           label(report.name, "film") + "=" + percentValue(film, warnPercent) + " " +
            label(report.name, "print counter") + "=" +
            (print ? std::to_string(*print) + "c" : std::string("U"));
 }
