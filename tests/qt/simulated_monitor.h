@@ -33,9 +33,10 @@ struct SimulatedMonitor {
     shell::Monitor monitor;
 
     // Pictures come from `programDirectory`.
-    explicit SimulatedMonitor(const std::string& programDirectory = "")
+    explicit SimulatedMonitor(const std::string& programDirectory = "",
+                              shell::DesktopNotifier* notifier = nullptr)
         : monitor(shell::Environment{loop, boxes, platform, commands, settings, programDirectory,
-                                     kNowhereExecutable, &tray}) {}
+                                     kNowhereExecutable, &tray, nullptr, notifier}) {}
 
     // Starts as the program does; `beforeLoad` runs where the program builds
     // its window. False when the monitor ended during start-up.
