@@ -1,5 +1,8 @@
 #include "ports/process_world.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace orvan::ports {
 
 ProcessWorld::ProcessWorld()
@@ -7,7 +10,21 @@ ProcessWorld::ProcessWorld()
       commands_(world_),
       settings_(world_),
       guidance_(world_),
-      journal_(sim::controlJournalPath()) {}
+      journal_(sim::controlJournalPath()) {
+    if (const char* log = std::getenv("ORVAN_SIM_CALL_LOG")) callLog_ = log;
+}
+
+void ProcessWorld::logCall(std::size_t callsBefore) {
+    if (callLog_.empty()) return;
+    // The simulator's own log drops its older half when full, so a call
+    // shows as a change of its size either way.
+    const auto& calls = world_.calls();
+    const bool recorded = calls.size() != callsBefore && !calls.empty();
+    if (std::FILE* f = std::fopen(callLog_.c_str(), "a")) {
+        std::fprintf(f, "%s\n", recorded ? calls.back().operation.c_str() : "call");
+        std::fclose(f);
+    }
+}
 
 // Written only when something changed; a report that cannot be written is
 // tried again on the next call.

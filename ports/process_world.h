@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string>
 
 #include "simulator/control_journal.h"
 #include "simulator/sim_command_port.h"
@@ -26,7 +27,9 @@ class ProcessWorld {
         std::int32_t result = sim::kInvalidArgument;
         try {
             journal_.poll(world_);
+            const std::size_t before = world_.calls().size();
             result = call(*this);
+            logCall(before);
             report();
         } catch (...) {
         }
@@ -41,6 +44,9 @@ class ProcessWorld {
     ProcessWorld();
     // Keeps the report file of this library's printers current.
     void report();
+    // With ORVAN_SIM_CALL_LOG set, every call is appended to that file by
+    // its operation's name, so a test can count what another process asked.
+    void logCall(std::size_t callsBefore);
 
     std::mutex mutex_;
     sim::SimulatedPrinters world_;
@@ -49,6 +55,7 @@ class ProcessWorld {
     sim::SimGuidance guidance_;
     sim::ControlJournal journal_;
     std::string reported_;
+    std::string callLog_;
 };
 
 // The printers this library reports on: each library's exports say.

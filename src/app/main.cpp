@@ -8,10 +8,13 @@
 #include "link/dynamic_guidance_library.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
+#include "qt/desktop_notifier.h"
 #include "qt/front_end.h"
 #include "qt/qt_event_loop.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/tray_icon.h"
+#include "report/runtime_files.h"
+#include "report/status_publisher.h"
 #include "shell/monitor.h"
 #include "shell/platform.h"
 
@@ -58,9 +61,19 @@ int main(int argc, char** argv) {
     qt::QtMessageBoxes boxes(nullptr);
     shell::PosixPlatform platform;
     qt::QtTrayIcon tray(&app);
-    shell::Monitor monitor(shell::Environment{loop, boxes, platform, commands, settings,
-                                              shell::executableDirectory(), shell::executablePath(),
-                                              &tray, &guidance});
+    report::StatusPublisher publisher(report::RuntimePath(report::kStatusFileName));
+    qt::DBusNotifier notifier;
+    shell::Monitor monitor(shell::Environment{.loop = loop,
+                                              .boxes = boxes,
+                                              .platform = platform,
+                                              .commands = commands,
+                                              .settings = settings,
+                                              .programDirectory = shell::executableDirectory(),
+                                              .executablePath = shell::executablePath(),
+                                              .tray = &tray,
+                                              .guidance = &guidance,
+                                              .publisher = &publisher,
+                                              .notifier = &notifier});
     bool ending = false;
     monitor.onEnd = [&ending] {
         ending = true;

@@ -76,6 +76,10 @@ bool Configuration::ReadPreferIPv6() const {
     return read(keys::kPrinterSection, keys::kIpType, 1) == "6";
 }
 
+bool Configuration::ReadDesktopNotifications() const {
+    return read(keys::kNotificationSection, keys::kDesktop, 1) != "0";
+}
+
 std::string Configuration::ReadRememberedPrinter() const {
     return read(keys::kPrinterSection, keys::kPrinter, kMaxValueChars);
 }

@@ -29,6 +29,8 @@ inline constexpr const char* kIpSection = "IPREGISTRY";
 inline constexpr const char* kIpTableSuffix = "IPTABLE";  // "0IPTABLE" .. "9IPTABLE"
 inline constexpr const char* kAdminSection = "ADMIN";
 inline constexpr const char* kUserTab = "USERTAB";
+inline constexpr const char* kNotificationSection = "NOTIFICATIONS";
+inline constexpr const char* kDesktop = "DESKTOP";
 }  // namespace config_keys
 
 // The configuration file of the program at executable: its directory, then
@@ -52,6 +54,10 @@ class Configuration {
 
     // True when the network list should hold IPv6 printers ("6" first in IPTYPE).
     bool ReadPreferIPv6() const;
+
+    // Desktop notifications of printer errors; "0" in [NOTIFICATIONS]
+    // DESKTOP turns them off, anything else (or nothing) leaves them on.
+    bool ReadDesktopNotifications() const;
 
     // Name of the printer watched at the last confirmed exit, blanks trimmed.
     std::string ReadRememberedPrinter() const;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "link/busy_wait.h"
@@ -21,7 +22,10 @@
 #include "link/pages.h"
 #include "link/printer_data.h"
 #include "link/status_query.h"
+#include "report/printer_reader.h"
+#include "report/status_publisher.h"
 #include "shell/configuration.h"
+#include "shell/desktop_notifications.h"
 #include "shell/main_form.h"
 #include "shell/platform.h"
 #include "shell/posix_file_system.h"
@@ -75,6 +79,9 @@ struct Environment {
     link::GuidanceLibrary* guidance = nullptr;  // colour guidance; none: the grids stay as they are
     // Volumes, folders and files for the file browsers; null: the system's.
     ui::FileSystem* files = nullptr;
+    // Where the status goes for programs outside the window (none: nowhere).
+    report::StatusPublisher* publisher = nullptr;
+    DesktopNotifier* notifier = nullptr;
 };
 
 class Monitor {
@@ -153,6 +160,7 @@ class Monitor {
     bool endRequested = false;
     bool trayIconShown = false;
     bool selectingPrinter = false;
+    bool desktopNotifications = true;  // off by option or configuration
     StartMode startMode = StartMode::Normal;
     std::string configFile;
     std::int16_t cycleTicks = 0;
@@ -173,6 +181,9 @@ class Monitor {
     void restoreRememberedPrinter();
     bool runLoadStep(const std::function<void()>& step);
     void wireStatusTab();
+    void tellOutside(link::ResultCode code, link::Severity severity);
+    void notifyDesktop(link::ResultCode code, link::Severity severity);
+    void publishStatus();
 
     Environment env_;
     PosixFileSystem systemFiles_;
@@ -198,6 +209,12 @@ class Monitor {
     std::unique_ptr<SettingTabs> settingTabs_;
     int shownTab_ = StatusTab;  // the tab whose data was last refreshed
     bool ended_ = false;
+    bool holdsInstanceLock_ = false;  // only the copy holding it publishes
+    report::PrinterReader reportReader_{channel_};
+    NotificationPolicy notices_;
+    std::optional<report::PrinterReport> watched_;  // the last printer watched
+    int cyclesToDetails_ = 0;
+    std::string detailsKey_;  // the printer the details were read from
 };
 
 }  // namespace orvan::shell

@@ -1,11 +1,11 @@
 // The monitor cycle on Timer1, the printer list rebuild and tab dispatch.
 #include "shell/monitor.h"
+#include "shell/shell_messages.h"
 
 namespace orvan::shell {
 
 namespace {
 
-constexpr const char* kPortManagerMissing = "KQ Port Manager is not found. Status Monitor ends.";
 constexpr int kTickStep = 2;
 constexpr int kTicksPerCycle = 20;
 
@@ -115,6 +115,8 @@ void Monitor::monitorTick() {
         if (showStatus) showStatus();
         takeSnapshot();
     }
+
+    tellOutside(code, severity);
 
     if (fault) {
         main_.Timer1.setEnabled(false);

@@ -2,13 +2,10 @@
 
 #include "link/library_locator.h"
 
-#include <fcntl.h>
 #include <grp.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
@@ -16,9 +13,7 @@ namespace orvan::shell {
 
 PosixPlatform::PosixPlatform(std::string lockName) : lockName_(std::move(lockName)) {}
 
-PosixPlatform::~PosixPlatform() {
-    if (lockFd_ >= 0) close(lockFd_);
-}
+PosixPlatform::~PosixPlatform() = default;
 
 bool PosixPlatform::isAdministrator() {
     if (geteuid() == 0) return true;
@@ -34,21 +29,15 @@ bool PosixPlatform::isAdministrator() {
     return false;
 }
 
+// Without a lock file we cannot tell; letting the program run is kinder than
+// refusing it (FileLock then holds nothing). The lock is held until the
+// process ends; a program beside it can see that without taking it.
 bool PosixPlatform::acquireInstanceLock() {
-    if (lockFd_ >= 0) return true;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = (runtime && *runtime) ? runtime : "/tmp";
-    std::string path = dir + "/" + lockName_;
-    if (!runtime || !*runtime) path += "." + std::to_string(getuid());
-    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Without a lock file we cannot tell; letting the program run is kinder
-    // than refusing it.
-    if (fd < 0) return true;
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        close(fd);
-        return false;
-    }
-    lockFd_ = fd;  // held until the process ends
+    if (instanceLock_) return true;
+    instanceLock_ = report::FileLock::acquire(report::RuntimePath(lockName_), 0);
+    if (!instanceLock_) return false;
+    printerAccess_ = report::FileLock::acquire(report::RuntimePath(report::kPrinterAccessLockName),
+                                               kPrinterAccessWaitMs);
     return true;
 }
 

@@ -2,7 +2,10 @@
 // What the shell asks of the operating system: the administrator test, the
 // single-instance lock, file existence and where the program lives.
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "report/runtime_files.h"
 
 namespace orvan::shell {
 
@@ -23,8 +26,12 @@ class Platform {
 class PosixPlatform : public Platform {
   public:
     // lockName names the lock file in the user's runtime directory.
-    explicit PosixPlatform(std::string lockName = "orvan-status-monitor.lock");
+    explicit PosixPlatform(std::string lockName = report::kInstanceLockName);
     ~PosixPlatform() override;
+    // The instance lock's holder drives the printers: it also takes the
+    // printer-access lock, waiting up to this long for an orvan-status round
+    // in progress to end.
+    static constexpr int kPrinterAccessWaitMs = 15000;
     bool isAdministrator() override;
     bool acquireInstanceLock() override;
     bool fileExists(const std::string& path) override;
@@ -33,7 +40,8 @@ class PosixPlatform : public Platform {
 
   private:
     std::string lockName_;
-    int lockFd_ = -1;
+    std::optional<report::FileLock> instanceLock_;
+    std::optional<report::FileLock> printerAccess_;
 };
 
 // The group whose members may change printer settings.

@@ -3,16 +3,15 @@
 #include <cctype>
 
 #include "shell/monitor.h"
+#include "shell/shell_messages.h"
 
 namespace orvan::shell {
 
 namespace {
 
-constexpr const char* kNoLibraries = "LNKCMD.dll and LNKSET.dll is not found. Status Monitor ends.";
 constexpr const char* kDisplayOnlyQuestion =
     "There is no authority to update printer setting information. Is it all right although it is "
     "only displayed?";
-constexpr const char* kPortManagerMissing = "KQ Port Manager is not found. Status Monitor ends.";
 constexpr const char* kEndQuestion = "Would you like to end Status Monitor?";
 
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {
@@ -60,11 +59,16 @@ bool Monitor::initialise(const std::string& commandLine) {
         return false;
     }
 
-    startMode = startModeFor(commandLine);
+    // "--no-notifications" may stand beside the other options, which are
+    // judged on the rest of the line.
+    const NotificationOption notifications = TakeNotificationOption(commandLine);
+    desktopNotifications = !notifications.off && configuration_.ReadDesktopNotifications();
+    startMode = startModeFor(notifications.rest);
     // A copy allowed beside another ("-t") still takes the lock when it is
     // free, so that a plain start after it finds a copy running.
-    const bool secondCopyAllowed = equalsIgnoringCase(commandLine, "-t");
-    if (!os.acquireInstanceLock() && !secondCopyAllowed) {
+    const bool secondCopyAllowed = equalsIgnoringCase(notifications.rest, "-t");
+    holdsInstanceLock_ = os.acquireInstanceLock();
+    if (!holdsInstanceLock_ && !secondCopyAllowed) {
         end();  // a copy already runs: end without a word
         return false;
     }
@@ -218,6 +222,7 @@ void Monitor::end() {
     channel_.endPause();
     busyWait_.cancel();
     main_.Timer1.setEnabled(false);
+    if (env_.publisher && holdsInstanceLock_) env_.publisher->withdraw();
     if (onEnd) onEnd();
 }
 

@@ -35,9 +35,18 @@ struct SimulatedMonitor {
     shell::Monitor monitor;
 
     // Pictures come from `programDirectory`.
-    explicit SimulatedMonitor(const std::string& programDirectory = "")
-        : monitor(shell::Environment{loop, boxes, platform, commands, settings, programDirectory,
-                                     kNowhereExecutable, &tray, &guidance}) {}
+    explicit SimulatedMonitor(const std::string& programDirectory = "",
+                              shell::DesktopNotifier* notifier = nullptr)
+        : monitor(shell::Environment{.loop = loop,
+                                     .boxes = boxes,
+                                     .platform = platform,
+                                     .commands = commands,
+                                     .settings = settings,
+                                     .programDirectory = programDirectory,
+                                     .executablePath = kNowhereExecutable,
+                                     .tray = &tray,
+                                     .guidance = &guidance,
+                                     .notifier = notifier}) {}
 
     // Starts as the program does; `beforeLoad` runs where the program builds
     // its window. False when the monitor ended during start-up.

@@ -27,6 +27,8 @@ struct ShellRig {
     // What the monitor is built with; a test may point them elsewhere and rebuild.
     shell::Platform* platformInUse = &platform;
     link::CommandLibrary* commandsInUse = &commands;
+    report::StatusPublisher* publisher = nullptr;
+    shell::DesktopNotifier* notifier = nullptr;
     std::unique_ptr<shell::Monitor> monitor;
     int redraws = 0, mediaRefreshes = 0;
 
@@ -35,8 +37,16 @@ struct ShellRig {
     void rebuild() {
         monitor.reset();
         monitor = std::make_unique<shell::Monitor>(
-            shell::Environment{loop, boxes, *platformInUse, *commandsInUse, settings,
-                               dir.path().string(), dir.file("OrvanStatusMonitor"), &tray});
+            shell::Environment{.loop = loop,
+                               .boxes = boxes,
+                               .platform = *platformInUse,
+                               .commands = *commandsInUse,
+                               .settings = settings,
+                               .programDirectory = dir.path().string(),
+                               .executablePath = dir.file("OrvanStatusMonitor"),
+                               .tray = &tray,
+                               .publisher = publisher,
+                               .notifier = notifier});
         monitor->showStatus = [this] { ++redraws; };
         monitor->refreshMediaAndCounters = [this] { ++mediaRefreshes; };
     }

@@ -1,0 +1,162 @@
+// orvan-status: the status of the card printers for monitoring systems, on
+// the monitor's own core and port library loader, without a window.
+#include <pthread.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+#include "headless/metrics_server.h"
+#include "headless/sleeping_loop.h"
+#include "headless/status_source.h"
+#include "link/dynamic_port_libraries.h"
+#include "link/library_locator.h"
+#include "report/check_output.h"
+#include "report/metrics_text.h"
+#include "report/runtime_files.h"
+#include "shell/configuration.h"
+#include "shell/platform.h"
+#include "status/error_catalogue.h"
+
+namespace {
+
+using namespace orvan;
+
+// How long a round waits for another program's round on the printers.
+constexpr int kAccessWaitMs = 15000;
+
+// The port libraries and the survey over them, made only when a round needs
+// to ask the printers.
+class DirectAccess {
+  public:
+    headless::PrinterSurvey& survey(bool retry) {
+        if (survey_) return *survey_;
+        const std::string dir = link::systemLibraryDir();
+        const auto commandPath = link::findPortLibrary(link::kCommandLibraryFile, dir);
+        const auto settingsPath = link::findPortLibrary(link::kSettingsLibraryFile, dir);
+        commands_.emplace(commandPath.value_or(""));
+        settings_.emplace(settingsPath.value_or(""));
+        // The monitor's configuration file beside this program.
+        const auto monitor =
+            std::filesystem::path(shell::executableDirectory()) / "OrvanStatusMonitor";
+        const shell::Configuration config(shell::ConfigFilePath(monitor));
+        headless::SurveySettings settings{commandPath.has_value(), settingsPath.has_value(),
+                                          config.ReadPreferIPv6(), config.ReadRememberedPrinter(),
+                                          retry};
+        survey_.emplace(*commands_, *settings_, loop_, settings);
+        return *survey_;
+    }
+
+  private:
+    headless::SleepingLoop loop_;
+    std::optional<link::DynamicCommandLibrary> commands_;
+    std::optional<link::DynamicSettingsLibrary> settings_;
+    std::optional<headless::PrinterSurvey> survey_;
+};
+
+std::int64_t wallSeconds() {
+    return headless::MetricsPoller::Clock::system().wallSeconds();
+}
+
+void printMessages(const report::StatusDocument& doc) {
+    for (const auto& m : doc.messages) std::cerr << m << '\n';
+}
+
+int check(const headless::CliOptions& o, headless::StatusSource& source) {
+    const report::StatusDocument doc = source.take(o.selection, wallSeconds());
+    printMessages(doc);
+    const auto& catalogue = status::SharedCatalogue();
+    const report::CheckOutput out = report::CheckText(doc, catalogue, o.warnPercent, doc.problem);
+    if (o.json)
+        std::cout << report::EncodeDocument(doc, catalogue, o.warnPercent) << '\n';
+    else
+        std::cout << out.text;
+    return static_cast<int>(out.verdict);
+}
+
+bool writeTextfile(const std::string& dir, const std::string& metrics) {
+    const std::string path = headless::TextfilePath(dir);
+    if (report::WriteFileAtomically(path, metrics, 0644)) return true;
+    std::cerr << "cannot write " << path << '\n';
+    return false;
+}
+
+int textfile(const headless::CliOptions& o, headless::StatusSource& source) {
+    const report::StatusDocument doc = source.take(o.selection, wallSeconds());
+    printMessages(doc);
+    const auto& catalogue = status::SharedCatalogue();
+    if (!writeTextfile(o.textfileDir, report::MetricsText(doc, catalogue)))
+        return static_cast<int>(report::Verdict::Unknown);
+    return static_cast<int>(report::CheckText(doc, catalogue, o.warnPercent, doc.problem).verdict);
+}
+
+int serve(const headless::CliOptions& o, headless::StatusSource& source) {
+    // SIGINT and SIGTERM are taken by one thread that stops the server; the
+    // server's own threads, started after this, inherit the mask.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    headless::MetricsPoller poller(source, o.selection, headless::MetricsPoller::Clock::system());
+    if (!o.textfileDir.empty())
+        poller.afterRound = [&o](const std::string& metrics) {
+            writeTextfile(o.textfileDir, metrics);
+        };
+    headless::MetricsServer server(poller);
+    const int port = server.bind(o.listen);
+    if (port < 0) {
+        std::cerr << "cannot listen on " << o.listen.host << ":" << o.listen.port << '\n';
+        return static_cast<int>(report::Verdict::Unknown);
+    }
+    const bool ipv6 = o.listen.host.find(':') != std::string::npos;
+    std::cout << "listening on http://" << (ipv6 ? "[" : "") << o.listen.host << (ipv6 ? "]" : "")
+              << ":" << port << "/metrics" << std::endl;
+    std::thread stopper([&server, stopSignals] {
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+        server.stop();
+    });
+    const bool served = server.serve();
+    // serve() also ends when listening fails; wake the stopper to let it go.
+    pthread_kill(stopper.native_handle(), SIGTERM);
+    stopper.join();
+    return served ? 0 : static_cast<int>(report::Verdict::Unknown);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const headless::ParsedOptions parsed = headless::ParseOptions(args);
+    if (!parsed.options) {
+        std::cout << "UNKNOWN - " << parsed.error << '\n';
+        std::cerr << headless::Usage();
+        return static_cast<int>(report::Verdict::Unknown);
+    }
+    const headless::CliOptions& o = *parsed.options;
+    if (o.mode == headless::CliOptions::Mode::Help) {
+        std::cout << headless::Usage();
+        return 0;
+    }
+    DirectAccess direct;
+    // A one-off check may wait out a busy printer; a server answers scrapes.
+    const bool retry = o.mode != headless::CliOptions::Mode::Serve;
+    headless::StatusSource source(
+        headless::RuntimePaths::ofUser(),
+        [&direct, retry]() -> headless::PrinterSurvey& { return direct.survey(retry); },
+        kAccessWaitMs);
+    switch (o.mode) {
+        case headless::CliOptions::Mode::Serve:
+            return serve(o, source);
+        case headless::CliOptions::Mode::Textfile:
+            return textfile(o, source);
+        default:
+            return check(o, source);
+    }
+}

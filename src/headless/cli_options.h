@@ -1,0 +1,46 @@
+#pragma once
+// The command line of orvan-status.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/printer_report.h"
+
+namespace orvan::headless {
+
+// Which printers a run reports.
+struct Selection {
+    enum class Kind { Remembered, Named, All };
+    Kind kind = Kind::Remembered;
+    std::string name;  // Named: a list name ("USB:Unit1") or an address
+};
+
+struct ListenAddress {
+    std::string host;  // an address to bind, without brackets
+    int port = 0;      // 0: any free port
+};
+
+struct CliOptions {
+    enum class Mode { Check, Serve, Textfile, Help };
+    Mode mode = Mode::Check;
+    Selection selection;
+    int warnPercent = report::kDefaultWarnPercent;
+    bool json = false;
+    ListenAddress listen;
+    std::string textfileDir;  // with Serve too: rewritten after each poll
+};
+
+struct ParsedOptions {
+    std::optional<CliOptions> options;
+    std::string error;  // what is wrong when there are no options
+};
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+// "127.0.0.1:9464", "[::1]:9464", "localhost:9464"; nullopt for anything else.
+std::optional<ListenAddress> ParseListenAddress(std::string_view text);
+
+std::string_view Usage();
+
+}  // namespace orvan::headless

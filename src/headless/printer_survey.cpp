@@ -1,0 +1,222 @@
+#include "headless/printer_survey.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "link/conversions.h"
+#include "link/port_libraries.h"
+#include "shell/shell_messages.h"
+#include "status/error_catalogue.h"
+#include "tabs/setting_tab_buttons.h"
+
+namespace orvan::headless {
+namespace {
+
+bool sameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+struct ParsedAddress {
+    bool ipv6 = false;
+    link::AddressBytes bytes{};
+};
+
+std::optional<ParsedAddress> parseAddress(const std::string& text) {
+    ParsedAddress a;
+    if (link::ParseIPv4(text, 255, std::span<std::uint8_t>(a.bytes).first(link::kIPv4Length)) ==
+        link::kParseOk)
+        return a;
+    a = {};
+    a.ipv6 = true;
+    if (link::ParseIPv6(text, a.bytes)) return a;
+    return std::nullopt;
+}
+
+bool atAddress(const link::PrinterEntry& e, const ParsedAddress& a) {
+    if (e.kind == link::EntryKind::Usb) return false;
+    if (a.ipv6) return e.ipv6 == a.bytes;
+    return std::equal(e.ipv4.begin(), e.ipv4.end(), a.bytes.begin());
+}
+
+// A printer that was asked for and is not there.
+report::PrinterReport missingPrinter(const std::string& name, std::int64_t now) {
+    report::PrinterReport r;
+    r.name = name;
+    const bool address = parseAddress(name).has_value();
+    r.connection = address || sameText(name.substr(0, 4), "NET:") ? "network" : "usb";
+    if (address) r.address = name;
+    r.readAt = now;
+    return r;
+}
+
+}  // namespace
+
+struct PrinterSurvey::Slot {
+    explicit Slot(link::Channel& channel) : reader(channel) {}
+    link::DeviceStatus status;
+    std::int16_t failures = 0;
+    bool answered = false;
+    report::PrinterReader reader;
+};
+
+PrinterSurvey::PrinterSurvey(link::CommandLibrary& commands, link::SettingsLibrary& settings,
+                             ui::EventLoop& loop, SurveySettings settingsOfRun)
+    : loop_(loop),
+      settings_(std::move(settingsOfRun)),
+      channel_(state_, commands, settings, loop, pauseTimer_),
+      net_(channel_, data_),
+      discovery_(channel_, net_, data_, history_),
+      query_(channel_) {}
+
+PrinterSurvey::~PrinterSurvey() {
+    loop_.detach(pauseTimer_);
+}
+
+bool PrinterSurvey::discover(SurveyResult& out) {
+    if (!settings_.hasCommandLibrary && !settings_.hasSettingsLibrary) {
+        out.messages.push_back(shell::kNoLibraries);
+        out.problem = "no port library";
+        return false;
+    }
+    discovery_.options = {settings_.hasCommandLibrary, settings_.hasSettingsLibrary, false};
+    state_.preferIPv6 = settings_.preferIPv6;
+    if (searchedAddress_) {
+        if (const auto a = parseAddress(searched_)) {
+            discovery_.options.searchPending = true;
+            state_.preferIPv6 = a->ipv6;
+            state_.selected.address = a->bytes;
+        }
+    }
+    if (discovery_.discover(combo0_, combo7_1_) == -1) {
+        out.messages.push_back(shell::kPortManagerMissing);
+        out.problem = "port library missing";
+        return false;
+    }
+    needDiscovery_ = false;
+    return true;
+}
+
+int PrinterSurvey::findListed(const std::string& nameOrAddress) const {
+    const auto& entries = discovery_.entries();
+    const auto address = parseAddress(nameOrAddress);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (sameText(entries[i].displayName, nameOrAddress) ||
+            (address && atAddress(entries[i], *address)))
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<int> PrinterSurvey::choose(const Selection& selection,
+                                       std::vector<std::string>& missing) {
+    const int listed = static_cast<int>(discovery_.entries().size());
+    std::vector<int> chosen;
+    std::string wanted = selection.name;
+    switch (selection.kind) {
+        case Selection::Kind::All:
+            for (int i = 0; i < listed; ++i) chosen.push_back(i);
+            return chosen;
+        case Selection::Kind::Remembered:
+            // Without a remembered printer the monitor watches the first one.
+            wanted = settings_.rememberedPrinter;
+            if (wanted.empty()) {
+                if (listed > 0) chosen.push_back(0);
+                return chosen;
+            }
+            break;
+        case Selection::Kind::Named:
+            break;
+    }
+    if (const int i = findListed(wanted); i >= 0)
+        chosen.push_back(i);
+    else
+        missing.push_back(wanted);
+    return chosen;
+}
+
+SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
+    SurveyResult out;
+    if (needDiscovery_ && !discover(out)) return out;
+    std::vector<std::string> missing;
+    std::vector<int> chosen = choose(selection, missing);
+    // An address that is not in the list is asked for directly, as the
+    // Printer Select tab's search does.
+    if (!missing.empty() && selection.kind == Selection::Kind::Named && !searchedAddress_ &&
+        settings_.hasSettingsLibrary && parseAddress(selection.name)) {
+        searchedAddress_ = true;
+        searched_ = selection.name;
+        if (!discover(out)) return out;
+        missing.clear();
+        chosen = choose(selection, missing);
+    }
+    if (discovery_.entries().empty()) {
+        needDiscovery_ = true;
+        out.messages.push_back(tabs::kPrinterNotFound);
+        out.problem = "no printer";
+        return out;
+    }
+    try {
+        for (int i : chosen) out.printers.push_back(readPrinter(i, now));
+    } catch (const link::PortLibraryMissing&) {
+        needDiscovery_ = true;
+        out.printers.clear();
+        out.messages.push_back(shell::kPortManagerMissing);
+        out.problem = "port library missing";
+        return out;
+    }
+    for (const auto& name : missing) out.printers.push_back(missingPrinter(name, now));
+    for (const auto& r : out.printers) notePrinterMessages(r, out);
+    return out;
+}
+
+report::PrinterReport PrinterSurvey::readPrinter(int index, std::int64_t now) {
+    const link::PrinterEntry& entry = discovery_.entries()[static_cast<std::size_t>(index)];
+    auto& slot = slots_[entry.displayName];
+    if (!slot) slot = std::make_unique<Slot>(channel_);
+    const std::int16_t listed = state_.printerCount;
+    discovery_.selectListed(index);
+    state_.status = slot->status;
+    state_.networkFailures = slot->failures;
+
+    link::ResultCode result = 0;
+    std::int32_t printerState = 0;
+    query_.query(result, printerState);
+    const bool lost = state_.printerCount == 0;
+    // A network failure hidden behind the last answer: there may be none yet.
+    const bool hidden = !lost && state_.networkFailures > 0;
+    if (!hidden) slot->answered = true;
+    slot->status = state_.status;
+    slot->failures = state_.networkFailures;
+
+    const report::PrinterDetails& details =
+        lost || hidden ? slot->reader.details() : slot->reader.read(settings_.retry);
+    report::PrinterReport r =
+        report::BuildReport(state_, entry.displayName, discovery_.ipv6List(), details, now);
+    r.answered = slot->answered;
+    if (lost) needDiscovery_ = true;
+    state_.printerCount = listed;
+    return r;
+}
+
+// A fault is what the monitor shows in a box.
+void PrinterSurvey::notePrinterMessages(const report::PrinterReport& r, SurveyResult& out) const {
+    const auto& catalogue = status::SharedCatalogue();
+    const link::ResultCode code = r.status.printerResult;
+    if (r.up && code < 0 && catalogue.ClassifyCode(code) >= link::Severity::Fault)
+        out.messages.push_back(catalogue.DescribeCode(code, r.statusWord));
+}
+
+void PrinterSurvey::queryStatusOnly() {
+    const std::int16_t listed = state_.printerCount;
+    for (std::size_t i = 0; i < discovery_.entries().size(); ++i) {
+        discovery_.selectListed(static_cast<int>(i));
+        link::ResultCode result = 0;
+        std::int32_t printerState = 0;
+        query_.query(result, printerState);
+        state_.printerCount = listed;
+    }
+}
+
+}  // namespace orvan::headless

@@ -1,0 +1,77 @@
+#pragma once
+// orvan-status asking the printers itself: discovery as the monitor makes
+// it, then for each chosen printer the status query and the reads of a
+// report. A survey kept between rounds (the metrics server) rediscovers only
+// when it has no printer or lost one, and keeps each printer's last answer,
+// as the monitor does.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "headless/cli_options.h"
+#include "link/channel.h"
+#include "link/discovery.h"
+#include "link/net_requests.h"
+#include "link/status_query.h"
+#include "report/printer_reader.h"
+#include "ui/controls.h"
+#include "ui/timer.h"
+
+namespace orvan::headless {
+
+struct SurveySettings {
+    bool hasCommandLibrary = false;
+    bool hasSettingsLibrary = false;
+    bool preferIPv6 = false;        // address family of the network list
+    std::string rememberedPrinter;  // the monitor's configuration
+    bool retry = true;              // wait out transient answers of the reads
+};
+
+struct SurveyResult {
+    std::vector<report::PrinterReport> printers;
+    std::vector<std::string> messages;  // what the window would show in a box
+    std::string problem;                // why no printer is reported
+};
+
+class PrinterSurvey {
+  public:
+    PrinterSurvey(link::CommandLibrary& commands, link::SettingsLibrary& settings,
+                  ui::EventLoop& loop, SurveySettings settingsOfRun);
+    ~PrinterSurvey();
+    PrinterSurvey(const PrinterSurvey&) = delete;
+    PrinterSurvey& operator=(const PrinterSurvey&) = delete;
+
+    SurveyResult run(const Selection& selection, std::int64_t now);
+
+    // Every listed printer's status query and nothing else (the benchmark's
+    // measure of what a round costs beyond it).
+    void queryStatusOnly();
+
+  private:
+    struct Slot;
+    bool discover(SurveyResult& out);
+    std::vector<int> choose(const Selection& selection, std::vector<std::string>& missing);
+    int findListed(const std::string& nameOrAddress) const;
+    report::PrinterReport readPrinter(int index, std::int64_t now);
+    void notePrinterMessages(const report::PrinterReport& r, SurveyResult& out) const;
+
+    ui::EventLoop& loop_;
+    SurveySettings settings_;
+    ui::Timer pauseTimer_{"Timer2"};
+    link::LinkState state_;
+    link::Channel channel_;
+    link::PrinterData data_;
+    link::NetworkRequests net_;
+    link::IpHistory history_;
+    link::Discovery discovery_;
+    link::StatusQuery query_;
+    ui::ComboBox combo0_{"Combo0"}, combo7_1_{"Combo7_1"};
+    std::map<std::string, std::unique_ptr<Slot>> slots_;  // by list name
+    bool needDiscovery_ = true;
+    bool searchedAddress_ = false;  // the named printer is asked for at its address
+    std::string searched_;
+};
+
+}  // namespace orvan::headless

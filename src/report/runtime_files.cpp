@@ -1,0 +1,132 @@
+#include "report/runtime_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace orvan::report {
+namespace {
+
+constexpr int kRetryStepMs = 20;
+
+flock writeLockRequest() {
+    flock request{};
+    request.l_type = F_WRLCK;
+    request.l_whence = SEEK_SET;
+    request.l_start = 0;
+    request.l_len = 0;  // the whole file
+    return request;
+}
+
+bool writeAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string RuntimePath(const std::string& name) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime) return std::string(runtime) + "/" + name;
+    return "/tmp/" + name + "." + std::to_string(::getuid());
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : fd_(other.fd_) {
+    other.fd_ = -1;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::optional<FileLock> FileLock::acquire(const std::string& path, int waitMs) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return FileLock(-1);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        flock request = writeLockRequest();
+        if (::fcntl(fd, F_OFD_SETLK, &request) == 0) return FileLock(fd);
+        if (errno != EAGAIN && errno != EACCES && errno != EINTR) {
+            ::close(fd);
+            return FileLock(-1);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kRetryStepMs));
+    }
+    ::close(fd);
+    return std::nullopt;
+}
+
+bool LockHeldElsewhere(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return false;
+    flock request = writeLockRequest();
+    const bool held = ::fcntl(fd, F_OFD_GETLK, &request) == 0 && request.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents, unsigned mode) {
+    static std::atomic<unsigned> counter{0};
+    // The temporary name does not end like the file, so a collector that
+    // reads "*.prom" never picks up a half-written one.
+    std::string temp;
+    int fd = -1;
+    for (int tries = 0; tries < 16 && fd < 0; ++tries) {
+        temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    bool ok = ::fchmod(fd, static_cast<mode_t>(mode)) == 0 && writeAll(fd, contents);
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+std::optional<std::string> ReadOwnFile(const std::string& path, std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> out;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid() &&
+        static_cast<std::size_t>(st.st_size) <= maxBytes) {
+        std::string data(maxBytes + 1, '\0');
+        std::size_t got = 0;
+        for (;;) {
+            const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+            if (got == data.size()) break;
+        }
+        // A file that grew past the limit while being read is not taken.
+        if (got <= maxBytes) out = data.substr(0, got);
+    }
+    ::close(fd);
+    return out;
+}
+
+}  // namespace orvan::report

@@ -1,0 +1,73 @@
+// What the monitor tells the world outside its window after each cycle: a
+// desktop notification at the onset of a printer error, and its status for
+// orvan-status, published when it changes.
+#include <ctime>
+
+#include "shell/monitor.h"
+#include "status/state_decoding.h"
+
+namespace orvan::shell {
+namespace {
+
+// Ink, film and counters are read for the published status every fifth
+// cycle (ten seconds); the status itself every cycle.
+constexpr int kCyclesPerDetailRead = 5;
+
+}  // namespace
+
+void Monitor::tellOutside(link::ResultCode code, link::Severity severity) {
+    if (ended_) return;
+    if (state_.printerCount > 0) {
+        const auto& entries = discovery_.entries();
+        const auto index = static_cast<std::size_t>(state_.selected.listIndex);
+        if (index < entries.size()) {
+            const std::int64_t now = std::time(nullptr);
+            watched_ = report::BuildReport(state_, entries[index].displayName,
+                                           discovery_.ipv6List(), reportReader_.details(), now);
+        }
+    }
+    notifyDesktop(code, severity);
+    publishStatus();
+}
+
+void Monitor::notifyDesktop(link::ResultCode code, link::Severity severity) {
+    if (!env_.notifier || !desktopNotifications || !watched_) return;
+    // A lost printer is no printer error.
+    if (state_.printerCount == 0) severity = link::Severity::None;
+    const std::string line = status::PrinterErrorText(catalogue_, code, state_.statusWord);
+    const auto cr = line.find('\r');
+    const auto notice = notices_.onResult(watched_->name, code, severity, line.substr(0, cr),
+                                          cr == std::string::npos ? "" : line.substr(cr + 1));
+    if (notice) env_.notifier->notify(*notice);
+}
+
+// Only the copy that holds the single-instance lock publishes: orvan-status
+// trusts the file because that lock is held.
+void Monitor::publishStatus() {
+    if (!env_.publisher || !holdsInstanceLock_) return;
+    if (state_.printerCount > 0 && watched_) {
+        // A printer newly chosen is read at once.
+        const std::string key = report::SelectedPrinterKey(state_);
+        if (cyclesToDetails_ == 0 || key != detailsKey_) {
+            detailsKey_ = key;
+            cyclesToDetails_ = 0;
+            reportReader_.read(false);
+            watched_->details = reportReader_.details();
+        }
+        cyclesToDetails_ = (cyclesToDetails_ + 1) % kCyclesPerDetailRead;
+    }
+    report::StatusDocument doc;
+    doc.source = report::Source::Monitor;
+    doc.generatedAt = std::time(nullptr);
+    if (watched_) {
+        report::PrinterReport printer = *watched_;
+        if (state_.printerCount == 0) {
+            printer.up = false;
+            printer.status = state_.status;
+        }
+        doc.printers.push_back(std::move(printer));
+    }
+    env_.publisher->publish(doc, catalogue_);
+}
+
+}  // namespace orvan::shell

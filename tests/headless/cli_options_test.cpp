@@ -1,0 +1,70 @@
+// orvan-status's command line: what each option selects, and every
+// malformed line refused with a reason (exit 3 in the program).
+#include <gtest/gtest.h>
+
+#include "headless/cli_options.h"
+
+namespace orvan::testing {
+namespace {
+
+using headless::CliOptions;
+using headless::Selection;
+
+CliOptions parse(std::vector<std::string> args) {
+    const auto p = headless::ParseOptions(args);
+    EXPECT_TRUE(p.options.has_value()) << p.error;
+    return p.options.value_or(CliOptions{});
+}
+
+TEST(CliOptions, ChecksServersAndTextfilesSelectTheirPrinters) {
+    auto o = parse({});
+    EXPECT_EQ(o.mode, CliOptions::Mode::Check);
+    EXPECT_EQ(o.selection.kind, Selection::Kind::Remembered);
+    EXPECT_EQ(o.warnPercent, 10);
+    o = parse({"--printer", "192.168.0.51", "--warn", "25", "--json"});
+    EXPECT_EQ(o.selection.kind, Selection::Kind::Named);
+    EXPECT_EQ(o.selection.name, "192.168.0.51");
+    EXPECT_EQ(o.warnPercent, 25);
+    EXPECT_TRUE(o.json);
+    o = parse({"--serve", "127.0.0.1:9464"});
+    EXPECT_EQ(o.mode, CliOptions::Mode::Serve);
+    EXPECT_EQ(o.selection.kind, Selection::Kind::All);  // metrics: every printer
+    EXPECT_EQ(o.listen.host, "127.0.0.1");
+    EXPECT_EQ(o.listen.port, 9464);
+    o = parse({"--textfile", "/var/lib/node", "--serve", "[::1]:0", "--printer", "USB:Unit1"});
+    EXPECT_EQ(o.mode, CliOptions::Mode::Serve);
+    EXPECT_EQ(o.listen.host, "::1");
+    EXPECT_EQ(o.textfileDir, "/var/lib/node");
+    EXPECT_EQ(o.selection.kind, Selection::Kind::Named);
+    EXPECT_EQ(parse({"--textfile", "d"}).mode, CliOptions::Mode::Textfile);
+    EXPECT_EQ(parse({"--all"}).selection.kind, Selection::Kind::All);
+    EXPECT_EQ(parse({"--help"}).mode, CliOptions::Mode::Help);
+}
+
+TEST(CliOptions, MalformedLinesAreRefused) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--printer"},
+        {"--printer", ""},
+        {"--warn", "101"},
+        {"--warn", "-1"},
+        {"--warn", "10%"},
+        {"--serve", "9464"},
+        {"--serve", ":9464"},
+        {"--serve", "::1:9464"},
+        {"--serve", "host:65536"},
+        {"--serve", "a b:1"},
+        {"--serve", "[::1]"},
+        {"--textfile"},
+        {"--all", "--printer", "x"},
+        {"--json", "--serve", "127.0.0.1:1"},
+        {"-s"},
+    };
+    for (const auto& args : bad) {
+        const auto p = headless::ParseOptions(args);
+        EXPECT_FALSE(p.options.has_value()) << args[0];
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
+}  // namespace
+}  // namespace orvan::testing

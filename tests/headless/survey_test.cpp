@@ -1,0 +1,132 @@
+// orvan-status asking the printers itself: the same list as the monitor's,
+// the remembered or named printer, and a check that says what the window
+// would say.
+#include <gtest/gtest.h>
+
+#include "headless/survey_rig.h"
+#include "report/check_output.h"
+#include "status/error_catalogue.h"
+
+namespace orvan::testing {
+namespace {
+
+report::CheckOutput check(const headless::SurveyResult& r) {
+    report::StatusDocument doc;
+    doc.printers = r.printers;
+    return report::CheckText(doc, status::SharedCatalogue(), 10, r.problem);
+}
+
+TEST(Survey, TheRememberedPrinterIsCheckedAsTheStatusTabShowsIt) {
+    SurveyRig rig;
+    rig.world.usb(0).setPrinterError(-0x0102D000);
+    rig.world.network(0).setInk(4);                       // 8 %
+    rig.settingsOfRun.rememberedPrinter = "net:orvan02";  // case as the monitor ignores it
+    auto out = check(rig.run());
+    EXPECT_EQ(out.verdict, report::Verdict::Warning);
+    EXPECT_NE(out.text.find("NET:ORVAN02: Ready; laminator Ready; ink 8%, film 80%"),
+              std::string::npos)
+        << out.text;
+
+    // Without a remembered printer the first listed one, as the monitor does.
+    SurveyRig first;
+    first.world.usb(0).setPrinterError(-0x0102D000);
+    out = check(first.run());
+    EXPECT_EQ(out.verdict, report::Verdict::Critical);
+    EXPECT_NE(out.text.find("CRITICAL - USB:Unit1: Printer Error(0102D000) : No Card. (Cards "
+                            "have run out.) Replenish the cards.;"),
+              std::string::npos)
+        << out.text;
+}
+
+TEST(Survey, APrinterIsNamedByItsListNameOrItsAddress) {
+    SurveyRig rig;
+    auto r = rig.run(named("192.168.0.51"));
+    ASSERT_EQ(r.printers.size(), 1u);
+    EXPECT_EQ(r.printers[0].name, "NET:ORVAN02");
+    EXPECT_EQ(r.printers[0].address, "192.168.0.51");
+    EXPECT_EQ(r.printers[0].details.counters.total, 15230);
+    EXPECT_FALSE(r.printers[0].details.counters.laminatorTotal.has_value());  // USB only
+    r = rig.run(named("usb:unit1"));
+    ASSERT_EQ(r.printers.size(), 1u);
+    EXPECT_EQ(r.printers[0].details.counters.laminatorTotal, 640);
+    EXPECT_EQ(r.printers[0].details.firmware->printer, "1.02.003");
+
+    // Not listed: an address is searched for, as on the Printer Select tab;
+    // a name that is nowhere is a lost printer.
+    r = rig.run(named("10.1.2.3"));
+    ASSERT_EQ(r.printers.size(), 1u);
+    EXPECT_FALSE(r.printers[0].up);
+    EXPECT_EQ(rig.world.countCalls("P_Connect") > 0, true);
+    EXPECT_EQ(check(rig.run(named("USB:Unit7")))
+                  .text.rfind("CRITICAL - USB:Unit7: Printer is "
+                              "not found. |",
+                              0),
+              0u);
+}
+
+TEST(Survey, NoPrinterOrNoLibraryIsUnknownWithTheWindowsMessage) {
+    SurveyRig none;
+    none.world.setUsbAttached(0, false);
+    none.world.setNetworkAttached(0, false);
+    auto r = none.run();
+    EXPECT_EQ(check(r).text, "UNKNOWN - no printer\n");
+    EXPECT_EQ(r.messages, std::vector<std::string>{"Printer is not found."});
+
+    SurveyRig noLibrary;
+    noLibrary.settingsOfRun.hasCommandLibrary = false;
+    noLibrary.settingsOfRun.hasSettingsLibrary = false;
+    r = noLibrary.run();
+    EXPECT_EQ(r.problem, "no port library");
+    EXPECT_EQ(r.messages, std::vector<std::string>{
+                              "LNKCMD.dll and LNKSET.dll is not found. Status Monitor ends."});
+    EXPECT_EQ(noLibrary.printerCalls(), 0);
+
+    // A fault goes to standard error, as the monitor's box.
+    SurveyRig fault;
+    fault.world.usb(0).setPrinterError(-0x02000001);
+    r = fault.run();
+    EXPECT_EQ(r.messages,
+              std::vector<std::string>{"Error happens in KQ Port Manager. Memory is not enough."});
+}
+
+TEST(Survey, AKeptSurveyRediscoversOnlyAfterLosingAPrinter) {
+    SurveyRig rig;
+    auto r = rig.run(all());
+    ASSERT_EQ(r.printers.size(), 2u);
+    EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 1);
+    rig.run(all());
+    EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 1);
+
+    rig.world.setUsbAttached(0, false);
+    r = rig.run(all());
+    ASSERT_EQ(r.printers.size(), 2u);
+    EXPECT_FALSE(r.printers[0].up);
+    EXPECT_TRUE(r.printers[1].up);  // the printer after a lost one is still asked
+    EXPECT_EQ(report::Judge(status::SharedCatalogue(), r.printers[0], 10).verdict,
+              report::Verdict::Critical);
+    r = rig.run(all());
+    EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 2);
+    ASSERT_EQ(r.printers.size(), 1u);
+    EXPECT_EQ(r.printers[0].name, "NET:ORVAN02");
+}
+
+TEST(Survey, ANetworkFailureWithNoEarlierAnswerIsNoAnswer) {
+    SurveyRig rig;
+    rig.world.scriptResult("P_CheckReply", -5);  // time-out, hidden by the link
+    auto r = rig.run(named("NET:ORVAN02"));
+    ASSERT_EQ(r.printers.size(), 1u);
+    EXPECT_TRUE(r.printers[0].up);
+    EXPECT_FALSE(r.printers[0].answered);
+    EXPECT_EQ(check(r).verdict, report::Verdict::Unknown);
+    // Once answered, a hidden failure repeats that answer, as in the window.
+    rig.world.network(0).setInk(4);
+    r = rig.run(named("NET:ORVAN02"));
+    EXPECT_TRUE(r.printers[0].answered);
+    rig.world.scriptResult("P_CheckReply", -5);
+    r = rig.run(named("NET:ORVAN02"));
+    EXPECT_TRUE(r.printers[0].answered);
+    EXPECT_EQ(check(r).verdict, report::Verdict::Warning);
+}
+
+}  // namespace
+}  // namespace orvan::testing

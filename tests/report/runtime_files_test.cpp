@@ -1,0 +1,72 @@
+// The files the monitor and orvan-status share: locks that another holder
+// can see without taking, and the published status, replaced whole and read
+// only when it is this user's own regular file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "profile/scratch_dir.h"
+#include "report/report_fixture.h"
+#include "report/runtime_files.h"
+#include "report/status_publisher.h"
+
+namespace orvan::testing {
+namespace {
+
+TEST(RuntimeFiles, ALockIsSeenByOthersAndExcludesThemUntilReleased) {
+    ScratchDir dir;
+    const std::string path = dir.file("monitor.lock");
+    EXPECT_FALSE(report::LockHeldElsewhere(path));  // no file yet
+    {
+        auto first = report::FileLock::acquire(path, 0);
+        ASSERT_TRUE(first.has_value());
+        EXPECT_TRUE(report::LockHeldElsewhere(path));
+        EXPECT_FALSE(report::FileLock::acquire(path, 0).has_value());
+        auto moved = std::move(*first);
+        EXPECT_TRUE(report::LockHeldElsewhere(path));
+    }
+    EXPECT_FALSE(report::LockHeldElsewhere(path));
+    EXPECT_TRUE(report::FileLock::acquire(path, 0).has_value());
+}
+
+TEST(RuntimeFiles, ThePublishedStatusIsWrittenOnChangeAndReadOnlyWhenItIsOurs) {
+    ScratchDir dir;
+    report::StatusPublisher publisher(dir.file("status.json"));
+    report::StatusDocument doc;
+    doc.source = report::Source::Monitor;
+    doc.printers = {readyPrinter()};
+    ASSERT_TRUE(publisher.publish(doc, catalogue()));
+    doc.printers[0].readAt += 2;  // the same status, read again later
+    ASSERT_TRUE(publisher.publish(doc, catalogue()));
+    EXPECT_EQ(publisher.writes(), 1);
+    doc.printers[0].status.printerResult = -0x0102D000;
+    ASSERT_TRUE(publisher.publish(doc, catalogue()));
+    EXPECT_EQ(publisher.writes(), 2);
+
+    struct stat st {};
+    ASSERT_EQ(::stat(publisher.path().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    const auto read = report::ReadPublishedStatus(publisher.path());
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->printers.at(0).status.printerResult, -0x0102D000);
+
+    // A link to it, an oversized file and a document from orvan-status
+    // itself are none of the monitor's.
+    ASSERT_EQ(::symlink(publisher.path().c_str(), dir.file("link.json").c_str()), 0);
+    EXPECT_FALSE(report::ReadPublishedStatus(dir.file("link.json")).has_value());
+    ScratchDir::write(dir.file("big.json"), std::string(report::kMaxPublishedBytes + 1, ' '));
+    EXPECT_FALSE(report::ReadPublishedStatus(dir.file("big.json")).has_value());
+    doc.source = report::Source::Printer;
+    ScratchDir::write(dir.file("cli.json"), report::EncodeDocument(doc, catalogue(), 10));
+    EXPECT_FALSE(report::ReadPublishedStatus(dir.file("cli.json")).has_value());
+
+    publisher.withdraw();
+    EXPECT_NE(::access(publisher.path().c_str(), F_OK), 0);
+    EXPECT_TRUE(report::WriteFileAtomically(dir.file("m.prom"), "x 1\n", 0644));
+    ASSERT_EQ(::stat(dir.file("m.prom").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+    EXPECT_FALSE(report::WriteFileAtomically(dir.file("missing/m.prom"), "x 1\n", 0644));
+}
+
+}  // namespace
+}  // namespace orvan::testing
