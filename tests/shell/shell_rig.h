@@ -27,6 +27,7 @@ struct ShellRig {
     // What the monitor is built with; a test may point them elsewhere and rebuild.
     shell::Platform* platformInUse = &platform;
     link::CommandLibrary* commandsInUse = &commands;
+    link::GuidanceLibrary* guidance = nullptr;
     report::StatusPublisher* publisher = nullptr;
     shell::DesktopNotifier* notifier = nullptr;
     std::unique_ptr<shell::Monitor> monitor;
@@ -45,6 +46,7 @@ struct ShellRig {
                                .programDirectory = dir.path().string(),
                                .executablePath = dir.file("OrvanStatusMonitor"),
                                .tray = &tray,
+                               .guidance = guidance,
                                .publisher = publisher,
                                .notifier = notifier});
         monitor->showStatus = [this] { ++redraws; };
