@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string>
 
 #include "simulator/control_journal.h"
 #include "simulator/sim_command_port.h"
@@ -23,7 +24,9 @@ class ProcessWorld {
         std::lock_guard lock(mutex_);
         try {
             journal_.poll(world_);
-            return call(*this);
+            const std::int32_t result = call(*this);
+            publishMaintenance();
+            return result;
         } catch (...) {
             return sim::kInvalidArgument;
         }
@@ -34,12 +37,16 @@ class ProcessWorld {
 
   private:
     ProcessWorld();
+    // Tells `orvan-sim last` what the printers last received, when that changed.
+    void publishMaintenance();
 
     std::mutex mutex_;
     sim::SimulatedPrinters world_;
     sim::SimCommandPort commands_;
     sim::SimSettingsPort settings_;
     sim::ControlJournal journal_;
+    std::string reportPath_;
+    std::string published_;
 };
 
 }  // namespace orvan::ports

@@ -78,7 +78,7 @@ int number(const ControlCommand& c, std::size_t k = 0) {
     return static_cast<int>(c.numbers.at(k));
 }
 
-constexpr std::array<Verb, 17> kPrinterVerbs = {{
+constexpr std::array<Verb, 19> kPrinterVerbs = {{
     {"option", Args::UnitNumber, 0, 255,
      [](auto&, const auto& c, SimPrinter& p) {
          p.setOption(number(c), static_cast<std::uint8_t>(number(c, 1)));
@@ -111,6 +111,10 @@ constexpr std::array<Verb, 17> kPrinterVerbs = {{
      [](auto&, const auto& c, SimPrinter& p) { p.setBusyFor(number(c)); }},
     {"locked", Args::Number, 0, 1,
      [](auto&, const auto& c, SimPrinter& p) { p.setLocked(number(c) != 0); }},
+    {"download-mode", Args::Number, 0, 1,
+     [](auto&, const auto& c, SimPrinter& p) { p.setDownloadMode(number(c) != 0); }},
+    {"maintenance-busy", Args::Number, 0, 1000,
+     [](auto&, const auto& c, SimPrinter& p) { p.setMaintenanceBusyFor(number(c)); }},
     {"job", Args::TwoTexts, 0, 0,
      [](auto&, const auto& c, SimPrinter& p) {
          p.addJob({c.texts.at(0), c.texts.at(1)});
@@ -344,6 +348,8 @@ std::string_view controlUsage() {
            "  ink <0..50>   film <0..10>   cards <code>   locked <0|1>\n"
            "  counter <total|print|head|cleaning|error|laminator-total|laminator-cleaning> <n>\n"
            "  busy <queries>          busy for the next status or position queries\n"
+           "  maintenance-busy <n>    the next n test prints or firmware downloads answer busy\n"
+           "  download-mode <0|1>     firmware is taken only in the download mode\n"
            "  job <owner> <document>  jobs-clear   remove   attach\n"
            "  option <unit> <0..255>  fits (1, 2: the kind) or removes (0) a unit: magnetic,\n"
            "                          contact-ic, contact-ic-rw, noncontact-ic, turnover,\n"
@@ -354,7 +360,9 @@ std::string_view controlUsage() {
            "  reset                   back to the default printers\n"
            "  fail <operation> <code> [calls] [status word]   e.g. fail KQCMD_ModeSelect 1 3\n"
            "  mismatch <replies>      network replies with a wrong sequence number\n"
-           "  path                    print the control file's path\n";
+           "  path                    print the control file's path\n"
+           "  last                    the last test print and firmware download of each\n"
+           "                          printer, as the running monitor's printers received them\n";
 }
 
 }  // namespace orvan::sim

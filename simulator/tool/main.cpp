@@ -6,6 +6,7 @@
 
 #include "simulator/control_commands.h"
 #include "simulator/control_journal.h"
+#include "simulator/maintenance_report.h"
 
 int main(int argc, char** argv) {
     using namespace orvan::sim;
@@ -13,6 +14,14 @@ int main(int argc, char** argv) {
     const std::string path = controlJournalPath();
     if (words.size() == 1 && words[0] == "path") {
         std::printf("%s\n", path.c_str());
+        return 0;
+    }
+    if (words.size() == 1 && words[0] == "last") {
+        const auto report = readMaintenanceReport(maintenanceReportPath());
+        const std::string text = report && !report->empty()
+                                     ? *report
+                                     : std::string("no test print or firmware download yet\n");
+        std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
     const std::string line = joinControlWords(words);
