@@ -5,6 +5,7 @@
 
 #include "ui_admin_dialog.h"
 #include "ui_main_window.h"
+#include "ui_others_tab.h"
 #include "ui_printer_setting_tab.h"
 #include "ui_property_tab.h"
 #include "ui_status_tab.h"
@@ -32,6 +33,7 @@ constexpr FormRow kForms[] = {
     {FormId::StatusTab, Kind::Page, setUp<Ui::StatusTabForm, QWidget>},
     {FormId::PrinterSettingTab, Kind::Page, setUp<Ui::PrinterSettingTabForm, QWidget>},
     {FormId::PropertyTab, Kind::Page, setUp<Ui::PropertyTabForm, QWidget>},
+    {FormId::OthersTab, Kind::Page, setUp<Ui::OthersTabForm, QWidget>},
     {FormId::AdminDialog, Kind::Dialog, setUp<Ui::AdminDialogForm, QDialog>},
     {FormId::WaitDialog, Kind::Dialog, setUp<Ui::WaitDialogForm, QDialog>},
 };

@@ -10,13 +10,14 @@ enum class FormId {
     StatusTab,
     PrinterSettingTab,
     PropertyTab,
+    OthersTab,
     AdminDialog,
     WaitDialog,
 };
 
-inline constexpr FormId kAllForms[] = {FormId::MainWindow,        FormId::StatusTab,
-                                       FormId::PrinterSettingTab, FormId::PropertyTab,
-                                       FormId::AdminDialog,       FormId::WaitDialog};
+inline constexpr FormId kAllForms[] = {
+    FormId::MainWindow, FormId::StatusTab,   FormId::PrinterSettingTab, FormId::PropertyTab,
+    FormId::OthersTab,  FormId::AdminDialog, FormId::WaitDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
 // for a dialog, any widget for a tab page.

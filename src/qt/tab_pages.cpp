@@ -19,6 +19,8 @@ const TabPage kPages[] = {
      [](shell::Monitor& m) { return m.settingTabs().printerSetting.controls(); }},
     {shell::PropertyTab, FormId::PropertyTab,
      [](shell::Monitor& m) { return m.settingTabs().property.controls(); }},
+    {shell::OthersTab, FormId::OthersTab,
+     [](shell::Monitor& m) { return m.settingTabs().others.controls(); }},
 };
 
 }  // namespace

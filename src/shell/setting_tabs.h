@@ -3,6 +3,7 @@
 // from one context and installed into the monitor's tab dispatch.
 #include <array>
 
+#include "maintenance/others_tab.h"
 #include "shell/main_form.h"
 #include "shell/tab_handlers.h"
 #include "tabs/printer_setting_tab.h"
@@ -12,7 +13,7 @@
 namespace orvan::shell {
 
 struct SettingTabs {
-    explicit SettingTabs(const tabs::TabContext& context);
+    SettingTabs(const tabs::TabContext& context, maintenance::OthersLink othersLink);
     SettingTabs(const SettingTabs&) = delete;
     SettingTabs& operator=(const SettingTabs&) = delete;
 
@@ -21,6 +22,7 @@ struct SettingTabs {
 
     tabs::PrinterSettingTab printerSetting;
     tabs::PropertyTab property;
+    maintenance::OthersTab others;
 };
 
 }  // namespace orvan::shell

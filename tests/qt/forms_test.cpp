@@ -42,6 +42,8 @@ struct Screens {
                 return m.settingTabs().printerSetting.controls();
             case qt::FormId::PropertyTab:
                 return m.settingTabs().property.controls();
+            case qt::FormId::OthersTab:
+                return m.settingTabs().others.controls();
             case qt::FormId::AdminDialog:
                 return admin.controls();
             case qt::FormId::WaitDialog:
@@ -221,8 +223,19 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
                                   "Error Counter",
                                   "Printer Total Counter",
                                   "Thermal Head Counter"};
+    const QStringList others = {"Test Print",
+                                "Single Side",
+                                "Both Sides",
+                                "Print",
+                                "Firmware DownLoad",
+                                "Start",
+                                "Orvan Card Printer  Status Monitor",
+                                "Version 11.07.21.0",
+                                "Administrators ..."};
     const std::pair<qt::FormId, QStringList> pages[] = {
-        {qt::FormId::PrinterSettingTab, printerSetting}, {qt::FormId::PropertyTab, property}};
+        {qt::FormId::PrinterSettingTab, printerSetting},
+        {qt::FormId::PropertyTab, property},
+        {qt::FormId::OthersTab, others}};
     for (const auto& [id, captions] : pages) {
         std::unique_ptr<QWidget> page(qt::createForm(id));
         qt::bindForm(page.get(), screens.controls(id));
