@@ -13,6 +13,8 @@ FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
     boxes.setParent(window_.get());
     pages_ = new TabPages(*window_, monitor);
     wait_ = std::make_unique<WaitDialog>(monitor.busyWait().form(), window_.get());
+    // The administrators dialog belongs to the main window; the Others tab opens it.
+    admin_ = new AdminDialog(monitor.adminForm(), window_.get());
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "qt/admin_dialog.h"
 #include "qt/main_window.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/tab_pages.h"
@@ -25,7 +26,8 @@ class FrontEnd : public QObject {
     shell::Monitor& monitor_;
     std::unique_ptr<QtMainWindow> window_;
     std::unique_ptr<WaitDialog> wait_;
-    TabPages* pages_;  // owned by the window
+    AdminDialog* admin_;  // owned by the window
+    TabPages* pages_;     // owned by the window
 };
 
 }  // namespace orvan::qt

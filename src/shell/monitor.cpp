@@ -28,8 +28,18 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
-    settingTabs_ = std::make_unique<SettingTabs>(tabContext());
+    wireTrayMenu();
+    settingTabs_ = std::make_unique<SettingTabs>(tabContext(), othersLink());
     settingTabs_->install(tabs);
+}
+
+maintenance::OthersLink Monitor::othersLink() {
+    return maintenance::OthersLink{channel_,
+                                   files(),
+                                   env_.programDirectory,
+                                   main_.Pointer,
+                                   [this] { return isAdministrator; },
+                                   [this] { adminForm_.open(env_.loop); }};
 }
 
 tabs::TabContext Monitor::tabContext() {

@@ -32,10 +32,12 @@ struct SimulatedMonitor {
     sim::SimSettingsPort settings{world};
     shell::Monitor monitor;
 
-    // Pictures come from `programDirectory`.
-    explicit SimulatedMonitor(const std::string& programDirectory = "")
+    // Pictures come from `programDirectory`; the icon is `trayIcon` when
+    // given (the real one), else a counting stand-in.
+    explicit SimulatedMonitor(const std::string& programDirectory = "",
+                              shell::TrayIcon* trayIcon = nullptr)
         : monitor(shell::Environment{loop, boxes, platform, commands, settings, programDirectory,
-                                     kNowhereExecutable, &tray}) {}
+                                     kNowhereExecutable, trayIcon ? trayIcon : &tray}) {}
 
     // Starts as the program does; `beforeLoad` runs where the program builds
     // its window. False when the monitor ended during start-up.
