@@ -3,7 +3,7 @@
 # they are missing. As root it installs them; otherwise it names them and fails.
 set -euo pipefail
 want=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools libgl-dev
-      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth desktop-file-utils)
 missing=()
 for p in "${want[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
