@@ -77,8 +77,12 @@ ConfigPlaces ConfigPlacesOf(const std::filesystem::path& executable) {
     if (!beside.empty()) {
         const std::filesystem::path folder = std::filesystem::path(beside).parent_path();
         const std::string marker = (folder / executable.stem()).string() + kInstalledMarkerSuffix;
+        // A folder that is not there is nobody's install: nothing is read
+        // from, or written to, the user's own folder on its behalf.
+        std::error_code ec;
         places.installed =
-            ::access(marker.c_str(), F_OK) == 0 || ::access(folder.c_str(), W_OK) != 0;
+            std::filesystem::is_directory(folder, ec) &&
+            (::access(marker.c_str(), F_OK) == 0 || ::access(folder.c_str(), W_OK) != 0);
     }
     return places;
 }

@@ -51,8 +51,8 @@ inline constexpr const char* kInstalledMarkerSuffix = ".installed";
 
 // What decides where the files are.
 struct ConfigPlaces {
-    // An installed program: its folder holds the install's marker, or this
-    // user may not write to it.
+    // An installed program: its folder exists and holds the install's
+    // marker, or this user may not write to it.
     bool installed = false;
     // $XDG_CONFIG_HOME, else $HOME/.config; empty when neither is absolute.
     std::string userConfigFolder;

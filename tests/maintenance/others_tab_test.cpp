@@ -52,14 +52,6 @@ TEST(OthersTab, BusyAnswersGetThreeAttemptsOneSecondApartThenTheFailureText) {
               std::string("It fails to start Test Print.\rDetails:") + kBusyText);
     EXPECT_EQ(rig.lastBox().icon, Icon::Warning);
 
-    // Two busy answers: the third attempt prints, and nothing is reported.
-    rig.world.clearCalls();
-    rig.boxes.clear();
-    rig.world.usb(0).setMaintenanceBusyFor(2);
-    rig.print(TestSides::One);
-    EXPECT_EQ(rig.world.countCalls("KQCMD_SendDiagnostic"), 3);
-    EXPECT_EQ(rig.boxes.shown().size(), 1u);
-
     // An error ends the attempts at once.
     rig.world.clearCalls();
     rig.world.usb(0).setPrinterError(-0x0102D000);

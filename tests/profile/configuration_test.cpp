@@ -242,6 +242,7 @@ TEST(ConfigFiles, AnInstalledProgramReadsRightsOnlyFromTheSystemFile) {
     ScratchDir dir;
     const std::string exe = dir.file("OrvanStatusMonitor");
     EXPECT_FALSE(ConfigPlacesOf(exe).installed);
+    EXPECT_FALSE(ConfigPlacesOf("/nonexistent/orvan/OrvanStatusMonitor").installed);
     EXPECT_EQ(
         LocateConfigFiles(exe, ConfigPlacesOf(exe)),
         (ConfigFiles{dir.file("OrvanStatusMonitor.ini"), dir.file("OrvanStatusMonitor.ini")}));

@@ -86,19 +86,5 @@ TEST(OthersWiring, AnInstalledProgramIgnoresTheUsersOwnRightsAndKeepsHisValuesAp
     EXPECT_EQ(ScratchDir::read(rig.systemFile()), "[ADMIN]\nUSERTAB=1\n");
 }
 
-TEST(OthersWiring, AnAdministratorsGrantOfAnInstalledProgramGoesToTheSystemFile) {
-    InstalledRig rig;
-    ASSERT_TRUE(rig.start());
-    shell::AdminForm& dialog = rig.monitor->adminForm();
-    rig.main().Timer1.setEnabled(false);
-    rig.loop.onIdle = [&] {
-        dialog.Check1[11]->setChecked(true);
-        dialog.Cmd1[0].click();
-    };
-    rig.monitor->settingTabs().others.button(maintenance::AdministratorsButton).click();
-    EXPECT_NE(ScratchDir::read(rig.systemFile()).find("USERTAB=B"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(rig.userFile()));
-}
-
 }  // namespace
 }  // namespace orvan::testing
