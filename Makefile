@@ -4,7 +4,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench fuzz format clean install
 
 all: build
 
@@ -25,6 +25,13 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@tools/run-fuzzers.sh $(BUILD)
+
+# PREFIX sets the install prefix (the program is rebuilt for it: it knows
+# where its libraries and system configuration are); DESTDIR stages the whole
+# tree below another folder.
+install: build
+	$(if $(PREFIX),cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) && cmake --build $(BUILD) -j $(JOBS) &&) \
+	$(if $(DESTDIR),DESTDIR=$(DESTDIR)) cmake --install $(BUILD)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true

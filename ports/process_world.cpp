@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include "simulator/maintenance_report.h"
 
 namespace orvan::ports {
 
@@ -10,7 +11,8 @@ ProcessWorld::ProcessWorld()
       commands_(world_),
       settings_(world_),
       guidance_(world_),
-      journal_(sim::controlJournalPath()) {
+      journal_(sim::controlJournalPath()),
+      reportPath_(sim::maintenanceReportPath()) {
     if (const char* log = std::getenv("ORVAN_SIM_CALL_LOG")) callLog_ = log;
 }
 
@@ -29,6 +31,9 @@ void ProcessWorld::logCall(std::size_t callsBefore) {
 // Written only when something changed; a report that cannot be written is
 // tried again on the next call.
 void ProcessWorld::report() {
+    std::string maintenance = sim::maintenanceReport(world_);
+    if (maintenance != published_ && sim::writeMaintenanceReport(reportPath_, maintenance))
+        published_ = std::move(maintenance);
     if (reportedPrinters() == sim::ReportedPrinters::None) return;
     std::string text = sim::describePrinters(world_, reportedPrinters());
     if (text == reported_) return;

@@ -42,7 +42,8 @@ class ProcessWorld {
 
   private:
     ProcessWorld();
-    // Keeps the report file of this library's printers current.
+    // Keeps the report files current: this library's printers for `orvan-sim
+    // show`, and what they last received for `orvan-sim last`.
     void report();
     // With ORVAN_SIM_CALL_LOG set, every call is appended to that file by
     // its operation's name, so a test can count what another process asked.
@@ -56,6 +57,8 @@ class ProcessWorld {
     sim::ControlJournal journal_;
     std::string reported_;
     std::string callLog_;
+    std::string reportPath_;
+    std::string published_;
 };
 
 // The printers this library reports on: each library's exports say.

@@ -159,6 +159,10 @@ constexpr Verb kPrinterVerbs[] = {
      [](auto&, const auto& c, SimPrinter& p) {
          p.setPageByte(kLaminatorPage, kCassetteByte, static_cast<std::uint8_t>(number(c)));
      }},
+    {"download-mode", Args::Number, 0, 1,
+     [](auto&, const auto& c, SimPrinter& p) { p.setDownloadMode(number(c) != 0); }},
+    {"maintenance-busy", Args::Number, 0, 1000,
+     [](auto&, const auto& c, SimPrinter& p) { p.setMaintenanceBusyFor(number(c)); }},
     {"job", Args::TwoTexts, 0, 0,
      [](auto&, const auto& c, SimPrinter& p) {
          p.addJob({c.texts.at(0), c.texts.at(1)});
@@ -467,6 +471,8 @@ std::string_view controlUsage() {
            "  cassette <0..255>       laminator film cassettes: 0 none, 1 top, 2 bottom, 3 both\n"
            "  counter <total|print|head|cleaning|error|laminator-total|laminator-cleaning> <n>\n"
            "  busy <queries>          busy for the next status or position queries\n"
+           "  maintenance-busy <n>    the next n test prints or firmware downloads answer busy\n"
+           "  download-mode <0|1>     firmware is taken only in the download mode\n"
            "  job <owner> <document>  jobs-clear   remove   attach\n"
            "  ipsec <0|1|2>           IPsec mode (buffer 0xA0): off, preshared key, certificate\n"
            "  ipv6 <1..3> <address>   an IPv6 address the printer uses (net printers)\n"
@@ -486,7 +492,9 @@ std::string_view controlUsage() {
            "                          address, not in the printer list (another subnet)\n"
            "  net-remove <address>    the printer at that address goes away\n"
            "  show                    what the printers hold: network page, IPsec, clock\n"
-           "  path                    print the control file's path\n";
+           "  path                    print the control file's path\n"
+           "  last                    the last test print and firmware download of each\n"
+           "                          printer, as the running monitor's printers received them\n";
 }
 
 }  // namespace orvan::sim

@@ -79,20 +79,38 @@ ResultCode SimPrinter::securityLock(std::int32_t operation,
 }
 
 ResultCode SimPrinter::testPrint(std::int32_t selfTest, std::int32_t testCode) {
-    if (selfTest != 1 || (testCode != 0x07 && testCode != 0x17)) return kInvalidCommandField;
-    if (printerError_ < 0) return printerError_;
+    auto answer = [&](ResultCode result) {
+        lastTestPrint_ = MaintenanceAnswer{std::to_string(testCode), result};
+        return result;
+    };
+    if (takeMaintenanceBusy()) return answer(kCommandBusy);
+    if (selfTest != 1 || (testCode != 0x07 && testCode != 0x17))
+        return answer(kInvalidCommandField);
+    if (printerError_ < 0) return answer(printerError_);
     const std::uint32_t sides = testCode == 0x17 ? 2 : 1;
     setCounter(Counter::Print, counter(Counter::Print) + 1);
     setCounter(Counter::PrinterTotal, counter(Counter::PrinterTotal) + 1);
     setCounter(Counter::ThermalHead, counter(Counter::ThermalHead) + sides);
-    return 0;
+    return answer(0);
 }
 
 ResultCode SimPrinter::updateFirmware(const std::string& path) {
+    auto answer = [&](ResultCode result) {
+        lastFirmware_ = MaintenanceAnswer{path, result};
+        return result;
+    };
+    if (takeMaintenanceBusy()) return answer(kCommandBusy);
     std::ifstream file(path, std::ios::binary);
-    if (path.empty() || !file) return kFileUnreadable;
+    if (path.empty() || !file) return answer(kFileUnreadable);
+    if (!downloadMode_) return answer(kNotInDownloadMode);
     firmware_.push_back(path);
-    return 0;
+    return answer(0);
+}
+
+bool SimPrinter::takeMaintenanceBusy() {
+    if (maintenanceBusy_ <= 0) return false;
+    --maintenanceBusy_;
+    return true;
 }
 
 }  // namespace orvan::sim

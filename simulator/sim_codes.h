@@ -18,6 +18,10 @@ inline constexpr ResultCode kKeyNotSet = -0x01052300;
 inline constexpr ResultCode kInvalidCommandField = -0x01052400;
 inline constexpr ResultCode kInvalidParameterField = -0x01052600;
 inline constexpr ResultCode kOptionMissing = -0x01052E00;
+inline constexpr ResultCode kNotInDownloadMode = -0x0102DE00;
+
+// The transient answer of a printer that cannot take a command just now.
+inline constexpr ResultCode kCommandBusy = 1;
 
 // Port service and command library.
 inline constexpr ResultCode kPortLost = -0x02010005;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +22,12 @@ using Ipv6Block = std::array<std::uint8_t, 16>;
 struct Job {
     std::string owner;
     std::string document;
+};
+
+// A maintenance command as the printer received it, and its answer.
+struct MaintenanceAnswer {
+    std::string what;  // the test code, or the firmware file's path
+    ResultCode result = 0;
 };
 
 // What the USB status command reports, laminator error as the bare byte
@@ -123,9 +130,17 @@ class SimPrinter {
     bool hasPassword() const { return !password_.empty(); }
     // Sets the password the lock unit keeps (empty: none), as if set on the panel.
     void setPassword(std::string_view text) { password_.assign(text.begin(), text.end()); }
+    // Both answer busy while busy answers are scripted. A firmware file is
+    // taken only in the download mode; outside it the printer asks for it.
     ResultCode testPrint(std::int32_t selfTest, std::int32_t testCode);
     ResultCode updateFirmware(const std::string& path);
     const std::vector<std::string>& firmwareDownloads() const { return firmware_; }
+    bool downloadMode() const { return downloadMode_; }
+    void setDownloadMode(bool on) { downloadMode_ = on; }
+    // The next `commands` test prints or firmware downloads answer busy.
+    void setMaintenanceBusyFor(int commands) { maintenanceBusy_ = commands < 0 ? 0 : commands; }
+    const std::optional<MaintenanceAnswer>& lastTestPrint() const { return lastTestPrint_; }
+    const std::optional<MaintenanceAnswer>& lastFirmware() const { return lastFirmware_; }
 
     // ---- network identity ----------------------------------------------
     std::array<std::uint8_t, 4> ipv4() const;
@@ -138,6 +153,7 @@ class SimPrinter {
         return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
     }
     bool busyNow();
+    bool takeMaintenanceBusy();
     Bytes jobListBuffer() const;
 
     std::array<std::uint8_t, kInquirySize> inquiry_{};
@@ -154,6 +170,9 @@ class SimPrinter {
     std::vector<Job> jobs_;
     Bytes password_;
     std::vector<std::string> firmware_;
+    bool downloadMode_ = false;
+    int maintenanceBusy_ = 0;
+    std::optional<MaintenanceAnswer> lastTestPrint_, lastFirmware_;
     std::array<Ipv6Block, 3> effective_{};
 };
 

@@ -6,6 +6,7 @@
 
 #include "simulator/control_commands.h"
 #include "simulator/control_journal.h"
+#include "simulator/maintenance_report.h"
 #include "simulator/world_report.h"
 
 namespace {
@@ -40,6 +41,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (words.size() == 1 && words[0] == "show") return show(path);
+    if (words.size() == 1 && words[0] == "last") {
+        const auto report = readMaintenanceReport(maintenanceReportPath());
+        const std::string text = report && !report->empty()
+                                     ? *report
+                                     : std::string("no test print or firmware download yet\n");
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
     const std::string line = joinControlWords(words);
     if (!parseControlLine(line)) {
         std::fprintf(stderr, "%.*s", static_cast<int>(controlUsage().size()),

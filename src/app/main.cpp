@@ -83,6 +83,8 @@ int main(int argc, char** argv) {
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;
 
     qt::FrontEnd frontEnd(monitor, boxes);
+    tray.connectTo([&monitor](int message) { monitor.trayMouse(message); },
+                   frontEnd.window().menu());
     // The session really ending reaches us as a Quit, delivered at once even
     // inside a pause; the monitor then ends without saving. A session
     // manager's checkpoint (commitDataRequest alone) leaves it running.

@@ -11,6 +11,7 @@
 #include "ui_laminator_tab.h"
 #include "ui_main_window.h"
 #include "ui_media_setting_tab.h"
+#include "ui_others_tab.h"
 #include "ui_printer_select_tab.h"
 #include "ui_printer_setting_tab.h"
 #include "ui_property_tab.h"
@@ -67,6 +68,7 @@ constexpr FormRow kForms[] = {
     {FormId::LaminatorTab, Kind::Page, setUp<Ui::LaminatorTabForm, QWidget>},
     {FormId::SecurityLockTab, Kind::Page, setUp<Ui::SecurityLockTabForm, QWidget>},
     {FormId::PrinterSelectTab, Kind::Page, setUp<Ui::PrinterSelectTabForm, QWidget>},
+    {FormId::OthersTab, Kind::Page, setUp<Ui::OthersTabForm, QWidget>},
     {FormId::AdminDialog, Kind::Dialog, setUp<Ui::AdminDialogForm, QDialog>},
     {FormId::WaitDialog, Kind::Dialog, setUp<Ui::WaitDialogForm, QDialog>},
     {FormId::Ipv6SettingDialog, Kind::Dialog, setUp<Ui::Ipv6SettingDialogForm, QDialog>},

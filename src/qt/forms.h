@@ -16,6 +16,7 @@ enum class FormId {
     LaminatorTab,
     SecurityLockTab,
     PrinterSelectTab,
+    OthersTab,
     AdminDialog,
     WaitDialog,
     Ipv6SettingDialog,
@@ -23,11 +24,11 @@ enum class FormId {
 };
 
 inline constexpr FormId kAllForms[] = {
-    FormId::MainWindow,        FormId::StatusTab,         FormId::PrinterSettingTab,
-    FormId::RetransferTab,     FormId::BendRemedyTab,     FormId::PropertyTab,
-    FormId::MediaSettingTab,   FormId::LaminatorTab,      FormId::SecurityLockTab,
-    FormId::PrinterSelectTab,  FormId::AdminDialog,       FormId::WaitDialog,
-    FormId::Ipv6SettingDialog, FormId::Ipv6PropertyDialog};
+    FormId::MainWindow,       FormId::StatusTab,         FormId::PrinterSettingTab,
+    FormId::RetransferTab,    FormId::BendRemedyTab,     FormId::PropertyTab,
+    FormId::MediaSettingTab,  FormId::LaminatorTab,      FormId::SecurityLockTab,
+    FormId::PrinterSelectTab, FormId::OthersTab,         FormId::AdminDialog,
+    FormId::WaitDialog,       FormId::Ipv6SettingDialog, FormId::Ipv6PropertyDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
 // for a dialog, any widget for a tab page. What the form cannot say (the

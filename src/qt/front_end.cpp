@@ -16,6 +16,8 @@ FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
     network::PrinterSelectTab& printerSelect = monitor.settingTabs().printerSelect;
     ipv6Setting_ = std::make_unique<Ipv6SettingDialog>(printerSelect.ipv6Setting, window_.get());
     ipv6Property_ = std::make_unique<Ipv6PropertyDialog>(printerSelect.ipv6Property, window_.get());
+    // The administrators dialog belongs to the main window; the Others tab opens it.
+    admin_ = new AdminDialog(monitor.adminForm(), window_.get());
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "qt/admin_dialog.h"
 #include "qt/ipv6_dialogs.h"
 #include "qt/main_window.h"
 #include "qt/qt_message_boxes.h"
@@ -28,7 +29,8 @@ class FrontEnd : public QObject {
     std::unique_ptr<WaitDialog> wait_;
     std::unique_ptr<Ipv6SettingDialog> ipv6Setting_;
     std::unique_ptr<Ipv6PropertyDialog> ipv6Property_;
-    TabPages* pages_;  // owned by the window
+    AdminDialog* admin_;  // owned by the window
+    TabPages* pages_;     // owned by the window
 };
 
 }  // namespace orvan::qt

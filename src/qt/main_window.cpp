@@ -15,6 +15,7 @@ QtMainWindow::QtMainWindow(shell::MainForm& model, QWidget* parent) : QMainWindo
     menu_ = new QMenu(this);
     bindMenu(menu_, model.Menu1, model.MenuItem);
     bindForm(this, model.controls());
+    bind(this, model.Pointer);
     // Every tab caption stays visible at once.
     setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 2 * layout()->contentsMargins().left() +
                     centralWidget()->layout()->contentsMargins().left() +

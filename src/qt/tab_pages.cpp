@@ -31,6 +31,8 @@ const TabPage kPages[] = {
      [](shell::Monitor& m) { return m.settingTabs().securityLock.controls(); }},
     {shell::PrinterSelectTab, FormId::PrinterSelectTab,
      [](shell::Monitor& m) { return m.settingTabs().printerSelect.controls(); }},
+    {shell::OthersTab, FormId::OthersTab,
+     [](shell::Monitor& m) { return m.settingTabs().others.controls(); }},
 };
 
 }  // namespace

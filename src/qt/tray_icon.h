@@ -1,6 +1,11 @@
 #pragma once
-// The monitor's icon in the notification area.
+// The monitor's icon in the notification area: its gestures go to the
+// monitor as the icon's messages, and its popup menu opens where the
+// placement rules put it.
+#include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
+#include <functional>
 
 #include "shell/monitor.h"
 
@@ -16,10 +21,27 @@ class QtTrayIcon : public shell::TrayIcon {
     explicit QtTrayIcon(QObject* parent);
     void add() override;
     void remove() override;
+    // The icon's rectangle and the taskbar around it, in the coordinates of
+    // the screen that shows it (where the pointer is when the tray host does
+    // not tell where the icon is).
+    shell::TrayGeometry geometry() override;
+    void trackPopup(const shell::PopupPlacement& placement) override;
+
+    // The icon's gestures go to `mouse` as messages; `menu` is the popup.
+    void connectTo(std::function<void(int)> mouse, QMenu* menu);
+    // The message of a gesture (kTrayDoubleClick, kTrayRightButton), 0 for
+    // one the monitor does not handle.
+    static int messageOf(QSystemTrayIcon::ActivationReason reason);
+
     QSystemTrayIcon& icon() { return icon_; }
+    // Where the last popup opened, in global coordinates.
+    QPoint lastPopupAt() const { return lastPopupAt_; }
 
   private:
     QSystemTrayIcon icon_;
+    QPointer<QMenu> menu_;
+    std::function<void(int)> mouse_;
+    QPoint lastPopupAt_;
 };
 
 }  // namespace orvan::qt

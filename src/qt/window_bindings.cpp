@@ -1,8 +1,10 @@
 #include "qt/window_bindings.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTabBar>
+#include <memory>
 
 #include "qt/widget_link.h"
 
@@ -86,10 +88,13 @@ ControlLink* bind(QAction* action, ui::MenuItem& item) {
     action->setObjectName(toQt(item.name()));
     auto* link = new ControlLink(action, item, [action, &item](Property p) {
         switch (p) {
-            case Property::Caption:
-                action->setSeparator(item.caption() == "-");
-                action->setText(toQt(item.caption()));
+            case Property::Caption: {
+                // A separator with a text would be drawn as a section title.
+                const bool separator = item.caption() == "-";
+                action->setSeparator(separator);
+                action->setText(separator ? QString() : toQt(item.caption()));
                 break;
+            }
             case Property::Enabled:
                 action->setEnabled(item.enabled());
                 break;
@@ -125,6 +130,23 @@ void bindMenu(QMenu* menu, ui::Menu& c, std::span<ui::MenuItem> items) {
         bind(action, item);
         if (item.isDefault()) menu->setDefaultAction(action);
     }
+}
+
+ControlLink* bind(QObject* owner, ui::ScreenPointer& pointer) {
+    auto shown = std::make_shared<bool>(false);
+    auto* link = new ControlLink(owner, pointer, [&pointer, shown](Property p) {
+        if (p != Property::Value || pointer.busy() == *shown) return;
+        *shown = pointer.busy();
+        if (*shown)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
+    QObject::connect(link, &QObject::destroyed, [shown] {
+        if (*shown) QApplication::restoreOverrideCursor();
+    });
+    link->applyAll();
+    return link;
 }
 
 QTimer* makeTimer(ui::Timer& c, QObject* parent) {

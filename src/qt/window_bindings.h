@@ -10,6 +10,7 @@
 #include "qt/control_link.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/screen_pointer.h"
 #include "ui/timer.h"
 
 namespace orvan::qt {
@@ -27,6 +28,10 @@ ControlLink* bind(QTabWidget* w, ui::TabControl& c);
 // (Named apart from bind(): a std::span argument would draw in std::bind.)
 ControlLink* bind(QAction* action, ui::MenuItem& item);
 void bindMenu(QMenu* menu, ui::Menu& c, std::span<ui::MenuItem> items);
+
+// The application's pointer follows the model: the hourglass while it is
+// busy. The link lives (and the hourglass is taken back) with `owner`.
+ControlLink* bind(QObject* owner, ui::ScreenPointer& pointer);
 
 // A QTimer behind the model timer: it runs while the timer is enabled with
 // an interval above 0, starts its period afresh on every change, and ticks

@@ -1,5 +1,8 @@
 #include "shell/configuration.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -54,8 +57,55 @@ std::string ConfigFilePath(const std::filesystem::path& executable) {
     return file.string() + ".ini";
 }
 
+namespace {
+
+std::string absoluteOrNothing(const char* path) {
+    return path != nullptr && path[0] == '/' ? std::string(path) : std::string();
+}
+
+}  // namespace
+
+ConfigPlaces ConfigPlacesOf(const std::filesystem::path& executable) {
+    ConfigPlaces places;
+    places.systemFile = ORVAN_SYSTEM_CONFIG_FILE;
+    places.userConfigFolder = absoluteOrNothing(std::getenv("XDG_CONFIG_HOME"));
+    if (places.userConfigFolder.empty()) {
+        const std::string home = absoluteOrNothing(std::getenv("HOME"));
+        if (!home.empty()) places.userConfigFolder = home + "/.config";
+    }
+    const std::string beside = ConfigFilePath(executable);
+    if (!beside.empty()) {
+        const std::filesystem::path folder = std::filesystem::path(beside).parent_path();
+        const std::string marker = (folder / executable.stem()).string() + kInstalledMarkerSuffix;
+        // A folder that is not there is nobody's install: nothing is read
+        // from, or written to, the user's own folder on its behalf.
+        std::error_code ec;
+        places.installed =
+            std::filesystem::is_directory(folder, ec) &&
+            (::access(marker.c_str(), F_OK) == 0 || ::access(folder.c_str(), W_OK) != 0);
+    }
+    return places;
+}
+
+ConfigFiles LocateConfigFiles(const std::filesystem::path& executable, const ConfigPlaces& places) {
+    const std::string beside = ConfigFilePath(executable);
+    if (!places.installed || beside.empty()) return {beside, beside};
+    ConfigFiles files;
+    // The folder must be absolute: a relative one would follow the current directory.
+    if (std::filesystem::path(places.userConfigFolder).is_absolute())
+        files.user = (std::filesystem::path(places.userConfigFolder) /
+                      std::filesystem::path(beside).filename())
+                         .lexically_normal()
+                         .string();
+    if (std::filesystem::path(places.systemFile).is_absolute()) files.rights = places.systemFile;
+    return files;
+}
+
 Configuration::Configuration(std::string configFile, Profile::Writer writer)
-    : profile_(std::move(configFile), std::move(writer)) {}
+    : profile_(configFile, writer), rights_(std::move(configFile), std::move(writer)) {}
+
+Configuration::Configuration(const ConfigFiles& files, Profile::Writer writer)
+    : profile_(files.user, writer), rights_(files.rights, std::move(writer)) {}
 
 std::string Configuration::read(const char* section, const char* key, std::size_t maxChars) const {
     return profile_.readString(section, key, "", maxChars);
@@ -130,7 +180,7 @@ bool Configuration::SaveIpHistory(const link::IpHistory& history) {
 
 UserRights Configuration::LoadUserRights() const {
     UserRights rights;
-    for (char c : read(keys::kAdminSection, keys::kUserTab, kMaxValueChars)) {
+    for (char c : rights_.readString(keys::kAdminSection, keys::kUserTab, "", kMaxValueChars)) {
         const std::size_t index = rightDigit(c);
         if (index < kUserRightCount) rights.flags[index] = true;
     }
@@ -143,8 +193,8 @@ bool Configuration::SaveUserRights(const UserRights& rights) {
     for (std::size_t i = 0; i < kUserRightCount; ++i) {
         if (rights.flags[i]) text += kDigits[i];
     }
-    if (text.empty()) return profile_.deleteKey(keys::kAdminSection, keys::kUserTab);
-    return profile_.writeString(keys::kAdminSection, keys::kUserTab, text);
+    if (text.empty()) return rights_.deleteKey(keys::kAdminSection, keys::kUserTab);
+    return rights_.writeString(keys::kAdminSection, keys::kUserTab, text);
 }
 
 }  // namespace orvan::shell

@@ -40,13 +40,47 @@ inline constexpr const char* kDesktop = "DESKTOP";
 // file never depends on the current directory.
 std::string ConfigFilePath(const std::filesystem::path& executable);
 
+// The two files the configuration is kept in. Beside the program they are
+// one and the same.
+struct ConfigFiles {
+    std::string user;    // remembered printer, address history, card type
+    std::string rights;  // [ADMIN] USERTAB, the rights of non-administrators
+    bool operator==(const ConfigFiles&) const = default;
+};
+
+// The marker an install puts beside the program: "<program name>.installed".
+inline constexpr const char* kInstalledMarkerSuffix = ".installed";
+
+// What decides where the files are.
+struct ConfigPlaces {
+    // An installed program: its folder exists and holds the install's
+    // marker, or this user may not write to it.
+    bool installed = false;
+    // $XDG_CONFIG_HOME, else $HOME/.config; empty when neither is absolute.
+    std::string userConfigFolder;
+    // The rights of an installed program, in a folder only administrators
+    // may write to (fixed when the program is built).
+    std::string systemFile;
+};
+
+// This process's places for the program at executable.
+ConfigPlaces ConfigPlacesOf(const std::filesystem::path& executable);
+
+// Beside the program (ConfigFilePath) for a build tree or a copy of one's
+// own. Installed, the user's values go to <userConfigFolder>/<name>.ini and
+// the rights come only from the system file: a user cannot grant himself a
+// right by writing USERTAB into a file of his own.
+ConfigFiles LocateConfigFiles(const std::filesystem::path& executable, const ConfigPlaces& places);
+
 class Configuration {
   public:
     static constexpr std::size_t kMaxValueChars = 255;
 
     explicit Configuration(std::string configFile, Profile::Writer writer = {});
+    explicit Configuration(const ConfigFiles& files, Profile::Writer writer = {});
 
     const std::string& path() const { return profile_.path(); }
+    const std::string& rightsPath() const { return rights_.path(); }
 
     // Card type index of the Media Setting tab: the first character's digit, 0 by default.
     std::int16_t ReadCardType() const;
@@ -81,6 +115,7 @@ class Configuration {
     std::string read(const char* section, const char* key, std::size_t maxChars) const;
 
     Profile profile_;
+    Profile rights_;
 };
 
 }  // namespace orvan::shell

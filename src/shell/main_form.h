@@ -1,7 +1,7 @@
 #pragma once
 // The main window's own controls: the tab control, the "Minimize" button, the
 // tray's popup menu, the hidden picture box that receives the tray icon's
-// messages and the two window timers. Each tab's controls live with that
+// messages, the two window timers and the mouse pointer. Each tab's controls live with that
 // tab's logic; this struct holds only the frame around them.
 #include <array>
 #include <string>
@@ -9,6 +9,7 @@
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/screen_pointer.h"
 #include "ui/timer.h"
 
 namespace orvan::shell {
@@ -50,6 +51,8 @@ struct MainForm {
     ui::PictureBox Picture1{"Picture1"};
     ui::Timer Timer1{"Timer1"};
     ui::Timer Timer2{"Timer2"};
+    // The mouse pointer over the whole window.
+    ui::ScreenPointer Pointer{"Pointer"};
 };
 
 // Hides the window into the tray: the main form and the popup menu's source.

@@ -29,6 +29,7 @@ Monitor::Monitor(Environment env)
         if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
     };
     wireStatusTab();
+    wireTrayMenu();
     settingTabs_ = std::make_unique<SettingTabs>(
         tabContext(),
         SettingTabLinks{env_.guidance,
@@ -38,7 +39,8 @@ Monitor::Monitor(Environment env)
                         [this](link::LockCommand command, const link::Password& password) {
                             return link::SendSecurityLock(channel_, command, password);
                         },
-                        printerSelectShell()});
+                        printerSelectShell(),
+                        othersLink()});
     settingTabs_->install(tabs);
     printerSelectComboClicked = [this] { settingTabs_->printerSelect.comboClicked(); };
 }
@@ -59,6 +61,15 @@ network::PrinterSelectShell Monitor::printerSelectShell() {
                                            else
                                                main_.Timer1.setEnabled(false);
                                        }};
+}
+
+maintenance::OthersLink Monitor::othersLink() {
+    return maintenance::OthersLink{channel_,
+                                   files(),
+                                   env_.programDirectory,
+                                   main_.Pointer,
+                                   [this] { return isAdministrator; },
+                                   [this] { adminForm_.open(env_.loop); }};
 }
 
 tabs::TabContext Monitor::tabContext() {

@@ -29,8 +29,10 @@
 #include "shell/main_form.h"
 #include "shell/platform.h"
 #include "shell/posix_file_system.h"
+#include "shell/rights.h"
 #include "shell/setting_tabs.h"
 #include "shell/tab_handlers.h"
+#include "shell/tray_placement.h"
 #include "shell/user_rights.h"
 #include "status/error_catalogue.h"
 #include "status/status_tab.h"
@@ -47,12 +49,21 @@ enum class StartMode { Normal = 0, TrayOnly = 1, SelectPrinter = 2 };
 // Why the main window is being closed.
 enum class UnloadMode { UserClose, ByCode, BySystem };
 
+// The icon's messages the monitor handles (TrayMouse); others are ignored.
+inline constexpr int kTrayDoubleClick = 515;
+inline constexpr int kTrayRightButton = 516;
+
 // The notification-area icon; the tray arrives with its own screen.
 class TrayIcon {
   public:
     virtual ~TrayIcon() = default;
     virtual void add() = 0;
     virtual void remove() = 0;
+    // Where the icon and the taskbar are now.
+    virtual TrayGeometry geometry() { return {}; }
+    // Shows the popup menu (MainForm's Menu1) and returns once it has
+    // closed; a chosen item has run its click by then.
+    virtual void trackPopup(const PopupPlacement&) {}
 };
 
 // What the Status tab last showed; a differing status redraws it. The two
@@ -82,6 +93,8 @@ struct Environment {
     // Where the status goes for programs outside the window (none: nowhere).
     report::StatusPublisher* publisher = nullptr;
     DesktopNotifier* notifier = nullptr;
+    // Where the configuration files are; unset: this process's (ConfigPlacesOf).
+    std::optional<ConfigPlaces> configPlaces = std::nullopt;
 };
 
 class Monitor {
@@ -122,6 +135,14 @@ class Monitor {
     // Select tab installs it. The shell has already checked the link is idle.
     std::function<void()> printerSelectComboClicked;
 
+    // ---- tray ----
+    // A message of the tray icon: a double click opens the window on the
+    // Status tab, the right button pops the menu up. Only while the window
+    // is hidden.
+    void trayMouse(int message);
+    // The popup's items, by index (MenuEntry).
+    void menuItemChosen(int index);
+
     // ---- parts ----
     MainForm& main() { return main_; }
     link::LinkState& state() { return state_; }
@@ -137,6 +158,8 @@ class Monitor {
     status::StatusTab& statusTab() { return statusTab_; }
     status::StatusTabView& statusView() { return *statusView_; }
     SettingTabs& settingTabs() { return *settingTabs_; }
+    // The administrators dialog that the Others tab opens.
+    AdminForm& adminForm() { return adminForm_; }
     // What every tab is built from.
     tabs::TabContext tabContext();
     // What the Printer Select tab needs of the monitor besides.
@@ -159,6 +182,7 @@ class Monitor {
     bool hasSettingsLibrary = false;
     bool endRequested = false;
     bool trayIconShown = false;
+    bool menuOpen = false;  // the tray's popup menu is up
     bool selectingPrinter = false;
     bool desktopNotifications = true;  // off by option or configuration
     StartMode startMode = StartMode::Normal;
@@ -184,6 +208,10 @@ class Monitor {
     void tellOutside(link::ResultCode code, link::Severity severity);
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
+    void wireTrayMenu();
+    void openOnStatusTab();
+    void popUpTrayMenu();
+    maintenance::OthersLink othersLink();
 
     Environment env_;
     PosixFileSystem systemFiles_;
@@ -202,6 +230,8 @@ class Monitor {
     Configuration configuration_{""};
     status::ErrorCatalogue catalogue_{{}};
     UserRights rights_;
+    AdminForm adminForm_{rights_,
+                         [this](const UserRights& r) { configuration_.SaveUserRights(r); }};
     link::IpHistory ipHistory_;
     StatusSnapshot snapshot_;
     status::StatusTab statusTab_{Combo0};

@@ -1,6 +1,9 @@
 #include "shell/posix_file_system.h"
 
+#include <fcntl.h>
 #include <mntent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -74,6 +77,17 @@ std::optional<std::vector<std::string>> PosixFileSystem::folders(const std::stri
 
 std::optional<std::vector<std::string>> PosixFileSystem::files(const std::string& path) {
     return entries(path, false);
+}
+
+bool PosixFileSystem::canRead(const std::string& path) {
+    if (path.empty()) return false;
+    // Opened without blocking, so a named pipe or a device cannot stall the test.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    return regular;
 }
 
 }  // namespace orvan::shell

@@ -13,6 +13,8 @@ class PosixFileSystem : public ui::FileSystem {
     std::vector<ui::Volume> volumes() override;
     std::optional<std::vector<std::string>> folders(const std::string& path) override;
     std::optional<std::vector<std::string>> files(const std::string& path) override;
+    // A regular file this user may open for reading (a folder is no file).
+    bool canRead(const std::string& path) override;
 
   private:
     std::string mountTable_;

@@ -20,7 +20,8 @@ SettingTabs::SettingTabs(const tabs::TabContext& context, SettingTabLinks links)
       mediaSetting(context, recomputingHints(std::move(links.cardMaterial), guidance)),
       laminator(context),
       securityLock(context, std::move(links.sendLock)),
-      printerSelect(context, std::move(links.printerSelect)) {}
+      printerSelect(context, std::move(links.printerSelect)),
+      others(context, std::move(links.others)) {}
 
 void SettingTabs::install(std::array<TabHandlers, kTabCount>& handlers) {
     handlers[PrinterSettingTab] = {[this] { printerSetting.setup(); },
@@ -33,6 +34,7 @@ void SettingTabs::install(std::array<TabHandlers, kTabCount>& handlers) {
     handlers[SecurityLockTab] = {[this] { securityLock.setup(); }, [this] { securityLock.fill(); }};
     handlers[PrinterSelectTab] = {[this] { printerSelect.setup(); },
                                   [this] { printerSelect.fill(); }};
+    handlers[OthersTab] = {[this] { others.setup(); }, [this] { others.refresh(); }};
 }
 
 }  // namespace orvan::shell

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "link/guidance_library.h"
+#include "maintenance/others_tab.h"
 #include "network/printer_select_shell.h"
 #include "network/printer_select_tab.h"
 #include "shell/main_form.h"
@@ -26,6 +27,7 @@ struct SettingTabLinks {
     tabs::CardMaterialLink cardMaterial;
     tabs::LockSender sendLock;
     network::PrinterSelectShell printerSelect;
+    maintenance::OthersLink others;
 };
 
 struct SettingTabs {
@@ -48,6 +50,7 @@ struct SettingTabs {
     tabs::LaminatorTab laminator;
     tabs::SecurityLockTab securityLock;
     network::PrinterSelectTab printerSelect;
+    maintenance::OthersTab others;
 };
 
 }  // namespace orvan::shell

@@ -36,8 +36,11 @@ constexpr std::array<int, 10> kSetupOrder = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
 bool Monitor::initialise(const std::string& commandLine) {
     Platform& os = env_.platform;
     const std::string systemDir = os.systemLibraryDirectory();
-    configFile = ConfigFilePath(env_.executablePath);
-    configuration_ = Configuration(configFile);
+    const ConfigFiles files = LocateConfigFiles(
+        env_.executablePath,
+        env_.configPlaces ? *env_.configPlaces : ConfigPlacesOf(env_.executablePath));
+    configFile = files.user;
+    configuration_ = Configuration(files);
 
     auto present = [&](const char* file) {
         return os.fileExists(systemDir + "/" + file) ||

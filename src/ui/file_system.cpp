@@ -35,6 +35,13 @@ bool matchesOne(std::string_view name, std::string_view glob) {
 
 }  // namespace
 
+bool FileSystem::canRead(const std::string& path) {
+    const std::size_t cut = path.rfind(kPathSeparator);
+    if (cut == std::string::npos || cut + 1 == path.size()) return false;
+    const auto names = files(cut == 0 ? std::string(1, kPathSeparator) : path.substr(0, cut));
+    return names && std::find(names->begin(), names->end(), path.substr(cut + 1)) != names->end();
+}
+
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;

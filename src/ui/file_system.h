@@ -22,6 +22,9 @@ class FileSystem {
     // folder cannot be read.
     virtual std::optional<std::vector<std::string>> folders(const std::string& path) = 0;
     virtual std::optional<std::vector<std::string>> files(const std::string& path) = 0;
+    // Whether path names a file that can be opened for reading. Here: one
+    // its folder lists; a real file system opens it.
+    virtual bool canRead(const std::string& path);
 };
 
 inline constexpr char kPathSeparator = '/';

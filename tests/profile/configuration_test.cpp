@@ -235,5 +235,42 @@ TEST(ConfigFilePath, NeverFollowsTheCurrentDirectory) {
     EXPECT_EQ(dir.entries().size(), 1u);
 }
 
+// Beside the program for a build tree; installed (the install's marker
+// beside it), the user's values in his configuration folder and the rights
+// of non-administrators only in the system file.
+TEST(ConfigFiles, AnInstalledProgramReadsRightsOnlyFromTheSystemFile) {
+    ScratchDir dir;
+    const std::string exe = dir.file("OrvanStatusMonitor");
+    EXPECT_FALSE(ConfigPlacesOf(exe).installed);
+    EXPECT_FALSE(ConfigPlacesOf("/nonexistent/orvan/OrvanStatusMonitor").installed);
+    EXPECT_EQ(
+        LocateConfigFiles(exe, ConfigPlacesOf(exe)),
+        (ConfigFiles{dir.file("OrvanStatusMonitor.ini"), dir.file("OrvanStatusMonitor.ini")}));
+
+    ScratchDir::write(dir.file("OrvanStatusMonitor.installed"), "");
+    EXPECT_TRUE(ConfigPlacesOf(exe).installed);
+    const std::string system = dir.file("system.ini");
+    const ConfigPlaces places{true, dir.path().string() + "/home/.config/", system};
+    const ConfigFiles files = LocateConfigFiles(exe, places);
+    EXPECT_EQ(files.user, dir.file("home/.config/OrvanStatusMonitor.ini"));
+    EXPECT_EQ(files.rights, system);
+
+    std::filesystem::create_directories(dir.path() / "home/.config");
+    ScratchDir::write(files.user, "[ADMIN]\nUSERTAB=0123456789AB\n[MEDIASETTING]\nCARDTYPE=4\n");
+    ScratchDir::write(system, "[ADMIN]\nUSERTAB=a\n");
+    Configuration installed(files);
+    EXPECT_EQ(installed.LoadUserRights(), rightsOf({10}));
+    EXPECT_EQ(installed.ReadCardType(), 4);
+    EXPECT_TRUE(installed.SaveUserRights(rightsOf({1, 11})));
+    EXPECT_EQ(ScratchDir::read(system), "[ADMIN]\nUSERTAB=1B\n");
+    EXPECT_EQ(ScratchDir::read(files.user),
+              "[ADMIN]\nUSERTAB=0123456789AB\n[MEDIASETTING]\nCARDTYPE=4\n");
+
+    // Without an absolute folder or system file there is nothing to read:
+    // neither follows the current directory.
+    EXPECT_EQ(LocateConfigFiles(exe, ConfigPlaces{true, "config", "etc/system.ini"}),
+              (ConfigFiles{"", ""}));
+}
+
 }  // namespace
 }  // namespace orvan::shell

@@ -60,6 +60,8 @@ struct Screens {
                 return m.settingTabs().printerSelect.ipv6Setting.controls();
             case qt::FormId::Ipv6PropertyDialog:
                 return m.settingTabs().printerSelect.ipv6Property.controls();
+            case qt::FormId::OthersTab:
+                return m.settingTabs().others.controls();
             case qt::FormId::AdminDialog:
                 return admin.controls();
             case qt::FormId::WaitDialog:
@@ -252,6 +254,15 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
                                   "Error Counter",
                                   "Printer Total Counter",
                                   "Thermal Head Counter"};
+    const QStringList others = {"Test Print",
+                                "Single Side",
+                                "Both Sides",
+                                "Print",
+                                "Firmware DownLoad",
+                                "Start",
+                                "Orvan Card Printer  Status Monitor",
+                                "Version 11.07.21.0",
+                                "Administrators ..."};
     const QStringList mediaSetting = {
         "Ink Status", "Name",      "Number of Ink Sets", "Ink Lot Number", "Card Type",
         "Material",   "Film Type", "Thickness",          "Update",         "Refresh"};
@@ -369,7 +380,8 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
         {qt::FormId::SecurityLockTab, securityLock},
         {qt::FormId::PrinterSelectTab, printerSelect},
         {qt::FormId::Ipv6SettingDialog, ipv6Setting},
-        {qt::FormId::Ipv6PropertyDialog, ipv6Property}};
+        {qt::FormId::Ipv6PropertyDialog, ipv6Property},
+        {qt::FormId::OthersTab, others}};
     for (const auto& [id, captions] : pages) {
         std::unique_ptr<QWidget> page(qt::createForm(id));
         qt::bindForm(page.get(), screens.controls(id));

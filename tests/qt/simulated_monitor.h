@@ -34,9 +34,17 @@ struct SimulatedMonitor {
     sim::SimGuidance guidance{world};
     shell::Monitor monitor;
 
-    // Pictures come from `programDirectory`.
-    explicit SimulatedMonitor(const std::string& programDirectory = "",
-                              shell::DesktopNotifier* notifier = nullptr)
+    // Pictures come from `programDirectory`. The tray icon is `trayIcon` when
+    // given (the real one), else a counting stand-in; notifications go to
+    // `notifier` when given.
+    explicit SimulatedMonitor(const std::string& programDirectory = "")
+        : SimulatedMonitor(programDirectory, nullptr, nullptr) {}
+    SimulatedMonitor(const std::string& programDirectory, shell::DesktopNotifier* notifier)
+        : SimulatedMonitor(programDirectory, notifier, nullptr) {}
+    SimulatedMonitor(const std::string& programDirectory, shell::TrayIcon* trayIcon)
+        : SimulatedMonitor(programDirectory, nullptr, trayIcon) {}
+    SimulatedMonitor(const std::string& programDirectory, shell::DesktopNotifier* notifier,
+                     shell::TrayIcon* trayIcon)
         : monitor(shell::Environment{.loop = loop,
                                      .boxes = boxes,
                                      .platform = platform,
@@ -44,7 +52,7 @@ struct SimulatedMonitor {
                                      .settings = settings,
                                      .programDirectory = programDirectory,
                                      .executablePath = kNowhereExecutable,
-                                     .tray = &tray,
+                                     .tray = trayIcon ? trayIcon : &tray,
                                      .guidance = &guidance,
                                      .notifier = notifier}) {}
 

@@ -2,8 +2,10 @@
 // A scriptable operating system and tray icon for monitors built in tests and
 // benchmarks: by default an administrator, both port libraries installed, no
 // other copy running.
+#include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "shell/monitor.h"
 #include "shell/platform.h"
@@ -27,11 +29,24 @@ class FakePlatform : public shell::Platform {
     std::string currentDirectory() override { return "/current"; }
 };
 
+// Counts what the monitor does with its icon. Its geometry is what a test
+// sets; while the popup is "up", whileTracking runs (a test chooses an item,
+// or tries another gesture, there).
 class CountingTray : public shell::TrayIcon {
   public:
-    int added = 0, removed = 0;
+    int added = 0, removed = 0, popups = 0;
+    shell::TrayGeometry where;
+    std::vector<shell::PopupPlacement> placements;
+    std::function<void()> whileTracking;
+
     void add() override { ++added; }
     void remove() override { ++removed; }
+    shell::TrayGeometry geometry() override { return where; }
+    void trackPopup(const shell::PopupPlacement& placement) override {
+        ++popups;
+        placements.push_back(placement);
+        if (whileTracking) whileTracking();
+    }
 };
 
 }  // namespace orvan::testing

@@ -1,0 +1,83 @@
+# What `cmake --install` (and `make install`) puts in place: the program with
+# its pictures in a folder of its own, a command on the PATH, the program's
+# icon in the hicolor theme, a desktop entry, an autostart entry that starts
+# the monitor in the tray at login, and the folder of the system
+# configuration file. The stand-in port libraries install only when asked for:
+# an installed monitor uses the makers' libraries.
+option(ORVAN_INSTALL_STAND_IN_LIBRARIES
+       "Install the stand-in port libraries and orvan-sim with the program" OFF)
+set(ORVAN_AUTOSTART_DIR /etc/xdg/autostart CACHE PATH
+    "Where the autostart entry goes (read by desktop sessions at login)")
+
+set(ORVAN_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/orvan-status-monitor)
+set(ORVAN_COMMAND orvan-status-monitor)
+set(ORVAN_INSTALLED_COMMAND ${CMAKE_INSTALL_FULL_BINDIR}/${ORVAN_COMMAND})
+
+set(ORVAN_DESKTOP_ENTRY ${CMAKE_BINARY_DIR}/orvan-status-monitor.desktop)
+set(ORVAN_AUTOSTART_ENTRY ${CMAKE_BINARY_DIR}/autostart/orvan-status-monitor.desktop)
+configure_file(${PROJECT_SOURCE_DIR}/assets/orvan-status-monitor.desktop.in
+               ${ORVAN_DESKTOP_ENTRY} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/assets/orvan-status-monitor-autostart.desktop.in
+               ${ORVAN_AUTOSTART_ENTRY} @ONLY)
+
+# Beside the program it tells that this copy is installed: its configuration
+# then lives in the user's folder and the rights in the system file.
+set(ORVAN_INSTALLED_MARKER ${CMAKE_BINARY_DIR}/OrvanStatusMonitor.installed)
+file(WRITE ${ORVAN_INSTALLED_MARKER}
+     "Installed monitor: per-user values in $XDG_CONFIG_HOME/OrvanStatusMonitor.ini,\n"
+     "rights of non-administrators in ${ORVAN_SYSTEM_CONFIG_DIR}/OrvanStatusMonitor.ini\n")
+
+if(TARGET OrvanStatusMonitor)
+    install(TARGETS OrvanStatusMonitor RUNTIME DESTINATION ${ORVAN_PROGRAM_DIR})
+    file(GLOB orvan_install_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/*.gif
+         ${PROJECT_SOURCE_DIR}/assets/*.png)
+    install(FILES ${orvan_install_pictures} ${ORVAN_INSTALLED_MARKER}
+            DESTINATION ${ORVAN_PROGRAM_DIR})
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/orvan-status-monitor.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
+    install(FILES ${ORVAN_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${ORVAN_AUTOSTART_ENTRY} DESTINATION ${ORVAN_AUTOSTART_DIR})
+
+    # The command is a relative link, so the tree can be staged (DESTDIR) or
+    # moved whole; the program finds its pictures through its real path.
+    file(RELATIVE_PATH orvan_link_target ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBDIR}/orvan-status-monitor/OrvanStatusMonitor)
+    install(CODE "
+        set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        file(MAKE_DIRECTORY \"\${bindir}\")
+        message(STATUS \"Installing: \${bindir}/${ORVAN_COMMAND}\")
+        file(CREATE_LINK \"${orvan_link_target}\" \"\${bindir}/${ORVAN_COMMAND}\" SYMBOLIC)
+    ")
+
+    # The system configuration folder: only administrators may change the
+    # rights kept there. On a real install by root it belongs to the printer
+    # administrators' group (setgid, so files saved there stay in it); a
+    # staged install leaves that to the package's own set-up.
+    install(CODE "
+        set(dir \"\$ENV{DESTDIR}${ORVAN_SYSTEM_CONFIG_DIR}\")
+        message(STATUS \"Installing: \${dir}\")
+        file(MAKE_DIRECTORY \"\${dir}\")
+        set(mode 755)
+        if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+            execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+            execute_process(COMMAND getent group lpadmin RESULT_VARIABLE no_group OUTPUT_QUIET)
+            if(uid STREQUAL \"0\" AND no_group EQUAL 0)
+                execute_process(COMMAND chgrp lpadmin \"\${dir}\")
+                set(mode 2775)
+            endif()
+        endif()
+        execute_process(COMMAND chmod \${mode} \"\${dir}\")
+    ")
+endif()
+
+# The stand-in libraries and their control command; `cmake --install <build>
+# --component StandIns` installs them into any tree without the option.
+if(ORVAN_INSTALL_STAND_IN_LIBRARIES)
+    set(orvan_stand_ins_excluded)
+else()
+    set(orvan_stand_ins_excluded EXCLUDE_FROM_ALL)
+endif()
+install(TARGETS LNKCMD LNKSET LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT StandIns
+        ${orvan_stand_ins_excluded})
+install(TARGETS orvan-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT StandIns
+        ${orvan_stand_ins_excluded})

@@ -1,0 +1,66 @@
+// The tray icon's gestures and its popup menu.
+#include "link/link_guard.h"
+#include "shell/monitor.h"
+
+namespace orvan::shell {
+
+void Monitor::wireTrayMenu() {
+    // Both items start link operations (a refresh, a tab switch).
+    main_.MenuItem[MenuOpen].onClick =
+        link::whenLinkIdle(state_, [this] { menuItemChosen(MenuOpen); });
+    main_.MenuItem[MenuVersion].onClick =
+        link::whenLinkIdle(state_, [this] { menuItemChosen(MenuVersion); });
+}
+
+// The icon only answers while the window is hidden; while its menu is up a
+// second gesture would open another one inside it.
+void Monitor::trayMouse(int message) {
+    if (ended_ || main_.form.visible() || menuOpen) return;
+    if (message == kTrayDoubleClick) {
+        link::whenLinkIdle(state_, [this] {
+            openOnStatusTab();
+            main_.form.setVisible(true);
+            main_.Menu1.setVisible(false);
+        })();
+    } else if (message == kTrayRightButton) {
+        popUpTrayMenu();
+    }
+}
+
+// The window comes back on a fresh Status tab: the printer's identity and
+// status, then the tab's pages.
+void Monitor::openOnStatusTab() {
+    state_.retryWhenBusy = true;
+    cycles_.identityRefresh();
+    queryStatus();
+    main_.SSTab1.setTab(StatusTab);
+    cycles_.readAll(StatusTab);
+    if (showStatus) showStatus();
+    takeSnapshot();
+}
+
+void Monitor::popUpTrayMenu() {
+    const PopupPlacement placement = PlacePopup(env_.tray ? env_.tray->geometry() : TrayGeometry{});
+    main_.Menu1.setVisible(true);
+    env_.loop.processEvents();
+    link::RaisedFlag open(menuOpen);
+    main_.MenuItem[MenuOpen].setDefault(true);
+    if (env_.tray) env_.tray->trackPopup(placement);
+}
+
+void Monitor::menuItemChosen(int index) {
+    if (ended_) return;
+    if (index == MenuOpen) openOnStatusTab();
+    if (index == MenuVersion) {
+        // A switch refreshes the tab itself; a window hidden on this tab
+        // gets its refresh here.
+        const bool switched = main_.SSTab1.tab() != OthersTab;
+        main_.SSTab1.setTab(OthersTab);
+        auto& refresh = tabs[OthersTab].refresh;
+        if (!switched && refresh) refresh();
+    }
+    main_.form.setVisible(true);
+    main_.Menu1.setVisible(false);
+}
+
+}  // namespace orvan::shell

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the build into a throwaway root (DESTDIR) and checks what landed
+# where: the program with its pictures and marker, the command that runs it,
+# the icon, both desktop entries (valid, and the autostart one starting the
+# monitor in the tray), the system configuration folder, and no stand-in
+# library unless asked for.
+# usage: check_install.sh <build dir> <prefix> <bindir> <libdir> <datadir> <autostart dir> <config dir>
+set -u
+build=$1 prefix=$2 bindir=$3 libdir=$4 datadir=$5 autostart=$6 configdir=$7
+root=$(mktemp -d) || exit 1
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+need() { [ -e "$root$1" ] || fail "missing $1"; }
+
+DESTDIR="$root" cmake --install "$build" >"$root.log" 2>&1 || { cat "$root.log"; fail "install"; }
+rm -f "$root.log"
+
+program="$libdir/orvan-status-monitor/OrvanStatusMonitor"
+need "$program"
+[ -x "$root$program" ] || fail "$program is not executable"
+for picture in P_READY.gif P_ERROR.gif LOGO.gif YMCK.gif orvan-status-monitor.png; do
+    need "$libdir/orvan-status-monitor/$picture"
+done
+need "$libdir/orvan-status-monitor/OrvanStatusMonitor.installed"
+
+link="$bindir/orvan-status-monitor"
+[ -L "$root$link" ] || fail "$link is not a link"
+[ "$(readlink -f "$root$link")" = "$(readlink -f "$root$program")" ] || fail "$link does not reach the program"
+
+need "$datadir/icons/hicolor/64x64/apps/orvan-status-monitor.png"
+desktop="$datadir/applications/orvan-status-monitor.desktop"
+auto="$autostart/orvan-status-monitor.desktop"
+need "$desktop"
+need "$auto"
+for entry in "$desktop" "$auto"; do
+    [ -e "$root$entry" ] || continue
+    desktop-file-validate "$root$entry" || fail "$entry is not a valid desktop entry"
+    grep -qx "Icon=orvan-status-monitor" "$root$entry" || fail "$entry has no program icon"
+done
+grep -qx "Exec=$bindir/orvan-status-monitor" "$root$desktop" || fail "$desktop runs something else"
+grep -qx "Exec=$bindir/orvan-status-monitor -s" "$root$auto" || fail "$auto does not start in the tray"
+[ -d "$root$configdir" ] || fail "no system configuration folder $configdir"
+
+stray=$(find "$root" \( -name 'libLNK*' -o -name orvan-sim \) -print)
+[ -z "$stray" ] || fail "stand-ins installed without being asked for: $stray"
+
+# Asked for, they install beside the system libraries, where the monitor looks.
+stand_ins=$(mktemp -d) || exit 1
+DESTDIR="$stand_ins" cmake --install "$build" --component StandIns >/dev/null 2>&1 || fail "stand-ins install"
+for lib in libLNKCMD.so libLNKSET.so; do
+    [ -e "$stand_ins$libdir/$lib" ] || fail "stand-in $lib not in $libdir"
+done
+[ -x "$stand_ins$bindir/orvan-sim" ] || fail "orvan-sim not in $bindir"
+rm -rf "$stand_ins"
+
+[ "$failures" -eq 0 ] && echo "install into a throwaway root: all in place"
+exit $((failures > 0))
