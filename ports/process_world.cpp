@@ -32,7 +32,7 @@ void ProcessWorld::logCall(std::size_t callsBefore) {
 // tried again on the next call.
 void ProcessWorld::report() {
     std::string maintenance = sim::maintenanceReport(world_);
-    if (maintenance != published_ && sim::writeMaintenanceReport(reportPath_, maintenance))
+    if (maintenance != published_ && sim::replaceFile(reportPath_, maintenance))
         published_ = std::move(maintenance);
     if (reportedPrinters() == sim::ReportedPrinters::None) return;
     std::string text = sim::describePrinters(world_, reportedPrinters());

@@ -120,4 +120,13 @@ bool replaceFile(const std::string& path, const std::string& text) {
     return false;
 }
 
+std::optional<std::string> readReport(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text(kMaxReportSize, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
+}
+
 }  // namespace orvan::sim

@@ -3,6 +3,8 @@
 // to see: their network page, the IPsec mode and the clock. The stand-in
 // libraries keep a report file beside the control file (one per library);
 // `orvan-sim show` prints it.
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "simulator/simulated_printers.h"
@@ -21,5 +23,9 @@ std::string reportPath(const std::string& controlPath, ReportedPrinters which);
 // Replaces the file's content in one step (a reader never sees half of it);
 // false when it cannot be written.
 bool replaceFile(const std::string& path, const std::string& text);
+
+// A report file as written, at most kMaxReportSize bytes; nullopt without one.
+inline constexpr std::size_t kMaxReportSize = 64 * 1024;
+std::optional<std::string> readReport(const std::string& path);
 
 }  // namespace orvan::sim

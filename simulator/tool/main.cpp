@@ -16,16 +16,13 @@ int show(const std::string& controlPath) {
     using namespace orvan::sim;
     for (auto which : {ReportedPrinters::Usb, ReportedPrinters::Network}) {
         const std::string path = reportPath(controlPath, which);
-        std::FILE* file = std::fopen(path.c_str(), "r");
-        if (!file) {
+        const auto report = readReport(path);
+        if (!report) {
             std::printf("%s: no report yet (the library writes it on its first call)\n",
                         path.c_str());
             continue;
         }
-        char chunk[4096];
-        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-            std::fwrite(chunk, 1, n, stdout);
-        std::fclose(file);
+        std::fwrite(report->data(), 1, report->size(), stdout);
     }
     return 0;
 }
@@ -42,7 +39,7 @@ int main(int argc, char** argv) {
     }
     if (words.size() == 1 && words[0] == "show") return show(path);
     if (words.size() == 1 && words[0] == "last") {
-        const auto report = readMaintenanceReport(maintenanceReportPath());
+        const auto report = readReport(maintenanceReportPath());
         const std::string text = report && !report->empty()
                                      ? *report
                                      : std::string("no test print or firmware download yet\n");

@@ -8,6 +8,7 @@
 #include "simulator/control_commands.h"
 #include "simulator/maintenance_report.h"
 #include "simulator/sim_command_port.h"
+#include "simulator/world_report.h"
 
 namespace orvan::sim {
 namespace {
@@ -63,9 +64,9 @@ TEST(SimulatedMaintenance, TheReportSaysWhatEachPrinterLastReceived) {
     EXPECT_EQ(maintenanceReport(world), report);
 
     const std::string path = dir.file("orvan-sim.ctl.last");
-    EXPECT_FALSE(readMaintenanceReport(path));
-    ASSERT_TRUE(writeMaintenanceReport(path, report));
-    EXPECT_EQ(readMaintenanceReport(path), report);
+    EXPECT_FALSE(readReport(path));
+    ASSERT_TRUE(replaceFile(path, report));
+    EXPECT_EQ(readReport(path), report);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"orvan-sim.ctl.last"});  // no temporary left
     EXPECT_EQ(resultText(INT32_MIN), "-0x80000000");
 }
