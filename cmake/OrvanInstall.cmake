@@ -77,7 +77,7 @@ if(ORVAN_INSTALL_STAND_IN_LIBRARIES)
 else()
     set(orvan_stand_ins_excluded EXCLUDE_FROM_ALL)
 endif()
-install(TARGETS LNKCMD LNKSET LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT StandIns
+install(TARGETS LNKCMD LNKSET LNKCOM HueAdvisor LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT StandIns
         ${orvan_stand_ins_excluded})
 install(TARGETS orvan-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT StandIns
         ${orvan_stand_ins_excluded})

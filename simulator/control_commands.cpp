@@ -491,7 +491,8 @@ std::string_view controlUsage() {
            "  net-add <address> [name]   a network printer answering at an IPv4 or IPv6\n"
            "                          address, not in the printer list (another subnet)\n"
            "  net-remove <address>    the printer at that address goes away\n"
-           "  show                    what the printers hold: network page, IPsec, clock\n"
+           "  show                    what the printers hold: network page, IPsec, clock,\n"
+           "                          the IPsec key buffers 0x80 to 0x84\n"
            "  path                    print the control file's path\n"
            "  last                    the last test print and firmware download of each\n"
            "                          printer, as the running monitor's printers received them\n";

@@ -37,8 +37,9 @@ constexpr std::array<Counter, 2> kLaminatorLog = {Counter::LaminatorTotal,
                                                   Counter::LaminatorCleaning};
 constexpr std::array<LogLayout, 2> kLogs = {{{0x38, kPrinterLog}, {0x3A, kLaminatorLog}}};
 
-// Key and certificate buffers take a file of up to 8 KiB plus framing.
-constexpr std::size_t kDownloadSize = 8194;
+// Key and certificate buffers take a key or certificate of up to 8193 bytes
+// and two bytes of framing.
+constexpr std::size_t kDownloadSize = 8195;
 constexpr std::array<BufferLayout, 9> kBuffers = {{
     {kJobListBuffer, kJobListCodes * 2, true, false},
     {kMacBuffer, 6, true, false},

@@ -55,6 +55,48 @@ const char* methodText(std::uint8_t method) {
     }
 }
 
+void hexRows(std::string& out, std::span<const std::uint8_t> bytes, const char* indent) {
+    for (std::size_t at = 0; at < bytes.size(); at += kRowBytes) {
+        char offset[32];
+        std::snprintf(offset, sizeof offset, "%s%04zX:", indent, at);
+        out += offset;
+        out += " " + hexBytes(bytes.subspan(at, std::min(kRowBytes, bytes.size() - at))) + "\n";
+    }
+}
+
+// The IPsec key download's buffers as last written, byte by byte; the
+// certificate password only by its length, since the report is a file.
+struct DownloadBuffer {
+    int id;
+    const char* content;
+    bool secret;
+};
+constexpr DownloadBuffer kDownloadBuffers[] = {
+    {0x80, "preshared key", false},  {0x81, "public key", false},
+    {0x82, "private key", false},    {0x83, "certificate password", true},
+    {0x84, "CA certificate", false},
+};
+
+void describeDownloads(std::string& out, const SimPrinter& p) {
+    for (const DownloadBuffer& buffer : kDownloadBuffers) {
+        char title[96];
+        std::snprintf(title, sizeof title, "  buffer 0x%02X (%s): ", buffer.id, buffer.content);
+        out += title;
+        const Bytes* written = p.lastBufferWrite(buffer.id);
+        if (written == nullptr) {
+            out += "never written\n";
+            continue;
+        }
+        out += std::to_string(written->size()) + " bytes";
+        if (buffer.secret) {
+            out += " (not shown)\n";
+            continue;
+        }
+        out += "\n";
+        hexRows(out, *written, "    ");
+    }
+}
+
 void describePrinter(std::string& out, const SimPrinter& p) {
     const auto page = p.page(kNetworkPage);
     auto byte = [&](int at) { return p.pageByte(kNetworkPage, at); };
@@ -78,6 +120,7 @@ void describePrinter(std::string& out, const SimPrinter& p) {
     out += "  IPsec mode (buffer 0xA0): " + hexBytes(p.ipsecModeBuffer()) + " (" +
            methodText(p.ipsecMethod()) + ")\n";
     out += "  clock (buffer 0xA1): " + hexBytes(p.clock()) + " (" + clockText(p.clock()) + ")\n";
+    describeDownloads(out, p);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // What the simulated printers hold that a person checking the monitor wants
-// to see: their network page, the IPsec mode and the clock. The stand-in
+// to see: their network page, the IPsec mode, the clock and the buffers the
+// IPsec key download writes. The stand-in
 // libraries keep a report file beside the control file (one per library);
 // `orvan-sim show` prints it.
 #include <cstddef>

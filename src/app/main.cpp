@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "link/dynamic_common_library.h"
 #include "link/dynamic_guidance_library.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
     // Optional: without it the grids simply stay uncoloured.
     link::DynamicGuidanceLibrary guidance(
         link::findPortLibrary(link::kGuidanceLibraryFile, systemDir).value_or(""));
+    // Optional too: without it a certificate cannot be converted for download.
+    link::DynamicCommonLibrary common(
+        link::findPortLibrary(link::kCommonLibraryFile, systemDir).value_or(""));
 
     qt::QtEventLoop loop;
     qt::QtMessageBoxes boxes(nullptr);
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
                                               .executablePath = shell::executablePath(),
                                               .tray = &tray,
                                               .guidance = &guidance,
+                                              .common = &common,
                                               .publisher = &publisher,
                                               .notifier = &notifier});
     bool ending = false;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "link/pages.h"
+#include "link/password.h"
 
 namespace orvan::link {
 namespace {
@@ -23,13 +24,29 @@ std::uint8_t clockByte(int value) {
 ResultCode WritePrinterBuffer(Channel& channel, std::uint8_t bufferId,
                               std::span<const std::uint8_t> bytes) {
     if (!channel.state().usb()) return 0;
+    if (bytes.size() > kLargestBufferWrite) return kInvalidParameter;
     const UsbAddress to = channel.usbAddress();
-    const std::vector<std::uint8_t> request(bytes.begin(), bytes.end());
-    return channel.attempt(Channel::Retry::Always, [&] {
+    std::vector<std::uint8_t> request(bytes.begin(), bytes.end());
+    const ResultCode result = channel.attempt(Channel::Retry::Always, [&] {
         return channel.commands().KQCMD_WriteBuffer(to.slot, to.scsiId, kBufferMode, bufferId,
                                                     request.data(), 0,
                                                     static_cast<std::int32_t>(request.size()));
     });
+    WipeBytes(request);
+    return result;
+}
+
+ResultCode WriteLengthPrefixed(Channel& channel, std::uint8_t bufferId,
+                               std::span<const std::uint8_t> bytes) {
+    if (bytes.size() + 2 > kLargestBufferWrite) return kInvalidParameter;
+    std::vector<std::uint8_t> framed;
+    framed.reserve(bytes.size() + 2);
+    framed.push_back(static_cast<std::uint8_t>(bytes.size() >> 8));
+    framed.push_back(static_cast<std::uint8_t>(bytes.size() & 0xFF));
+    framed.insert(framed.end(), bytes.begin(), bytes.end());
+    const ResultCode result = WritePrinterBuffer(channel, bufferId, framed);
+    WipeBytes(framed);
+    return result;
 }
 
 ResultCode WriteIpsecMode(Channel& channel, IpsecMethod method) {

@@ -14,6 +14,17 @@
 namespace orvan::link {
 
 inline constexpr std::uint8_t kClockBuffer = 0xA1;
+
+// The IPsec key download's buffers.
+inline constexpr std::uint8_t kPresharedKeyBuffer = 0x80;   // the key file, then a 0 byte
+inline constexpr std::uint8_t kPublicKeyBuffer = 0x81;      // length-prefixed, as converted
+inline constexpr std::uint8_t kPrivateKeyBuffer = 0x82;     // length-prefixed, as converted
+inline constexpr std::uint8_t kPasswordBuffer = 0x83;       // the certificate password, then 0
+inline constexpr std::uint8_t kCaCertificateBuffer = 0x84;  // length-prefixed, as converted
+
+// The most one buffer write carries: a key or certificate of 8193 bytes and
+// two bytes of framing.
+inline constexpr std::size_t kLargestBufferWrite = 8195;
 inline constexpr std::uint8_t kClockItem = 10;
 
 // Method byte of the IPsec mode buffer 0xA0.
@@ -21,9 +32,16 @@ enum class IpsecMethod : std::uint8_t { Off = 0, PresharedKey = 1, PrinterCertif
 
 // Writes `bytes` to a buffer of the selected USB printer (mode 2, offset 0),
 // retried while the library answers a transient result. 0 at once, calling
-// nothing, unless a USB printer is selected.
+// nothing, unless a USB printer is selected; more than kLargestBufferWrite
+// bytes are refused with kInvalidParameter, calling nothing. The copy the
+// attempts send is wiped afterwards, since it may hold a key or a password.
 ResultCode WritePrinterBuffer(Channel& channel, std::uint8_t bufferId,
                               std::span<const std::uint8_t> bytes);
+
+// Writes a converted key or certificate: two bytes holding its length, high
+// byte first, then its bytes.
+ResultCode WriteLengthPrefixed(Channel& channel, std::uint8_t bufferId,
+                               std::span<const std::uint8_t> bytes);
 
 // The IPsec mode buffer: the method, then three 0 bytes. USB only.
 ResultCode WriteIpsecMode(Channel& channel, IpsecMethod method);

@@ -1,6 +1,6 @@
 #pragma once
-// Where the printer libraries (and the colour-guidance library) are loaded
-// from: the system library folder first, then the current folder.
+// Where the printer libraries (and the colour-guidance and common libraries)
+// are loaded from: the system library folder first, then the current folder.
 #include <optional>
 #include <string>
 
@@ -9,6 +9,7 @@ namespace orvan::link {
 inline constexpr const char* kCommandLibraryFile = "libLNKCMD.so";
 inline constexpr const char* kSettingsLibraryFile = "libLNKSET.so";
 inline constexpr const char* kGuidanceLibraryFile = "libHueAdvisor.so";
+inline constexpr const char* kCommonLibraryFile = "libLNKCOM.so";
 
 // ORVAN_SYSTEM_LIBDIR when set, else the folder the program was installed
 // with (ORVAN_DEFAULT_LIBDIR at build time).

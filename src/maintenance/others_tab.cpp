@@ -82,7 +82,7 @@ ui::ControlList OthersTab::controls() {
 
 void OthersTab::setup() {
     browser_.open(link_.programDirectory, kFirmwarePattern);
-    HScroll6.setRange(0, kFolderShiftSteps);
+    HScroll6.setRange(0, ui::kFolderShiftSteps);
     HScroll6.setValue(0);
     shiftFolderList();
 }
@@ -167,13 +167,8 @@ void OthersTab::administrators() {
     if (link_.openAdministrators) link_.openAdministrators();
 }
 
-// The folder list sits in a frame that clips it: moving it left and widening
-// it by the same amount shows the ends of long folder names while its right
-// edge stays put.
 void OthersTab::shiftFolderList() {
-    const int shift = kFolderShiftStep * HScroll6.value();
-    Dir6.setLeft(-shift);
-    Dir6.setWidth(kFolderListWidth + shift);
+    ui::ShiftFolderList(Dir6, kFolderListWidth, HScroll6.value());
 }
 
 }  // namespace orvan::maintenance

@@ -38,11 +38,8 @@ enum OthersFrame : int {
 inline constexpr std::size_t kTestPrintRight = 10;
 inline constexpr std::size_t kFirmwareRight = 11;
 
-// The folder list's width as laid out, and how far each step of HScroll6
-// moves it to the left (and widens it, so its right edge stays in place).
+// The folder list's width as laid out; HScroll6 shifts it sideways.
 inline constexpr int kFolderListWidth = 2550;  // twips
-inline constexpr int kFolderShiftStep = 150;   // twips
-inline constexpr int kFolderShiftSteps = 10;
 
 // What the tab needs beyond what every tab gets.
 struct OthersLink {

@@ -82,6 +82,13 @@ class PrinterSelectTab {
     ui::Label& label7_3(std::size_t index) { return *Label7_3[index]; }
     ui::Label& label7_4(std::size_t index) { return *Label7_4[index]; }
 
+    // What the IPsec dialog reapplies and repeats: the IPsec switch, the
+    // method display as stored, and "Sync Time" (which reports its own
+    // failure and returns the result).
+    void showIpsecSwitch(bool enabled);
+    void showIpsecMethod();
+    link::ResultCode syncTime();
+
   private:
     void wire();
     bool allowed() const;
@@ -90,13 +97,10 @@ class PrinterSelectTab {
     void showValues();
     void enableForConnection();
     void showAddressMode(bool staticMode);
-    void showIpsecSwitch(bool enabled);
-    void showIpsecMethod();
 
     link::ResultCode update();
     bool collectUsbSettings();
     void switchIpsecOffIfAsked();
-    void syncTime();
     void openIpv6();
     void openIpsec();
 

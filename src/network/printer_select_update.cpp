@@ -6,6 +6,7 @@
 #include "link/buffer_writes.h"
 #include "link/conversions.h"
 #include "network/input_messages.h"
+#include "network/ipsec_messages.h"
 #include "network/ipv4_fields.h"
 #include "network/printer_name.h"
 #include "network/printer_select_tab.h"
@@ -13,12 +14,6 @@
 #include "status/report_failure.h"
 
 namespace orvan::network {
-namespace {
-
-constexpr const char* kIpsecModeFailure = "It fails to setting IP Sec mode.";
-constexpr const char* kSyncTimeFailure = "It fails to setting Sync Time.";
-
-}  // namespace
 
 // Everything is checked before anything is stored: a refused field leaves
 // the image, the name included, as it was.
@@ -73,12 +68,13 @@ void PrinterSelectTab::switchIpsecOffIfAsked() {
 
 // Every field of the record comes from one reading of the clock, so the
 // turn of a minute cannot set the printer a minute wrong.
-void PrinterSelectTab::syncTime() {
+link::ResultCode PrinterSelectTab::syncTime() {
     const link::ClockRecord record = link::ClockRecordOf(shell_.localTime());
     const link::ResultCode result = link::SetPrinterClock(shell_.channel, shell_.requests, record);
     if (result != 0)
         status::ReportFailure(context_.link.boxes, kSyncTimeFailure, result,
                               context_.link.state.statusWord, context_.link.catalogue);
+    return result;
 }
 
 void PrinterSelectTab::openIpv6() {

@@ -6,6 +6,9 @@
 #include "qt/cell_grid.h"
 #include "ui_admin_dialog.h"
 #include "ui_bend_remedy_tab.h"
+#include "ui_certificate_file_dialog.h"
+#include "ui_certificate_password_dialog.h"
+#include "ui_ipsec_dialog.h"
 #include "ui_ipv6_property_dialog.h"
 #include "ui_ipv6_setting_dialog.h"
 #include "ui_laminator_tab.h"
@@ -73,6 +76,10 @@ constexpr FormRow kForms[] = {
     {FormId::WaitDialog, Kind::Dialog, setUp<Ui::WaitDialogForm, QDialog>},
     {FormId::Ipv6SettingDialog, Kind::Dialog, setUp<Ui::Ipv6SettingDialogForm, QDialog>},
     {FormId::Ipv6PropertyDialog, Kind::Dialog, setUp<Ui::Ipv6PropertyDialogForm, QDialog>},
+    {FormId::IpsecDialog, Kind::Dialog, setUp<Ui::IpsecDialogForm, QDialog>},
+    {FormId::CertificateFileDialog, Kind::Dialog, setUp<Ui::CertificateFileDialogForm, QDialog>},
+    {FormId::CertificatePasswordDialog, Kind::Dialog,
+     setUp<Ui::CertificatePasswordDialogForm, QDialog>},
 };
 
 const FormRow& row(FormId id) {

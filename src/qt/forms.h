@@ -21,14 +21,29 @@ enum class FormId {
     WaitDialog,
     Ipv6SettingDialog,
     Ipv6PropertyDialog,
+    IpsecDialog,
+    CertificateFileDialog,
+    CertificatePasswordDialog,
 };
 
-inline constexpr FormId kAllForms[] = {
-    FormId::MainWindow,       FormId::StatusTab,         FormId::PrinterSettingTab,
-    FormId::RetransferTab,    FormId::BendRemedyTab,     FormId::PropertyTab,
-    FormId::MediaSettingTab,  FormId::LaminatorTab,      FormId::SecurityLockTab,
-    FormId::PrinterSelectTab, FormId::OthersTab,         FormId::AdminDialog,
-    FormId::WaitDialog,       FormId::Ipv6SettingDialog, FormId::Ipv6PropertyDialog};
+inline constexpr FormId kAllForms[] = {FormId::MainWindow,
+                                       FormId::StatusTab,
+                                       FormId::PrinterSettingTab,
+                                       FormId::RetransferTab,
+                                       FormId::BendRemedyTab,
+                                       FormId::PropertyTab,
+                                       FormId::MediaSettingTab,
+                                       FormId::LaminatorTab,
+                                       FormId::SecurityLockTab,
+                                       FormId::PrinterSelectTab,
+                                       FormId::OthersTab,
+                                       FormId::AdminDialog,
+                                       FormId::WaitDialog,
+                                       FormId::Ipv6SettingDialog,
+                                       FormId::Ipv6PropertyDialog,
+                                       FormId::IpsecDialog,
+                                       FormId::CertificateFileDialog,
+                                       FormId::CertificatePasswordDialog};
 
 // Sets the form up on `root`: a QMainWindow for the main window, a QDialog
 // for a dialog, any widget for a tab page. What the form cannot say (the

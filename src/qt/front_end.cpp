@@ -18,6 +18,7 @@ FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
     ipv6Property_ = std::make_unique<Ipv6PropertyDialog>(printerSelect.ipv6Property, window_.get());
     // The administrators dialog belongs to the main window; the Others tab opens it.
     admin_ = new AdminDialog(monitor.adminForm(), window_.get());
+    ipsec_ = std::make_unique<IpsecDialog>(monitor.settingTabs().ipsec, window_.get());
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }

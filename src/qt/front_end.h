@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "qt/admin_dialog.h"
+#include "qt/ipsec_dialogs.h"
 #include "qt/ipv6_dialogs.h"
 #include "qt/main_window.h"
 #include "qt/qt_message_boxes.h"
@@ -29,6 +30,7 @@ class FrontEnd : public QObject {
     std::unique_ptr<WaitDialog> wait_;
     std::unique_ptr<Ipv6SettingDialog> ipv6Setting_;
     std::unique_ptr<Ipv6PropertyDialog> ipv6Property_;
+    std::unique_ptr<IpsecDialog> ipsec_;
     AdminDialog* admin_;  // owned by the window
     TabPages* pages_;     // owned by the window
 };

@@ -40,7 +40,9 @@ Monitor::Monitor(Environment env)
                             return link::SendSecurityLock(channel_, command, password);
                         },
                         printerSelectShell(),
-                        othersLink()});
+                        othersLink(),
+                        network::IpsecLinks{env_.loop, channel_, pages_, env_.common, files(),
+                                            env_.programDirectory}});
     settingTabs_->install(tabs);
     printerSelectComboClicked = [this] { settingTabs_->printerSelect.comboClicked(); };
 }

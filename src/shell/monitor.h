@@ -11,6 +11,7 @@
 
 #include "link/busy_wait.h"
 #include "link/channel.h"
+#include "link/common_library.h"
 #include "link/counters.h"
 #include "link/cycles.h"
 #include "link/discovery.h"
@@ -88,6 +89,7 @@ struct Environment {
     std::string executablePath;  // decides the configuration file's name
     TrayIcon* tray = nullptr;
     link::GuidanceLibrary* guidance = nullptr;  // colour guidance; none: the grids stay as they are
+    link::CommonLibrary* common = nullptr;      // certificate conversions; none: they fail
     // Volumes, folders and files for the file browsers; null: the system's.
     ui::FileSystem* files = nullptr;
     // Where the status goes for programs outside the window (none: nowhere).

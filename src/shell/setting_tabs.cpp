@@ -21,7 +21,10 @@ SettingTabs::SettingTabs(const tabs::TabContext& context, SettingTabLinks links)
       laminator(context),
       securityLock(context, std::move(links.sendLock)),
       printerSelect(context, std::move(links.printerSelect)),
-      others(context, std::move(links.others)) {}
+      others(context, std::move(links.others)),
+      ipsec(context, std::move(links.ipsec), printerSelect) {
+    printerSelect.openIpsecDialog = [this] { ipsec.open(); };
+}
 
 void SettingTabs::install(std::array<TabHandlers, kTabCount>& handlers) {
     handlers[PrinterSettingTab] = {[this] { printerSetting.setup(); },

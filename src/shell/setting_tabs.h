@@ -5,6 +5,7 @@
 
 #include "link/guidance_library.h"
 #include "maintenance/others_tab.h"
+#include "network/ipsec_dialog.h"
 #include "network/printer_select_shell.h"
 #include "network/printer_select_tab.h"
 #include "shell/main_form.h"
@@ -28,6 +29,7 @@ struct SettingTabLinks {
     tabs::LockSender sendLock;
     network::PrinterSelectShell printerSelect;
     maintenance::OthersLink others;
+    network::IpsecLinks ipsec;
 };
 
 struct SettingTabs {
@@ -51,6 +53,8 @@ struct SettingTabs {
     tabs::SecurityLockTab securityLock;
     network::PrinterSelectTab printerSelect;
     maintenance::OthersTab others;
+    // Opened by the Printer Select tab's IPsec "Details ...".
+    network::IpsecForm ipsec;
 };
 
 }  // namespace orvan::shell

@@ -22,9 +22,6 @@ enum LockAction : int { LockPrinter = 0, UnlockPrinter = 1, NewPassword = 2, Del
 using LockSender = std::function<link::ResultCode(link::LockCommand, const link::Password&)>;
 
 inline constexpr const char* kPasswordMismatch = "The passwords you typed do not match.";
-inline constexpr const char* kPasswordNotSingleByte =
-    "The password contains a character that cannot be sent to the printer. "
-    "Use letters, digits and signs of a single-byte character set only.";
 
 class SecurityLockTab {
   public:

@@ -16,6 +16,11 @@ inline constexpr int kUpdateButton = 0;
 inline constexpr int kRefreshButton = 1;
 
 inline constexpr const char* kPrinterNotFound = "Printer is not found.";
+// A password goes to the printer as single-byte codes; one that has no such
+// code is refused rather than sent cut or changed.
+inline constexpr const char* kPasswordNotSingleByte =
+    "The password contains a character that cannot be sent to the printer. "
+    "Use letters, digits and signs of a single-byte character set only.";
 inline constexpr const char* kRefreshQuestion = "Would you like to refresh Printer Setting?";
 inline constexpr const char* kChangeQuestion = "Would you like to change Printer Setting?";
 inline constexpr const char* kOnlinePrintersQuestion =

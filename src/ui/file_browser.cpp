@@ -122,4 +122,10 @@ void FileBrowser::showChosenFile() {
     lists_.path.setText(joinPath(lists_.files.path(), lists_.files.text()));
 }
 
+void ShiftFolderList(DirList& list, int laidOutWidth, int step) {
+    const int shift = kFolderShiftStep * step;
+    list.setLeft(-shift);
+    list.setWidth(laidOutWidth + shift);
+}
+
 }  // namespace orvan::ui

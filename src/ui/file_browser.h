@@ -13,6 +13,13 @@ namespace orvan::ui {
 
 inline constexpr const char* kDriveNotReady = "Drive is not ready.";
 
+// A folder list sits in a frame that clips it, with a scroll bar of
+// kFolderShiftSteps steps below: each step moves the list left and widens it
+// by the same amount, so the ends of long folder names come into view while
+// its right edge stays put.
+inline constexpr int kFolderShiftStep = 150;  // twips
+inline constexpr int kFolderShiftSteps = 10;
+
 // The volumes; each row opens its volume's root.
 class DriveList : public ComboBox {
   public:
@@ -51,6 +58,9 @@ class FileList : public ListBox {
   private:
     std::string path_, pattern_;
 };
+
+// Places a list laid out `laidOutWidth` twips wide for a scroll bar at `step`.
+void ShiftFolderList(DirList& list, int laidOutWidth, int step);
 
 class FileBrowser {
   public:

@@ -42,13 +42,13 @@ grep -qx "Exec=$bindir/orvan-status-monitor" "$root$desktop" || fail "$desktop r
 grep -qx "Exec=$bindir/orvan-status-monitor -s" "$root$auto" || fail "$auto does not start in the tray"
 [ -d "$root$configdir" ] || fail "no system configuration folder $configdir"
 
-stray=$(find "$root" \( -name 'libLNK*' -o -name orvan-sim \) -print)
+stray=$(find "$root" \( -name 'libLNK*' -o -name 'libHueAdvisor*' -o -name orvan-sim \) -print)
 [ -z "$stray" ] || fail "stand-ins installed without being asked for: $stray"
 
 # Asked for, they install beside the system libraries, where the monitor looks.
 stand_ins=$(mktemp -d) || exit 1
 DESTDIR="$stand_ins" cmake --install "$build" --component StandIns >/dev/null 2>&1 || fail "stand-ins install"
-for lib in libLNKCMD.so libLNKSET.so; do
+for lib in libLNKCMD.so libLNKSET.so libLNKCOM.so libHueAdvisor.so; do
     [ -e "$stand_ins$libdir/$lib" ] || fail "stand-in $lib not in $libdir"
 done
 [ -x "$stand_ins$bindir/orvan-sim" ] || fail "orvan-sim not in $bindir"

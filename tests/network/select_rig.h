@@ -12,12 +12,7 @@
 namespace orvan::testing {
 
 struct SelectRig : ShellRig {
-    SelectRig() {
-        EXPECT_TRUE(start());
-        main().SSTab1.setTab(shell::PrinterSelectTab);
-        world.clearCalls();
-        boxes.clear();
-    }
+    SelectRig() { begin(); }
 
     network::PrinterSelectTab& tab() { return monitor->settingTabs().printerSelect; }
     ui::ComboBox& combo() { return monitor->Combo7_1; }
@@ -66,6 +61,17 @@ struct SelectRig : ShellRig {
         };
         open();
         loop.onIdle = nullptr;
+    }
+
+  protected:
+    // A rig that builds its monitor with other parts first, then begins.
+    struct Deferred {};
+    explicit SelectRig(Deferred) {}
+    void begin() {
+        EXPECT_TRUE(start());
+        main().SSTab1.setTab(shell::PrinterSelectTab);
+        world.clearCalls();
+        boxes.clear();
     }
 };
 

@@ -9,11 +9,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "qt/accessible_widgets.h"
 #include "qt/form_binder.h"
@@ -66,6 +69,12 @@ struct Screens {
                 return admin.controls();
             case qt::FormId::WaitDialog:
                 return m.busyWait().form().controls();
+            case qt::FormId::IpsecDialog:
+                return m.settingTabs().ipsec.controls();
+            case qt::FormId::CertificateFileDialog:
+                return m.settingTabs().ipsec.chooser.controls();
+            case qt::FormId::CertificatePasswordDialog:
+                return m.settingTabs().ipsec.prompt.controls();
         }
         return {};
     }
@@ -100,6 +109,7 @@ class FormsTest : public QObject {
     void aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames();
     void everyCaptionOfTheSettingTabsIsOnScreen();
     void theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels();
+    void theIpsecWindowsStackAndTheFolderListScrollsSideways();
 };
 
 void FormsTest::everyScreenMatchesItsForm() {
@@ -370,6 +380,9 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
                                      "Close"};
     const QStringList ipv6Property = {"IPv6 Effective Address", "IPv6 Address 1", "IPv6 Address 2",
                                       "IPv6 Address 3",         "Refresh",        "Close"};
+    const QStringList ipsec = {"Certificate Download", "Download Type", "Select...", "Close"};
+    const QStringList chooser = {"File Selection", "Write", "Cancel"};
+    const QStringList prompt = {"Please input password for Printer Certificate.", "OK"};
     const std::pair<qt::FormId, QStringList> pages[] = {
         {qt::FormId::PrinterSettingTab, printerSetting},
         {qt::FormId::RetransferTab, retransfer},
@@ -381,7 +394,11 @@ void FormsTest::everyCaptionOfTheSettingTabsIsOnScreen() {
         {qt::FormId::PrinterSelectTab, printerSelect},
         {qt::FormId::Ipv6SettingDialog, ipv6Setting},
         {qt::FormId::Ipv6PropertyDialog, ipv6Property},
-        {qt::FormId::OthersTab, others}};
+        {qt::FormId::OthersTab, others},
+
+        {qt::FormId::IpsecDialog, ipsec},
+        {qt::FormId::CertificateFileDialog, chooser},
+        {qt::FormId::CertificatePasswordDialog, prompt}};
     for (const auto& [id, captions] : pages) {
         std::unique_ptr<QWidget> page(qt::createForm(id));
         qt::bindForm(page.get(), screens.controls(id));
@@ -434,6 +451,46 @@ void FormsTest::theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels() {
     sim.loop.onIdle = nullptr;
     QCOMPARE(second, QString(" FD00::51"));
     QVERIFY(!property->isVisible());
+}
+
+void FormsTest::theIpsecWindowsStackAndTheFolderListScrollsSideways() {
+    rig::SimulatedMonitor sim{shell::executableDirectory()};
+    qt::QtMessageBoxes screenBoxes;
+    std::unique_ptr<qt::FrontEnd> frontEnd;
+    QVERIFY(
+        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); }));
+    network::IpsecForm& ipsec = sim.monitor.settingTabs().ipsec;
+    // Each window is the child of the one it opens over.
+    auto* dialog = frontEnd->window().findChild<QDialog*>("IpsecForm");
+    QVERIFY(dialog);
+    auto* chooser = dialog->findChild<QDialog*>("CertificateFileForm");
+    QVERIFY(chooser);
+    auto* prompt = chooser->findChild<QDialog*>("CertificatePasswordForm");
+    QVERIFY(prompt);
+    QCOMPARE(dialog->windowTitle(), QString("IPSec Setting"));
+    QCOMPARE(chooser->windowTitle(), QString("Select Certificate Download File"));
+    QCOMPARE(prompt->windowTitle(), QString("Printer Certificate Password"));
+    auto* types = dialog->findChild<QComboBox*>("Combo1");
+    QCOMPARE(types->count(), 3);
+    QCOMPARE(types->itemText(2), QString("CA Certificate"));
+    QCOMPARE(spokenName(types), QString("Download Type"));
+    auto* password = prompt->findChild<QLineEdit*>("Text1");
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QCOMPARE(password->maxLength(), 255);
+    QCOMPARE(spokenName(password), QString("Please input password for Printer Certificate."));
+
+    // The bar below the folder list moves it left and widens it inside its
+    // clip, 10 px a step, its right edge staying put.
+    ipsec.chooser.form.setVisible(true);
+    QCoreApplication::processEvents();
+    auto* folders = chooser->findChild<QListWidget*>("Dir5");
+    for (const auto& [step, left, width] :
+         {std::tuple{10, -100, 400}, {3, -30, 330}, {0, 0, 300}}) {
+        ipsec.chooser.HScroll5.setValue(step);
+        QCOMPARE(folders->geometry(), QRect(left, 0, width, 180));
+    }
+    QCOMPARE(spokenName(chooser->findChild<QWidget*>("Dir5")), QString("Folder"));
+    ipsec.chooser.form.setVisible(false);
 }
 
 QTEST_MAIN(FormsTest)

@@ -28,6 +28,7 @@ struct ShellRig {
     shell::Platform* platformInUse = &platform;
     link::CommandLibrary* commandsInUse = &commands;
     link::GuidanceLibrary* guidance = nullptr;
+    link::CommonLibrary* common = nullptr;  // certificate conversions
     report::StatusPublisher* publisher = nullptr;
     shell::DesktopNotifier* notifier = nullptr;
     std::unique_ptr<shell::Monitor> monitor;
@@ -47,6 +48,7 @@ struct ShellRig {
                                .executablePath = dir.file("OrvanStatusMonitor"),
                                .tray = &tray,
                                .guidance = guidance,
+                               .common = common,
                                .publisher = publisher,
                                .notifier = notifier});
         monitor->showStatus = [this] { ++redraws; };

@@ -88,5 +88,27 @@ TEST(PrintersByAddress, TheReportShowsTheNetworkPageIpsecAndTheClock) {
     EXPECT_EQ(reportPath("/run/x.ctl", ReportedPrinters::Network), "/run/x.ctl.net");
 }
 
+TEST(PrintersByAddress, TheReportShowsTheKeyBuffersAsWrittenAndThePasswordByItsLengthOnly) {
+    SimulatedPrinters world = defaultScenario();
+    std::vector<std::uint8_t> key(18);
+    for (std::size_t i = 0; i < key.size(); ++i) key[i] = static_cast<std::uint8_t>(0xE0 + i);
+    ASSERT_EQ(world.usb(0).writeBuffer(0x80, 0, key), 0);
+    const std::uint8_t password[] = {'s', 'e', 'c', 'r', 'e', 't', 0};
+    ASSERT_EQ(world.usb(0).writeBuffer(0x83, 0, password), 0);
+    const std::string usb = describePrinters(world, ReportedPrinters::Usb);
+    EXPECT_NE(usb.find("  buffer 0x80 (preshared key): 18 bytes\n"
+                       "    0000: E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 EA EB EC ED EE EF\n"
+                       "    0010: F0 F1\n"
+                       "  buffer 0x81 (public key): never written\n"),
+              std::string::npos)
+        << usb;
+    EXPECT_NE(usb.find("  buffer 0x83 (certificate password): 7 bytes (not shown)\n"),
+              std::string::npos);
+    EXPECT_EQ(usb.find("73 65 63"), std::string::npos);
+    // A key or certificate of 8193 bytes and its framing fit; one byte more does not.
+    EXPECT_EQ(world.usb(0).writeBuffer(0x84, 0, std::vector<std::uint8_t>(8195)), 0);
+    EXPECT_NE(world.usb(0).writeBuffer(0x84, 0, std::vector<std::uint8_t>(8196)), 0);
+}
+
 }  // namespace
 }  // namespace orvan::sim

@@ -1,0 +1,25 @@
+#include "qt/ipsec_dialogs.h"
+
+#include "qt/form_binder.h"
+#include "qt/forms.h"
+
+namespace orvan::qt {
+namespace {
+
+QDialog* boundDialog(FormId id, const ui::ControlList& controls, QWidget* parent) {
+    auto* dialog = new QDialog(parent);
+    setupForm(id, dialog);
+    bindForm(dialog, controls);
+    return dialog;
+}
+
+}  // namespace
+
+IpsecDialog::IpsecDialog(network::IpsecForm& model, QWidget* parent) : QDialog(parent) {
+    setupForm(FormId::IpsecDialog, this);
+    bindForm(this, model.controls());
+    chooser_ = boundDialog(FormId::CertificateFileDialog, model.chooser.controls(), this);
+    prompt_ = boundDialog(FormId::CertificatePasswordDialog, model.prompt.controls(), chooser_);
+}
+
+}  // namespace orvan::qt
