@@ -106,18 +106,21 @@ class Utf8Password {
     std::string text_;
 };
 
-bool asksTooManyIterations(const PKCS12* p12) {
+// Without a MAC the password cannot be checked before the key bags are
+// decrypted, with as many iterations as the file asks for: such a file is
+// refused, as is one whose MAC asks for too many.
+bool checkable(const PKCS12* p12) {
     if (!PKCS12_mac_present(p12)) return false;
     const ASN1_INTEGER* iterations = nullptr;
     PKCS12_get0_mac(nullptr, nullptr, nullptr, &iterations, p12);
-    return iterations != nullptr && ASN1_INTEGER_get(iterations) > kMostMacIterations;
+    return iterations == nullptr || ASN1_INTEGER_get(iterations) <= kMostMacIterations;
 }
 
 std::int32_t pkcs12ToPem(const std::uint8_t* fileData, std::int32_t fileLength,
                          const Utf8Password& password, Output& publicOut, Output& privateOut) {
     const unsigned char* at = fileData;
     Pkcs12Ptr p12(d2i_PKCS12(nullptr, &at, fileLength));
-    if (!p12 || asksTooManyIterations(p12.get())) return KQIKE_UNREADABLE;
+    if (!p12 || !checkable(p12.get())) return KQIKE_UNREADABLE;
     EVP_PKEY* key = nullptr;
     X509* certificate = nullptr;
     STACK_OF(X509)* chain = nullptr;

@@ -20,6 +20,7 @@ std::int32_t ConvertDerToPem(const std::uint8_t* fileData, std::int32_t fileLeng
 
 // Most MAC iterations a PKCS#12 file may ask for: a file asking for more
 // would hold the window for minutes before its password is even checked.
+// A file without a MAC is refused too.
 inline constexpr long kMostMacIterations = 1'000'000;
 
 }  // namespace orvan::ports

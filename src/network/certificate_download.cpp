@@ -154,7 +154,9 @@ link::ResultCode CertificateDownload::switchIpsecTo(link::IpsecMethod method) {
     if (r != 0) return r;
     r = tab_.syncTime();
     if (r != 0) return r;
-    return told(kIpsecModeReadFailure, links_.pages.readPrinterBuffer(link::kIpsecModeBuffer));
+    r = told(kIpsecModeReadFailure, links_.pages.readPrinterBuffer(link::kIpsecModeBuffer));
+    if (r == 0) tab_.ipsecModeRead();
+    return r;
 }
 
 }  // namespace orvan::network

@@ -85,6 +85,9 @@ void CertificateFileForm::write() {
         ui::warn(boxes, tabs::kPrinterNotFound);
         return;
     }
+    // One link operation from here on, the password prompt included: the
+    // monitor's cycle must not lose or switch the printer in the middle.
+    const link::WaitingForEvents waiting(context_.link.state);
     if (download_(type_, file.bytes.span()) == 0) form.setVisible(false);
 }
 

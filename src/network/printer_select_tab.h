@@ -88,6 +88,9 @@ class PrinterSelectTab {
     void showIpsecSwitch(bool enabled);
     void showIpsecMethod();
     link::ResultCode syncTime();
+    // The printer's IPsec mode was read outside a fill (the key download's
+    // read-back): what it holds now is what a later Update compares against.
+    void ipsecModeRead() { ipsecAtLoad_ = context_.data.image.IpsecEnabled != 0; }
 
   private:
     void wire();

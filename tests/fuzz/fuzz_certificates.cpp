@@ -23,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file, fileLength, password, static_cast<std::int32_t>(passwordLength), publicKey.data(),
         &publicLength, privateKey.data(), &privateLength);
     if (r == 0 && (publicLength <= 0 || privateLength <= 0)) __builtin_trap();
-    if (publicLength > static_cast<std::int32_t>(publicKey.size())) __builtin_trap();
+    if (publicLength > static_cast<std::int32_t>(publicKey.size()) ||
+        privateLength > static_cast<std::int32_t>(privateKey.size()))
+        __builtin_trap();
 
     std::int32_t pemLength = pem.size();
     const std::int32_t d = orvan::ports::ConvertDerToPem(data, static_cast<std::int32_t>(size),

@@ -21,20 +21,33 @@ const Bytes kClockRecord = {125, 2, 13, 9, 26, 53, 0, 0};  // 2025-03-14 09:26:5
 TEST(CertificateDownload, APrinterCertificateFillsItsBuffersAndTheTabShowsItsMethodAfterClose) {
     IpsecRig rig;
     ASSERT_TRUE(rig.certificates.made()) << "the openssl command could not make the files";
-    rig.tab().Option7_3[1].setValue(true);  // "IPSec Enable" offers "Details ..."
-    ASSERT_TRUE(rig.tab().Command7_2.enabled());
     const Bytes password = {'O', 'r', 'v', 'a', 'n', '-', '2', '4', 0};
-    // The current file, and the legacy ones (RC2 and 3DES) alike.
+    // The current file, and the legacy ones (RC2 and 3DES) alike, each onto
+    // a printer with IPsec off.
     for (const std::string& file : CertificateFiles::pkcs12Files()) {
         SCOPED_TRACE(file);
-        rig.world.clearCalls();
         rig.world.usb(0).setIpsecMethod(0);
+        rig.main().SSTab1.setTab(shell::StatusTab);
+        rig.main().SSTab1.setTab(shell::PrinterSelectTab);
+        ASSERT_FALSE(rig.tab().Option7_4[1].value());
+        rig.tab().Option7_3[1].setValue(true);  // "IPSec Enable" offers "Details ..."
+        ASSERT_TRUE(rig.tab().Command7_2.enabled());
+        rig.world.clearCalls();
         bool chooserClosed = false;
+        std::size_t callsWhileAsked = 0;
         rig.withDialog({rig.selectType(DownloadType::PrinterCertificate),
-                        rig.write(" " + rig.beside(file) + " "), rig.typePassword("  Orvan-24 "),
+                        rig.write(" " + rig.beside(file) + " "),
+                        // The monitor's cycle waits while the password is asked for.
+                        [&] {
+                            const std::size_t before = rig.world.calls().size();
+                            for (int tick = 0; tick < 40; ++tick) rig.main().Timer1.tick();
+                            callsWhileAsked = rig.world.calls().size() - before;
+                        },
+                        rig.typePassword("  Orvan-24 "),
                         [&] { chooserClosed = !rig.chooser().form.visible(); }});
         EXPECT_TRUE(rig.boxes.shown().empty());
         EXPECT_TRUE(chooserClosed);
+        EXPECT_EQ(callsWhileAsked, 0u);
         EXPECT_EQ(rig.bufferCommands(),
                   (std::vector<std::string>{"W81", "W82", "W83", "WA0", "WA1", "RA0"}));
         EXPECT_EQ(rig.written(0x81), framed(rig.certificates.certificatePem()));
@@ -44,11 +57,15 @@ TEST(CertificateDownload, APrinterCertificateFillsItsBuffersAndTheTabShowsItsMet
         EXPECT_EQ(rig.written(0xA1), kClockRecord);
         EXPECT_EQ(rig.image().IpsecMode, 2);
         // The method shows on the tab once the dialog is closed.
-        EXPECT_TRUE(rig.tab().Option7_3[1].value());
         EXPECT_TRUE(rig.tab().Option7_4[1].value());
         // The password goes with the dialog.
         EXPECT_EQ(rig.dialog().prompt.password(), "");
     }
+    // IPsec is on now as far as the tab knows: "IPSec Disable" and Update
+    // switch it off in the printer again.
+    rig.tab().Option7_3[0].setValue(true);
+    rig.update();
+    EXPECT_EQ(rig.world.usb(0).ipsecMethod(), 0);
 }
 
 TEST(CertificateDownload, AWrongMissingOrBlankPasswordAndACorruptFileSendNothing) {

@@ -73,6 +73,8 @@ TEST(CommonLibrary, OpensCurrentAndLegacyPkcs12FilesWithTheirPasswordOnly) {
     EXPECT_EQ(pkcs12(library, cut, CertificateFiles::kPassword).result, KQIKE_UNREADABLE);
     EXPECT_EQ(pkcs12(library, files.bytes("ca.cer"), CertificateFiles::kPassword).result,
               KQIKE_UNREADABLE);
+    EXPECT_EQ(pkcs12(library, files.bytes("no-mac.p12"), CertificateFiles::kPassword).result,
+              KQIKE_UNREADABLE);
 }
 
 TEST(CommonLibrary, TurnsADerCertificateIntoPemAndRefusesWhatIsNotOne) {

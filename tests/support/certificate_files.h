@@ -36,7 +36,8 @@ class CertificateFiles {
     std::vector<std::uint8_t> certificatePem() const { return bytes("cert.pem"); }
     std::vector<std::uint8_t> privateKeyPem() const { return bytes("key8.pem"); }
 
-    // The PKCS#12 files, all protected by kPassword.
+    // The PKCS#12 files, all protected by kPassword (and no-mac.p12, whose
+    // password nothing checks before its keys are decrypted).
     static std::vector<std::string> pkcs12Files() {
         return {"current.p12", "legacy-rc2.p12", "legacy-3des.pfx"};
     }
@@ -59,6 +60,7 @@ class CertificateFiles {
                 " -certpbe PBE-SHA1-3DES -keypbe PBE-SHA1-3DES -macalg sha1"
                 " -out legacy-3des.pfx",
             "openssl x509 -in cert.pem -outform DER -out ca.cer",
+            pkcs12 + " -nomac -out no-mac.p12",
         };
         made_ = true;
         for (const std::string& command : commands) {
