@@ -15,11 +15,19 @@ QDialog* boundDialog(FormId id, const ui::ControlList& controls, QWidget* parent
 
 }  // namespace
 
-IpsecDialog::IpsecDialog(network::IpsecForm& model, QWidget* parent) : QDialog(parent) {
+IpsecDialog::IpsecDialog(network::IpsecForm& model, QWidget* parent)
+    : QDialog(parent), model_(model) {
     setupForm(FormId::IpsecDialog, this);
     bindForm(this, model.controls());
-    chooser_ = boundDialog(FormId::CertificateFileDialog, model.chooser.controls(), this);
-    prompt_ = boundDialog(FormId::CertificatePasswordDialog, model.prompt.controls(), chooser_);
+}
+
+void IpsecDialog::showEvent(QShowEvent* event) {
+    if (chooser_ == nullptr) {
+        chooser_ = boundDialog(FormId::CertificateFileDialog, model_.chooser.controls(), this);
+        prompt_ =
+            boundDialog(FormId::CertificatePasswordDialog, model_.prompt.controls(), chooser_);
+    }
+    QDialog::showEvent(event);
 }
 
 }  // namespace orvan::qt

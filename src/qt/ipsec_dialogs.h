@@ -10,16 +10,22 @@ namespace orvan::qt {
 
 class IpsecDialog : public QDialog {
   public:
-    // The model must outlive the dialog; the chooser and the prompt are
-    // built with it, each the child of the window it opens over.
+    // The model must outlive the dialog.
     IpsecDialog(network::IpsecForm& model, QWidget* parent);
 
+    // Only this dialog opens the chooser (and only the chooser the prompt):
+    // both are built when it is first shown, so start-up does not pay for
+    // them. Null until then.
     QDialog* chooser() const { return chooser_; }
     QDialog* prompt() const { return prompt_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
-    QDialog* chooser_;
-    QDialog* prompt_;
+    network::IpsecForm& model_;
+    QDialog* chooser_ = nullptr;
+    QDialog* prompt_ = nullptr;
 };
 
 }  // namespace orvan::qt
