@@ -4,12 +4,14 @@
 #include <QEvent>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "link/dynamic_common_library.h"
 #include "link/dynamic_guidance_library.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
 #include "qt/desktop_notifier.h"
+#include "qt/forward_listener.h"
 #include "qt/front_end.h"
 #include "qt/qt_event_loop.h"
 #include "qt/qt_message_boxes.h"
@@ -89,7 +91,13 @@ int main(int argc, char** argv) {
 
     qt::FrontEnd frontEnd(monitor, boxes);
     tray.connectTo([&monitor](int message) { monitor.trayMouse(message); },
-                   frontEnd.window().menu());
+                   frontEnd.window().menu(), [&monitor] { monitor.trayChanged(); });
+    // Only the copy holding the single-instance lock answers a second start.
+    std::unique_ptr<qt::ForwardListener> forwardListener;
+    if (monitor.holdsInstanceLock())
+        forwardListener = std::make_unique<qt::ForwardListener>(
+            QString::fromStdString(report::RuntimePath(shell::kForwardSocketName)),
+            [&monitor] { monitor.comeForward(); });
     // The session really ending reaches us as a Quit, delivered at once even
     // inside a pause; the monitor then ends without saving. A session
     // manager's checkpoint (commitDataRequest alone) leaves it running.

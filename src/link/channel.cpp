@@ -18,6 +18,7 @@ ResultCode Channel::attempt(Retry retry, const std::function<ResultCode()>& call
     for (int n = 1; n <= kAttempts; ++n) {
         result = call();
         if (result <= 0) break;
+        if (retry == Retry::Never) break;
         if (retry == Retry::WhenBusyFlag && !state_.retryWhenBusy) break;
         if (n == kAttempts) break;
         pause();

@@ -34,11 +34,12 @@ class Channel {
     ui::EventLoop& loop() { return loop_; }
     ui::Timer& pauseTimer() { return timer2_; }
 
-    enum class Retry { Always, WhenBusyFlag };
+    enum class Retry { Always, WhenBusyFlag, Never };
 
     // Up to three attempts while the call answers a positive (transient)
     // result, pausing one second between them. With Retry::WhenBusyFlag a
-    // clear retryWhenBusy stops after the first attempt. Returns 0 without a
+    // clear retryWhenBusy stops after the first attempt; Retry::Never sends
+    // once (a command whose first attempt may have taken effect). Returns 0 without a
     // call when the printer count is 0 or the monitor has ended; an end during
     // a pause stops the attempts with the last result.
     //

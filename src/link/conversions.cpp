@@ -236,6 +236,50 @@ std::vector<std::uint8_t> TextToWideBytes(std::string_view text) {
     return out;
 }
 
+namespace {
+
+bool continuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+// One character of `text` from `i` as a single-byte code; `i` moves past it.
+std::uint8_t nextSingleByte(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0xC2 || lead > 0xF4) return lead;
+    const std::size_t length = lead <= 0xDF ? 2 : lead <= 0xEF ? 3 : 4;
+    if (i + length - 1 > text.size()) return lead;
+    for (std::size_t k = 0; k < length - 1; ++k)
+        if (!continuation(static_cast<unsigned char>(text[i + k]))) return lead;
+    const auto second = static_cast<unsigned char>(text[i]);
+    i += length - 1;
+    if (length == 2 && lead <= 0xC3)
+        return static_cast<std::uint8_t>(((lead & 0x1F) << 6) | (second & 0x3F));
+    return '?';
+}
+
+}  // namespace
+
+std::string SingleByteText(std::span<const std::uint8_t> bytes, std::size_t maxLength) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size() && i < maxLength && bytes[i] != 0; ++i) {
+        const std::uint8_t b = bytes[i];
+        if (b < 0x80) {
+            text.push_back(static_cast<char>(b));
+        } else {
+            text.push_back(static_cast<char>(0xC0 | (b >> 6)));
+            text.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+    }
+    return text;
+}
+
+std::vector<std::uint8_t> SingleByteCodes(std::string_view text, std::size_t maxLength) {
+    std::vector<std::uint8_t> codes;
+    std::size_t i = 0;
+    while (codes.size() < maxLength && i < text.size()) codes.push_back(nextSingleByte(text, i));
+    return codes;
+}
+
 std::size_t LengthToNul(std::string_view text) {
     const std::size_t nul = text.find('\0');
     return nul == std::string_view::npos ? text.size() : nul;

@@ -66,6 +66,16 @@ bool ParseIPv6(std::string_view text, std::span<std::uint8_t> out);
 // read as UTF-8; a byte that is not part of a valid sequence stands for itself.
 std::vector<std::uint8_t> TextToWideBytes(std::string_view text);
 
+// Printer names and other texts the printer keeps one byte per character
+// (Latin-1). SingleByteText reads the bytes up to the first 0, at most
+// maxLength of them, as UTF-8 text, so "Caf\xE9" reads "Café" wherever it is
+// shown or saved. SingleByteCodes is the way back for the first maxLength
+// characters of a UTF-8 text: a character the code page lacks becomes "?",
+// a byte that starts no valid sequence stands for itself, and a character
+// is never split.
+std::string SingleByteText(std::span<const std::uint8_t> bytes, std::size_t maxLength);
+std::vector<std::uint8_t> SingleByteCodes(std::string_view text, std::size_t maxLength);
+
 // Number of characters before the first 0 character (the whole length if none).
 std::size_t LengthToNul(std::string_view text);
 

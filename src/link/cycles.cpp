@@ -178,10 +178,11 @@ ResultCode Cycles::readAllNetwork(int tab) {
     return (net_.*kNetReads[static_cast<std::size_t>(tab)])();
 }
 
-ResultCode Cycles::applyAll(int tab) {
+ResultCode Cycles::applyAll(int tab, const std::function<void()>& afterWait) {
     LinkState& s = channel_.state();
     if (s.printerCount == 0) return 0;
     if (hooks_.waitUntilFree && !hooks_.waitUntilFree()) return 0;
+    if (afterWait) afterWait();
     if (s.usb()) return applyAllUsb(tab);
     if (s.network()) return applyAllNetwork(tab);
     return 0;

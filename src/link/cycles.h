@@ -31,7 +31,9 @@ class Cycles {
     // Reads the pages of the given tab; returns the last read's result.
     ResultCode readAll(int tab);
     // Writes the pages of the given tab after the busy wait; 0 when cancelled.
-    ResultCode applyAll(int tab);
+    // `afterWait` runs once the printer is free, before the pages go: a
+    // write of a screen's own that must go with the pages or not at all.
+    ResultCode applyAll(int tab, const std::function<void()>& afterWait = {});
 
   private:
     ResultCode readAllUsb(int tab);

@@ -242,10 +242,11 @@ void Discovery::selectListed(int index) {
     SelectedPrinter& selected = channel_.state().selected;
     if (index < 0 || index >= static_cast<int>(entries_.size())) {
         selected.connection = Connection::None;
-        return;
+    } else {
+        selectEntry(entries_[static_cast<std::size_t>(index)], ipv6List_, selected);
+        selected.listIndex = index;
     }
-    selectEntry(entries_[static_cast<std::size_t>(index)], ipv6List_, selected);
-    selected.listIndex = index;
+    if (onSelected) onSelected();
 }
 
 }  // namespace orvan::link

@@ -4,6 +4,7 @@
 // entry codes of the Printer Select combo.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "link/channel.h"
@@ -54,6 +55,9 @@ class Discovery {
     // Makes list entry index the watched printer (connection None when there
     // is no such entry).
     void selectListed(int index);
+    // Runs after every selection, so that what names the watched printer
+    // follows it.
+    std::function<void()> onSelected;
 
   private:
     void collect();

@@ -19,6 +19,7 @@
 //                                         [this] { SSTab1.setTab(shownTab); });
 #include "link/link_state.h"
 #include "ui/control.h"
+#include "ui/message_box.h"
 
 namespace orvan::link {
 
@@ -51,6 +52,42 @@ class WaitingForEvents {
     ~WaitingForEvents() { --state_.waitingOperations; }
     WaitingForEvents(const WaitingForEvents&) = delete;
     WaitingForEvents& operator=(const WaitingForEvents&) = delete;
+
+  private:
+    LinkState& state_;
+};
+
+// Message boxes that hold the link while they are open. A box runs a nested
+// event loop: without the hold the monitor cycle would go on under a
+// question, could lose the printer it was asked about and move to another
+// one, and the confirmed write would then reach that other printer. While a
+// box is open the cycle skips and no gesture starts another operation, so
+// what follows the answer goes to the printer that was on screen, or (when
+// that one is gone) fails there.
+class LinkHoldingBoxes : public ui::MessageBoxes {
+  public:
+    LinkHoldingBoxes(ui::MessageBoxes& boxes, LinkState& state) : boxes_(boxes), state_(state) {}
+    ui::Answer show(const std::string& text, ui::Icon icon, ui::Buttons buttons) override {
+        const WaitingForEvents waiting(state_);
+        return boxes_.show(text, icon, buttons);
+    }
+
+  private:
+    ui::MessageBoxes& boxes_;
+    LinkState& state_;
+};
+
+// Keeps the printer a modal dialog was opened for as the watched one while
+// the dialog is up: the monitor cycle still queries the status (and so
+// notices a lost printer), but does not rebuild the list and move to another
+// printer, whose settings the dialog would then write. A lost printer leaves
+// the dialog with "Printer is not found." until it closes.
+class PinnedPrinter {
+  public:
+    explicit PinnedPrinter(LinkState& state) : state_(state) { ++state_.pinnedScreens; }
+    ~PinnedPrinter() { --state_.pinnedScreens; }
+    PinnedPrinter(const PinnedPrinter&) = delete;
+    PinnedPrinter& operator=(const PinnedPrinter&) = delete;
 
   private:
     LinkState& state_;

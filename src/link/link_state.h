@@ -46,6 +46,9 @@ struct LinkState {
     // Link operations stopped between two of their steps while window events
     // run (a pause, the status query between its attempts).
     int waitingOperations = 0;
+    // Modal dialogs showing the watched printer's settings (PinnedPrinter):
+    // the monitor cycle does not move to another printer meanwhile.
+    int pinnedScreens = 0;
     // The monitor has ended: no link operation starts, none goes on.
     bool ended = false;
     bool preferIPv6 = false;  // address family of the network printer list

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/conversions.h"
+
 namespace orvan::link {
 
 namespace {
@@ -37,19 +39,12 @@ PrinterEntry listedEntry(std::span<const std::uint8_t, list_layout::kEntrySize> 
     } else {
         std::copy_n(raw.begin() + kIPv4, 4, e.ipv4.begin());
     }
-    e.name = textUpToNul(raw.subspan<kName, kNameLength>(), kNameLength);
+    e.name = SingleByteText(raw.subspan<kName, kNameLength>(), kNameLength);
     e.displayName = "NET:" + e.name;
     return e;
 }
 
 }  // namespace
-
-std::string textUpToNul(std::span<const std::uint8_t> bytes, std::size_t maxLength) {
-    std::string text;
-    for (std::size_t i = 0; i < bytes.size() && i < maxLength && bytes[i] != 0; ++i)
-        text.push_back(static_cast<char>(bytes[i]));
-    return text;
-}
 
 AddressBytes chooseListedIPv6(std::span<const std::uint8_t, 16> first,
                               std::span<const std::uint8_t, 16> second) {

@@ -62,9 +62,6 @@ inline constexpr std::size_t kMaxEntries = 10;
 inline constexpr std::int32_t kMaxDataSize = 64 * 1024;
 }  // namespace list_layout
 
-// Single-byte characters up to the first 0 byte, at most maxLength of them.
-std::string textUpToNul(std::span<const std::uint8_t> bytes, std::size_t maxLength);
-
 // Which IPv6 address a list entry is reached at: a link-local looking first
 // address gives way to the second one when the printer reports one.
 AddressBytes chooseListedIPv6(std::span<const std::uint8_t, 16> first,

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "link/conversions.h"
 #include "link/link_state.h"
 
 namespace orvan::link {
@@ -95,12 +96,10 @@ struct JobList {
     bool operator==(const JobList&) const = default;
 };
 
-// The printer name as text: up to the first 0 byte, at most 10 characters.
+// The printer name as text: up to the first 0 byte, at most 10 characters,
+// each byte a Latin-1 character (conversions.h).
 inline std::string networkName(const NetworkSettingPage& page) {
-    std::string name;
-    for (std::size_t i = 0; i < 10 && page.Name[i] != 0; ++i)
-        name += static_cast<char>(page.Name[i]);
-    return name;
+    return SingleByteText(page.Name, 10);
 }
 
 // References to one-byte setting fields, so that page layouts and network

@@ -1,5 +1,6 @@
 #include "network/ipsec_dialog.h"
 
+#include "link/link_guard.h"
 #include "link/password.h"
 #include "network/printer_select_tab.h"
 #include "tabs/setting_tab_buttons.h"
@@ -35,7 +36,10 @@ void IpsecForm::open() {
     const link::SettingsImage& image = context_.data.image;
     enabledAtOpen_ = image.IpsecEnabled;
     methodAtOpen_ = image.IpsecMode;
-    form.showModal(loop_);
+    {
+        const link::PinnedPrinter pinned(context_.link.state);
+        form.showModal(loop_);
+    }
     // The password is kept between attempts, not beyond the dialog.
     prompt.forget();
 }

@@ -12,7 +12,8 @@ namespace {
 constexpr int kLongestPrefix = 128;
 // Room for the longest address (39 characters) and the blank shown before it.
 constexpr int kAddressLength = 40;
-constexpr int kPrefixLength = 3;
+// " 255": the widest prefix byte the page can hold, as the fill shows it.
+constexpr int kPrefixLength = 4;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -64,7 +65,7 @@ Ipv6SettingForm::Ipv6SettingForm(tabs::TabContext context, ui::EventLoop& loop)
     : context_(std::move(context)),
       loop_(loop),
       buttons_(context_.link,
-               tabs::SettingTabSteps{[this] { fill(); }, {}, [this] { return update(); }}) {
+               tabs::SettingTabSteps{[this] { refreshed(); }, {}, [this] { return update(); }}) {
     form.setCaption("IPv6 Setting");
     for (std::size_t index : {kAddressText, kGatewayText, kPrefixText}) {
         Text1[index] = std::make_unique<ui::TextBox>(ui::indexed("Text1", static_cast<int>(index)));
@@ -84,13 +85,25 @@ ui::ControlList Ipv6SettingForm::controls() {
 }
 
 void Ipv6SettingForm::open(bool staticMode) {
-    staticMode_ = staticMode;
-    Cmd1[kDialogUpdate].setEnabled(staticMode && context_.open(kPrinterSelectRight));
     // The mode chosen on the tab goes into the image at once; it is sent with
     // the next write of the network page, here or on the tab.
     context_.data.image.NetworkSetting.Byte30 = staticMode ? 1 : 0;
+    showMode(staticMode);
     fill();
+    const link::PinnedPrinter pinned(context_.link.state);
     form.showModal(loop_);
+}
+
+void Ipv6SettingForm::showMode(bool staticMode) {
+    staticMode_ = staticMode;
+    Cmd1[kDialogUpdate].setEnabled(staticMode && context_.open(kPrinterSelectRight));
+}
+
+// A refresh reads the printer's address mode with its addresses: the dialog
+// shows that mode, and an Update sends the mode shown.
+void Ipv6SettingForm::refreshed() {
+    showMode(context_.data.image.NetworkSetting.Byte30 != 0);
+    fill();
 }
 
 void Ipv6SettingForm::fill() {
@@ -115,7 +128,10 @@ link::ResultCode Ipv6SettingForm::update() {
         ReportInvalidInput(boxes, "<IPv6 Address>");
         return 0;
     }
-    if (!link::ParseIPv6(text1(kGatewayText).text(), gateway)) {
+    // An unset gateway is shown blank; blank reads back as unset (all zero).
+    const std::string& gatewayText = text1(kGatewayText).text();
+    const bool gatewayUnset = gatewayText.find_first_not_of(" \t") == std::string::npos;
+    if (!gatewayUnset && !link::ParseIPv6(gatewayText, gateway)) {
         ReportInvalidInput(boxes, "<Default Gateway>");
         return 0;
     }
@@ -159,6 +175,7 @@ ui::ControlList Ipv6PropertyForm::controls() {
 
 void Ipv6PropertyForm::open() {
     fill();
+    const link::PinnedPrinter pinned(context_.link.state);
     form.showModal(loop_);
 }
 

@@ -54,6 +54,8 @@ class Ipv6SettingForm {
     ui::TextBox& text1(std::size_t index) { return *Text1[index]; }
 
   private:
+    void showMode(bool staticMode);
+    void refreshed();
     void fill();
     link::ResultCode update();
 

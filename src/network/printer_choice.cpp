@@ -133,8 +133,10 @@ bool PrinterChoice::askToSearch(bool ipv6) {
     if (!typed) return ui::confirm(boxes, tabs::kOnlinePrintersQuestion);
     const std::string text = AddressText(*typed);
     if (FindStored(shell_.history, *typed)) {
+        // Only an OK makes it the address searched for.
+        if (!ui::confirm(boxes, text + " " + kSearchedQuestion)) return false;
         searched_ = *typed;
-        return ui::confirm(boxes, text + " " + kSearchedQuestion);
+        return true;
     }
     if (!ui::confirm(boxes, text + " " + kAddedQuestion)) return false;
     if (StoreAddress(shell_.history, *typed)) {

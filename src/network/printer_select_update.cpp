@@ -16,12 +16,15 @@
 namespace orvan::network {
 
 // Everything is checked before anything is stored: a refused field leaves
-// the image, the name included, as it was.
+// the image, the name included, as it was. The IPsec switch goes after the
+// busy wait, with the page: a cancelled wait sends neither.
 link::ResultCode PrinterSelectTab::update() {
     if (!overNetwork() && !collectUsbSettings()) return 0;
     StorePrinterName(context_.data.image.NetworkSetting, TrimBlanks(Text7[0].text()));
-    if (!overNetwork()) switchIpsecOffIfAsked();
-    return context_.link.cycles.applyAll(context_.link.selectedTab());
+    const bool usb = !overNetwork();
+    return context_.link.cycles.applyAll(context_.link.selectedTab(), [this, usb] {
+        if (usb) switchIpsecOffIfAsked();
+    });
 }
 
 // The settings only a USB printer takes. In automatic mode the addresses are

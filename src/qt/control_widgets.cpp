@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTabWidget>
 #include <QVariant>
 #include <memory>
 
@@ -11,6 +12,45 @@
 namespace orvan::qt {
 
 using ui::Property;
+
+namespace {
+
+// A combo changes only on purpose: the wheel rolling over a combo that does
+// not have the focus (on its way down the window) changes nothing, and
+// Ctrl+PageUp/PageDown switch tabs as everywhere else in the window instead
+// of stepping through the list (a printer combo would change the printer).
+class ComboGuard : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* combo = qobject_cast<QComboBox*>(watched);
+        if (!combo) return false;
+        if (e->type() == QEvent::Wheel && !combo->hasFocus()) {
+            e->ignore();
+            return true;
+        }
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) return false;
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool pageKey = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        if (!pageKey || !(key->modifiers() & Qt::ControlModifier)) return false;
+        if (e->type() == QEvent::KeyPress)
+            switchTab(combo, key->key() == Qt::Key_PageDown ? 1 : -1);
+        e->accept();
+        return true;
+    }
+
+  private:
+    static void switchTab(QWidget* from, int step) {
+        for (QWidget* w = from->parentWidget(); w; w = w->parentWidget()) {
+            auto* tabs = qobject_cast<QTabWidget*>(w);
+            if (!tabs || tabs->count() == 0) continue;
+            tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+            return;
+        }
+    }
+};
+
+}  // namespace
 
 void ModelComboBox::showPopup() {
     if (onDropDown) onDropDown();
@@ -170,6 +210,8 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
         });
     };
     (*hookEdits)();
+    w->setFocusPolicy(Qt::StrongFocus);  // no focus by the wheel either
+    w->installEventFilter(new ComboGuard(w));
     QObject::connect(w, &QComboBox::activated, link, [link](int index) {
         link->gesture<ui::ComboBox>([index](auto& combo) { combo.setListIndex(index); });
         link->apply(Property::ListIndex);

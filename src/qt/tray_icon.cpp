@@ -36,7 +36,14 @@ QIcon programIcon() {
                : own;
 }
 
-QtTrayIcon::QtTrayIcon(QObject* parent) : icon_(parent) {
+// How often the program looks for a notification area that came or went.
+constexpr int kTrayWatchMs = 2000;
+
+QtTrayIcon::QtTrayIcon(QObject* parent) : icon_(parent), watch_(parent) {
+    available_ = QSystemTrayIcon::isSystemTrayAvailable();
+    watch_.setInterval(kTrayWatchMs);
+    QObject::connect(&watch_, &QTimer::timeout, [this] { watchTrayHost(); });
+    watch_.start();
     icon_.setIcon(programIcon());
     icon_.setToolTip(QString::fromUtf8(ui::kMonitorTitle));
     QObject::connect(&icon_, &QSystemTrayIcon::activated,
@@ -57,19 +64,40 @@ int QtTrayIcon::messageOf(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-void QtTrayIcon::connectTo(std::function<void(int)> mouse, QMenu* menu) {
+void QtTrayIcon::connectTo(std::function<void(int)> mouse, QMenu* menu,
+                           std::function<void()> changed) {
     mouse_ = std::move(mouse);
     menu_ = menu;
+    changed_ = std::move(changed);
 }
 
+// Without a notification area there is nowhere to put it yet; the icon is
+// shown as soon as one appears.
 void QtTrayIcon::add() {
-    // Without a notification area there is nowhere to put it; the window
-    // itself carries on.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) icon_.show();
+    wanted_ = true;
+    available_ = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available_) icon_.show();
 }
 
 void QtTrayIcon::remove() {
+    wanted_ = false;
     icon_.hide();
+}
+
+bool QtTrayIcon::shown() {
+    return wanted_ && available_ && icon_.isVisible();
+}
+
+void QtTrayIcon::watchTrayHost() {
+    const bool now = QSystemTrayIcon::isSystemTrayAvailable();
+    if (now == available_) return;
+    available_ = now;
+    if (now && wanted_) {
+        // A new tray host knows nothing of the icon: register it afresh.
+        icon_.hide();
+        icon_.show();
+    }
+    if (changed_) changed_();
 }
 
 shell::TrayGeometry QtTrayIcon::geometry() {

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <functional>
 
 #include "shell/monitor.h"
@@ -21,6 +22,8 @@ class QtTrayIcon : public shell::TrayIcon {
     explicit QtTrayIcon(QObject* parent);
     void add() override;
     void remove() override;
+    // In a notification area now: wanted, and a tray host is there.
+    bool shown() override;
     // The icon's rectangle and the taskbar around it, in the coordinates of
     // the screen that shows it (where the pointer is when the tray host does
     // not tell where the icon is).
@@ -28,7 +31,9 @@ class QtTrayIcon : public shell::TrayIcon {
     void trackPopup(const shell::PopupPlacement& placement) override;
 
     // The icon's gestures go to `mouse` as messages; `menu` is the popup.
-    void connectTo(std::function<void(int)> mouse, QMenu* menu);
+    // `changed` runs when a notification area appears or goes (a tray host
+    // may start after the program, as at login).
+    void connectTo(std::function<void(int)> mouse, QMenu* menu, std::function<void()> changed = {});
     // The message of a gesture (kTrayDoubleClick, kTrayRightButton), 0 for
     // one the monitor does not handle.
     static int messageOf(QSystemTrayIcon::ActivationReason reason);
@@ -38,7 +43,13 @@ class QtTrayIcon : public shell::TrayIcon {
     QPoint lastPopupAt() const { return lastPopupAt_; }
 
   private:
+    void watchTrayHost();
+
     QSystemTrayIcon icon_;
+    QTimer watch_;
+    bool wanted_ = false;
+    bool available_ = false;
+    std::function<void()> changed_;
     QPointer<QMenu> menu_;
     std::function<void(int)> mouse_;
     QPoint lastPopupAt_;

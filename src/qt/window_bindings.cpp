@@ -21,6 +21,11 @@ void applyFormVisible(QWidget* window, const ui::Form& form) {
     }
     if (!window->isVisible())
         window->setWindowModality(form.modal() ? Qt::ApplicationModal : Qt::NonModal);
+    if (form.minimized()) {
+        window->showMinimized();
+        return;
+    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
@@ -44,7 +49,8 @@ ControlLink* bind(QWidget* window, ui::Form& form) {
             window->setWindowTitle(toQt(form.caption()));
             window->setAccessibleName(toQt(form.caption()));
         }
-        if (p == Property::Visible) applyFormVisible(window, form);
+        // Value: minimised, or brought forward again.
+        if (p == Property::Visible || p == Property::Value) applyFormVisible(window, form);
         if (p == Property::Enabled) window->setEnabled(form.enabled());
     });
     link->onEvent = [link, window](QEvent* e) {
@@ -52,6 +58,11 @@ ControlLink* bind(QWidget* window, ui::Form& form) {
         // accept): the model follows, so that showing it again works.
         if (e->type() == QEvent::Hide && !e->spontaneous() && !window->isVisible())
             link->gesture<ui::Form>([](auto& f) { f.setVisible(false); });
+        // Minimised or restored by the window manager.
+        if (e->type() == QEvent::WindowStateChange) {
+            const bool minimized = window->isMinimized();
+            link->gesture<ui::Form>([minimized](auto& f) { f.setMinimized(minimized); });
+        }
         if (!isCloseGesture(window, e)) return false;
         e->ignore();  // the form's logic decides whether the window goes
         link->gesture<ui::Form>([](auto& f) { f.requestClose(); });

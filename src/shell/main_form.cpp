@@ -30,13 +30,18 @@ MainForm::MainForm() {
     Timer2.setEnabled(false);
 }
 
-void minimize(MainForm& main) {
-    main.form.setVisible(false);
+void minimize(MainForm& main, bool trayShown) {
     main.Menu1.setVisible(false);
+    if (trayShown) {
+        main.form.setVisible(false);
+        return;
+    }
+    main.form.setMinimized(true);
+    main.form.setVisible(true);
 }
 
-void wireMinimize(MainForm& main) {
-    main.Cmdm.onClick = [&main] { minimize(main); };
+std::string printerLineText(bool found, const std::string& name) {
+    return found ? "Printer: " + name : "Printer: none found";
 }
 
 }  // namespace orvan::shell

@@ -40,11 +40,14 @@ struct MainForm {
 
     // The window's frame on screen. The tray's menu is built apart, and
     // Picture1 only stands for the tray icon's messages.
-    ui::ControlList controls() { return {form, SSTab1, Cmdm}; }
+    ui::ControlList controls() { return {form, SSTab1, Cmdm, PrinterLine}; }
 
     ui::Form form{"MainForm"};
     ui::TabControl SSTab1{"SSTab1"};
     ui::Button Cmdm{"Cmdm"};
+    // The status line at the foot of the window: the printer every tab and
+    // dialog reads and writes.
+    ui::Label PrinterLine{"PrinterLine"};
     ui::Menu Menu1{"Menu1"};
     std::array<ui::MenuItem, kMenuItemCount> MenuItem{
         ui::MenuItem{"MenuItem[0]"}, ui::MenuItem{"MenuItem[1]"}, ui::MenuItem{"MenuItem[2]"}};
@@ -55,10 +58,11 @@ struct MainForm {
     ui::ScreenPointer Pointer{"Pointer"};
 };
 
-// Hides the window into the tray: the main form and the popup menu's source.
-void minimize(MainForm& main);
+// Puts the window out of sight: hidden into the tray when there is one,
+// else minimised to the task bar, so that it can always be found again.
+void minimize(MainForm& main, bool trayShown);
 
-// Installs the "Minimize" button's click.
-void wireMinimize(MainForm& main);
+// What the status line says about the watched printer.
+std::string printerLineText(bool found, const std::string& name);
 
 }  // namespace orvan::shell

@@ -24,10 +24,7 @@ Monitor::Monitor(Environment env)
     main_.Timer1.setEnabled(false);
     main_.Timer1.onTick = [this] { monitorTick(); };
     wireGestures();
-    wireMinimize(main_);
-    main_.form.onCloseRequested = [this] {
-        if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
-    };
+    wireWindow();
     wireStatusTab();
     wireTrayMenu();
     settingTabs_ = std::make_unique<SettingTabs>(
@@ -45,6 +42,37 @@ Monitor::Monitor(Environment env)
                                             env_.programDirectory}});
     settingTabs_->install(tabs);
     printerSelectComboClicked = [this] { settingTabs_->printerSelect.comboClicked(); };
+    discovery_.onSelected = [this] { showWatchedPrinter(); };
+    showWatchedPrinter();
+}
+
+void Monitor::wireWindow() {
+    main_.Cmdm.onClick = [this] { minimize(main_, trayShown()); };
+    main_.form.onCloseRequested = [this] {
+        if (!queryUnload(UnloadMode::UserClose)) main_.form.setVisible(false);
+    };
+    // A window out of sight is always watched: whatever stopped the monitor
+    // (focus on the Printer Select combo) no longer holds once the window is
+    // hidden or minimised, however that happened.
+    main_.form.observe([this](ui::Control&, ui::Property p) {
+        if ((p == ui::Property::Visible || p == ui::Property::Value) && !main_.form.seen() &&
+            main_.Timer1.interval() > 0)
+            restartMonitorTimer();
+    });
+}
+
+bool Monitor::trayShown() const {
+    return trayIconShown && env_.tray && env_.tray->shown();
+}
+
+// Shown, un-minimised, raised and focused; the popup's source out of sight.
+void Monitor::bringWindowForward() {
+    main_.form.bringForward();
+    main_.Menu1.setVisible(false);
+}
+
+void Monitor::showWatchedPrinter() {
+    main_.PrinterLine.setCaption(printerLineText(state_.printerCount > 0, state_.selected.name));
 }
 
 network::PrinterSelectShell Monitor::printerSelectShell() {

@@ -18,6 +18,7 @@
 #include "link/guidance_library.h"
 #include "link/ip_history.h"
 #include "link/library_locator.h"
+#include "link/link_guard.h"
 #include "link/link_state.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
@@ -60,6 +61,9 @@ class TrayIcon {
     virtual ~TrayIcon() = default;
     virtual void add() = 0;
     virtual void remove() = 0;
+    // Whether the icon is in a notification area now (a tray host may come
+    // later than the program, or go).
+    virtual bool shown() { return true; }
     // Where the icon and the taskbar are now.
     virtual TrayGeometry geometry() { return {}; }
     // Shows the popup menu (MainForm's Menu1) and returns once it has
@@ -144,6 +148,12 @@ class Monitor {
     void trayMouse(int message);
     // The popup's items, by index (MenuEntry).
     void menuItemChosen(int index);
+    // A notification area appeared or went away. Without one a hidden window
+    // could not be found again: it comes back minimised to the task bar.
+    void trayChanged();
+    // A second start of the program asked this copy to come forward.
+    void comeForward();
+    bool holdsInstanceLock() const { return holdsInstanceLock_; }
 
     // ---- parts ----
     MainForm& main() { return main_; }
@@ -211,13 +221,19 @@ class Monitor {
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
     void wireTrayMenu();
+    void wireWindow();
+    bool trayShown() const;
+    void bringWindowForward();
+    void showWatchedPrinter();
+    link::Severity severityOf(link::ResultCode code) const;
     void openOnStatusTab();
     void popUpTrayMenu();
     maintenance::OthersLink othersLink();
 
     Environment env_;
     PosixFileSystem systemFiles_;
-    ui::GatedMessageBoxes boxes_{env_.boxes, [this] { return !ended_; }};
+    link::LinkHoldingBoxes heldBoxes_{env_.boxes, state_};
+    ui::GatedMessageBoxes boxes_{heldBoxes_, [this] { return !ended_; }};
     MainForm main_;
     link::LinkState state_;
     link::PrinterData data_;

@@ -2,6 +2,8 @@
 #include "shell/monitor.h"
 #include "shell/shell_messages.h"
 
+#include <algorithm>
+
 namespace orvan::shell {
 
 namespace {
@@ -23,6 +25,10 @@ StatusSnapshot snapshotOf(const link::LinkState& state) {
 }
 
 }  // namespace
+
+link::Severity Monitor::severityOf(link::ResultCode code) const {
+    return code < 0 ? catalogue_.ClassifyCode(code) : link::Severity::None;
+}
 
 void Monitor::takeSnapshot() {
     snapshot_ = snapshotOf(state_);
@@ -67,7 +73,7 @@ void Monitor::monitorTick() {
     const bool visible = main_.form.visible();
     const int tab = main_.SSTab1.tab();
     Rebuild rebuilt = Rebuild::NotRebuilt;
-    if (state_.printerCount == 0) {
+    if (state_.printerCount == 0 && state_.pinnedScreens == 0) {
         rebuildPrinterList();
         rebuilt = Rebuild::NoneFound;
         if (state_.printerCount > 0) {
@@ -92,29 +98,26 @@ void Monitor::monitorTick() {
     }
 
     const link::ResultCode code = state_.status.printerResult;
-    link::Severity severity = link::Severity::None;
-    if (code < 0) {
-        if (status::IsConnectionLoss(code)) state_.printerCount = 0;
-        severity = catalogue_.ClassifyCode(code);
-    }
+    if (code < 0 && status::IsConnectionLoss(code)) state_.printerCount = 0;
+    const link::Severity severity = severityOf(code);
     const bool fault = severity >= link::Severity::Fault;
+    // A stopped laminator stops the card line as a stopped printer does.
+    const link::Severity forward = std::max(severity, severityOf(state_.status.laminatorResult));
 
-    if (main_.form.visible()) {
-        if (main_.SSTab1.tab() == StatusTab) {
-            if (snapshotOf(state_) != snapshot_ || fault) {
-                if (showStatus) showStatus();
-                takeSnapshot();
-            } else if (refreshMediaAndCounters) {
-                refreshMediaAndCounters();
-            }
-        }
-    } else if (severity >= link::Severity::Error) {
-        main_.form.setVisible(true);
-        main_.Menu1.setVisible(false);
+    if (!main_.form.seen() && forward >= link::Severity::Error) {
+        bringWindowForward();
         main_.SSTab1.setTab(StatusTab);
         if (showStatus) showStatus();
         takeSnapshot();
+    } else if (main_.form.visible() && main_.SSTab1.tab() == StatusTab) {
+        if (snapshotOf(state_) != snapshot_ || fault) {
+            if (showStatus) showStatus();
+            takeSnapshot();
+        } else if (refreshMediaAndCounters) {
+            refreshMediaAndCounters();
+        }
     }
+    showWatchedPrinter();
 
     tellOutside(code, severity);
 

@@ -3,8 +3,12 @@
 #include "link/library_locator.h"
 
 #include <grp.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include <filesystem>
 #include <vector>
@@ -39,6 +43,26 @@ bool PosixPlatform::acquireInstanceLock() {
     printerAccess_ = report::FileLock::acquire(report::RuntimePath(report::kPrinterAccessLockName),
                                                kPrinterAccessWaitMs);
     return true;
+}
+
+// A connect to a local socket answers at once: listening or not, this never
+// waits on the other copy, and a copy that does not read the request cannot
+// hold this one up (the request fits the socket's buffer).
+bool PosixPlatform::askRunningCopyForward() {
+    const std::string path = report::RuntimePath(kForwardSocketName);
+    sockaddr_un address{};
+    if (path.size() >= sizeof(address.sun_path)) return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    bool sent = false;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
+        const std::size_t length = std::strlen(kForwardRequest);
+        sent = ::send(fd, kForwardRequest, length, MSG_NOSIGNAL) == static_cast<ssize_t>(length);
+    }
+    ::close(fd);
+    return sent;
 }
 
 bool PosixPlatform::fileExists(const std::string& path) {

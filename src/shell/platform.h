@@ -16,6 +16,9 @@ class Platform {
     virtual bool isAdministrator() = 0;
     // Takes the single-instance lock; false when another copy holds it.
     virtual bool acquireInstanceLock() = 0;
+    // Asks the copy that holds the lock to bring its window forward; false
+    // when no copy answered.
+    virtual bool askRunningCopyForward() { return false; }
     virtual bool fileExists(const std::string& path) = 0;
     // The directory the port libraries are installed in.
     virtual std::string systemLibraryDirectory() = 0;
@@ -34,6 +37,7 @@ class PosixPlatform : public Platform {
     static constexpr int kPrinterAccessWaitMs = 15000;
     bool isAdministrator() override;
     bool acquireInstanceLock() override;
+    bool askRunningCopyForward() override;
     bool fileExists(const std::string& path) override;
     std::string systemLibraryDirectory() override;
     std::string currentDirectory() override;
@@ -43,6 +47,12 @@ class PosixPlatform : public Platform {
     std::optional<report::FileLock> instanceLock_;
     std::optional<report::FileLock> printerAccess_;
 };
+
+// Where the running copy listens for a second start's request to come
+// forward: a local socket in the user's runtime directory.
+inline constexpr const char* kForwardSocketName = "orvan-status-monitor.sock";
+// What a second start sends there.
+inline constexpr const char* kForwardRequest = "forward\n";
 
 // The group whose members may change printer settings.
 inline constexpr const char* kPrinterAdminGroup = "lpadmin";

@@ -72,7 +72,9 @@ bool Monitor::initialise(const std::string& commandLine) {
     const bool secondCopyAllowed = equalsIgnoringCase(notifications.rest, "-t");
     holdsInstanceLock_ = os.acquireInstanceLock();
     if (!holdsInstanceLock_ && !secondCopyAllowed) {
-        end();  // a copy already runs: end without a word
+        // A copy already runs: its window comes forward, and this one ends.
+        os.askRunningCopyForward();
+        end();
         return false;
     }
 
@@ -147,8 +149,10 @@ void Monitor::load() {
 
     switch (startMode) {
         case StartMode::TrayOnly:
+            // Into the tray; without a notification area, onto the task bar.
             main_.form.setVisible(false);
-            main_.Menu1.setVisible(true);
+            if (!trayShown()) minimize(main_, false);
+            main_.Menu1.setVisible(trayShown());
             break;
         case StartMode::SelectPrinter:
             runLoadStep([this] {

@@ -15,12 +15,11 @@ void Monitor::wireTrayMenu() {
 // The icon only answers while the window is hidden; while its menu is up a
 // second gesture would open another one inside it.
 void Monitor::trayMouse(int message) {
-    if (ended_ || main_.form.visible() || menuOpen) return;
+    if (ended_ || main_.form.seen() || menuOpen) return;
     if (message == kTrayDoubleClick) {
         link::whenLinkIdle(state_, [this] {
             openOnStatusTab();
-            main_.form.setVisible(true);
-            main_.Menu1.setVisible(false);
+            bringWindowForward();
         })();
     } else if (message == kTrayRightButton) {
         popUpTrayMenu();
@@ -59,8 +58,22 @@ void Monitor::menuItemChosen(int index) {
         auto& refresh = tabs[OthersTab].refresh;
         if (!switched && refresh) refresh();
     }
-    main_.form.setVisible(true);
-    main_.Menu1.setVisible(false);
+    bringWindowForward();
+}
+
+void Monitor::trayChanged() {
+    if (ended_ || !trayIconShown || !env_.tray) return;
+    env_.tray->add();  // shows the icon once a notification area is there
+    if (!env_.tray->shown() && !main_.form.visible()) minimize(main_, false);
+}
+
+// A window out of sight comes back on a fresh Status tab as from the tray;
+// one in sight is only raised. While a link operation waits, nothing is
+// refreshed, but the window still comes forward.
+void Monitor::comeForward() {
+    if (ended_) return;
+    if (!main_.form.visible() && !state_.linkBusy()) openOnStatusTab();
+    bringWindowForward();
 }
 
 }  // namespace orvan::shell

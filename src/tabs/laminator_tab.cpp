@@ -181,7 +181,11 @@ void LaminatorTab::fill() {
     showPair(Opt8_2, page.Byte9, PairRule::OneIsFirst);
 
     label8(kCleaningCounter).setCaption(link::NumberText(image.Counters.LaminatorCleaning));
-    label8(kTotalCounter).setCaption(link::NumberText(image.Counters.LaminatorTotal));
+    // The network read does not fetch the total; the image may still hold
+    // the last USB printer's, which is not this printer's.
+    label8(kTotalCounter)
+        .setCaption(
+            context_.link.state.network() ? "" : link::NumberText(image.Counters.LaminatorTotal));
 
     const int cassette = page.Byte7;
     const bool known = cassette >= 0 && cassette < static_cast<int>(std::size(kCassettes));

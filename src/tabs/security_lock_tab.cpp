@@ -94,12 +94,16 @@ void SecurityLockTab::fill() {
 }
 
 // The printer's answer is only a result code: what it did shows in the
-// lock state read again afterwards, whatever the command answered.
+// lock state read again afterwards, whatever the command answered. A failure
+// is told first, so the tab is filled from the state after the box.
 link::ResultCode SecurityLockTab::update() {
     const link::ResultCode result = sendSelected();
+    if (result != 0)
+        ui::warn(context_.link.boxes,
+                 context_.link.catalogue.DescribeCode(result, context_.link.state.statusWord));
     context_.link.cycles.readAll(context_.link.selectedTab());
     fill();
-    return result;
+    return 0;  // reported above
 }
 
 link::ResultCode SecurityLockTab::sendSelected() {

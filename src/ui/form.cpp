@@ -17,6 +17,12 @@ void Form::showModal(EventLoop& loop) {
     modal_ = false;
 }
 
+void Form::bringForward() {
+    minimized_ = false;
+    setVisible(true);
+    notify(Property::Value);
+}
+
 void Form::requestClose() {
     if (onCloseRequested)
         onCloseRequested();

@@ -15,6 +15,16 @@ class Form : public Control {
 
     bool modal() const { return modal_; }
 
+    // Minimised to the task bar (by the window manager, or by the program
+    // when there is no tray to hide in): still shown, but out of sight.
+    bool minimized() const { return minimized_; }
+    void setMinimized(bool v) { set(minimized_, v, Property::Value); }
+    // Shown and not minimised: what the user can see.
+    bool seen() const { return visible() && !minimized_; }
+    // Shows the window un-minimised, on top and with the input focus, even
+    // when it was shown already (observers hear Visible and then Value).
+    void bringForward();
+
     // Shows the form modally: returns when it has been hidden again. Events
     // keep running meanwhile, so the form's own timers and buttons work. If
     // the wait throws, the form is hidden again on the way out.
@@ -30,6 +40,7 @@ class Form : public Control {
 
   private:
     bool modal_ = false;
+    bool minimized_ = false;
 };
 
 }  // namespace orvan::ui

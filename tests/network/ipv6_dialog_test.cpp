@@ -113,6 +113,48 @@ TEST(Ipv6SettingDialog, UpdateStoresAllThreeFieldsOrNothing) {
               (Bytes{0x20, 0x01, 0x0D, 0xB8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x05}));
 }
 
+// What a fill shows fits its box whole and goes back unchanged: the
+// longest prefix, and an unset gateway shown blank.
+TEST(Ipv6SettingDialog, WhatTheFillShowsAnUpdateSendsBackByteForByte) {
+    Ipv6Rig rig;
+    auto& printer = rig.world.usb(0);
+    printer.setPageByte(0x2D, 29, 128);
+    for (int offset = 31; offset < 47; ++offset) printer.setPageByte(0x2D, offset, 0);
+    rig.monitor->cycles().readAll(shell::PrinterSelectTab);
+    rig.inSettingDialog(true, {[&] {
+                            EXPECT_EQ(rig.field(kPrefixText).text(), " 128");
+                            EXPECT_EQ(rig.field(kGatewayText).text(), " ");
+                            rig.pressUpdate();
+                        }});
+    EXPECT_EQ(rig.shownTexts(),
+              std::vector<std::string>{"Would you like to change Printer Setting?"});
+    const Bytes sent = rig.lastSelect(0x2D);
+    ASSERT_EQ(sent.size(), 80u);
+    EXPECT_EQ(sent[29], 128);
+    EXPECT_EQ(Bytes(sent.begin() + 31, sent.begin() + 47), Bytes(16, 0));
+}
+
+// Refresh reads the printer's address mode: the dialog shows it, and an
+// Update sends the mode shown.
+TEST(Ipv6SettingDialog, AfterRefreshTheDialogShowsAndSendsThePrintersMode) {
+    Ipv6Rig rig;
+    rig.world.usb(0).setPageByte(0x2D, 30, 0);  // automatic on the printer
+    rig.inSettingDialog(true, {[&] {
+                            rig.boxes.answerNext(Answer::Ok);
+                            rig.dialog().Cmd1[network::kDialogRefresh].click();
+                            EXPECT_FALSE(rig.field(kAddressText).enabled());
+                            EXPECT_FALSE(rig.dialog().Cmd1[network::kDialogUpdate].enabled());
+                        }});
+    rig.world.usb(0).setPageByte(0x2D, 30, 1);  // static on the printer
+    rig.inSettingDialog(false, {[&] {
+                            rig.boxes.answerNext(Answer::Ok);
+                            rig.dialog().Cmd1[network::kDialogRefresh].click();
+                            EXPECT_TRUE(rig.field(kAddressText).enabled());
+                            rig.pressUpdate();
+                        }});
+    EXPECT_EQ(rig.lastSelect(0x2D).at(30), 1);
+}
+
 TEST(Ipv6SettingDialog, PrefixLengthIsRoundedAndMustLieWithin0To128) {
     EXPECT_EQ(network::PrefixLength(" 64"), 64);
     EXPECT_EQ(network::PrefixLength("64.4"), 64);

@@ -59,6 +59,12 @@ TEST(ScanPrinter, CancelLeavesTheListAndTheWatchedPrinterAsTheyWere) {
     EXPECT_EQ(rig.world.countCalls("P_RefreshPrinterList"), 0);
     EXPECT_TRUE(rig.history().entries[0].empty());
     EXPECT_TRUE(rig.main().Timer1.enabled());
+
+    // The cancelled address is no target of the next search either.
+    rig.boxes.answerNext(Answer::Ok);
+    rig.scan("");
+    for (const auto& entry : rig.monitor->discovery().entries())
+        EXPECT_NE(entry.kind, link::EntryKind::Searched) << entry.displayName;
 }
 
 TEST(ScanPrinter, TextsThatAreNoAddressAskForAPlainRediscovery) {

@@ -149,6 +149,31 @@ TEST(PrinterSelectUpdate, SwitchingIpsecOffClearsThePrinterIpsecModeOnce) {
     EXPECT_EQ(rig.world.usb(0).ipsecMethod(), 0);
 }
 
+// The switch goes with the page after the busy wait: a cancelled wait
+// sends neither.
+TEST(PrinterSelectUpdate, ACancelledBusyWaitLeavesIpsecAsItWas) {
+    SelectRig rig;
+    rig.world.usb(0).setIpsecMethod(1);
+    rig.main().SSTab1.setTab(shell::StatusTab);
+    rig.main().SSTab1.setTab(shell::PrinterSelectTab);
+    rig.tab().Option7_3[0].setValue(true);
+    rig.world.usb(0).setBusyFor(1000);
+    ui::Timer cancel{"Cancel"};  // the user presses the wait window's Cancel
+    rig.loop.attach(cancel);
+    cancel.onTick = [&] {
+        cancel.setEnabled(false);
+        rig.monitor->busyWait().cancel();
+    };
+    cancel.setInterval(1500);
+    cancel.setEnabled(true);
+    rig.update();
+    rig.loop.detach(cancel);
+    EXPECT_EQ(rig.world.countCalls("KQCMD_WriteBuffer"), 0);
+    EXPECT_EQ(rig.world.countCalls("KQCMD_ModeSelect"), 0);
+    EXPECT_EQ(rig.world.usb(0).ipsecMethod(), 1);
+    EXPECT_TRUE(rig.tab().ipsecAtLoad());  // still to be switched off by the next Update
+}
+
 TEST(PrinterSelectUpdate, SyncTimeTakesEveryFieldFromOneReadingOfTheClock) {
     SelectRig rig;
     // The clock turns the minute (and the year) between two readings.

@@ -20,8 +20,15 @@ using namespace orvan;
 
 namespace {
 
+// The offscreen platform has no notification area; this icon stands as if
+// a tray host showed it, so that "Minimize" hides into it.
+struct HostedTray : qt::QtTrayIcon {
+    using QtTrayIcon::QtTrayIcon;
+    bool shown() override { return true; }
+};
+
 struct TrayWindow {
-    qt::QtTrayIcon tray{nullptr};
+    HostedTray tray{nullptr};
     rig::SimulatedMonitor sim{shell::executableDirectory(), &tray};
     qt::QtMessageBoxes screenBoxes;
     std::unique_ptr<qt::FrontEnd> frontEnd;

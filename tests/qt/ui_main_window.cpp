@@ -103,16 +103,33 @@ void UiMainWindow::widgetsCarryTheirControlNames() {
     QCOMPARE(versions, 1);
 }
 
+// Into the tray when there is one, else onto the task bar; an error brings
+// it back un-minimised (bringForward), and the window manager's own
+// minimise reaches the model.
 void UiMainWindow::minimizeHidesTheWindow() {
     shell::MainForm model;
     auto window = qt::buildMainWindow(model);
-    shell::wireMinimize(model);
+    bool tray = true;
+    model.Cmdm.onClick = [&] { shell::minimize(model, tray); };
     model.form.setVisible(true);
     QVERIFY(window->isVisible());
     QTest::mouseClick(window->findChild<QPushButton*>("Cmdm"), Qt::LeftButton);
     QVERIFY(!window->isVisible());
     QVERIFY(!model.form.visible());
     QVERIFY(!model.Menu1.visible());
+
+    tray = false;
+    model.form.bringForward();
+    QVERIFY(window->isVisible());
+    QTest::mouseClick(window->findChild<QPushButton*>("Cmdm"), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QTRY_VERIFY(window->isMinimized());
+    model.form.bringForward();
+    QTRY_VERIFY(!window->isMinimized());
+
+    window->showMinimized();
+    QTRY_VERIFY(model.form.minimized());
+    QVERIFY(!model.form.seen());
 }
 
 void UiMainWindow::closeBoxAsksTheModel() {

@@ -68,11 +68,13 @@ TEST(StartUp, TheWholeCommandLineChoosesTheStartModeIgnoringCase) {
     EXPECT_FALSE(both.main().Menu1.visible());
 }
 
+// The running copy's window comes forward instead.
 TEST(StartUp, ASecondCopyEndsSilentlyUnlessAllowedByDashT) {
     ShellRig second;
     second.platform.lockFree = false;
     EXPECT_FALSE(second.start(""));
     EXPECT_TRUE(second.boxes.shown().empty());
+    EXPECT_EQ(second.platform.forwardRequests, 1);
 
     ShellRig mixed;
     mixed.platform.lockFree = false;
@@ -82,6 +84,7 @@ TEST(StartUp, ASecondCopyEndsSilentlyUnlessAllowedByDashT) {
     allowed.platform.lockFree = false;
     EXPECT_TRUE(allowed.start("-T"));
     EXPECT_EQ(allowed.monitor->startMode, shell::StartMode::Normal);
+    EXPECT_EQ(allowed.platform.forwardRequests, 0);
 }
 
 // The real lock of the platform services, in a runtime directory of the
@@ -224,6 +227,28 @@ TEST(ShutDown, YesSavesTheSelectedPrinterAndTheAddressHistory) {
     EXPECT_NE(ini.find("SLOT="), std::string::npos);
     EXPECT_NE(ini.find("0IPTABLE=4,10.0.0.7"), std::string::npos) << ini;
     EXPECT_EQ(ini.find("5IPTABLE"), std::string::npos) << ini;
+}
+
+// One byte a character on the printer: "Caf\xE9" is the same text in the
+// list, both combos, the status line and the configuration file, and is
+// found there again at the next start.
+TEST(ShutDown, ALatin1PrinterNameIsOneTextEverywhere) {
+    ShellRig rig;
+    rig.world.network(0).setPageText(0x2D, 17, 10, "Caf\xE9");
+    ASSERT_TRUE(rig.start());
+    const std::string name = "NET:Caf\u00E9";
+    EXPECT_EQ(rig.monitor->Combo0.item(1), name);
+    EXPECT_EQ(rig.monitor->Combo7_1.item(1), name);
+    rig.monitor->Combo0.setListIndex(1);
+    EXPECT_EQ(rig.main().PrinterLine.caption(), "Printer: " + name);
+    rig.boxes.answerNext(Answer::Yes);
+    rig.monitor->queryUnload(shell::UnloadMode::UserClose);
+    EXPECT_NE(rig.ini().find("PRINTER=" + name + "\n"), std::string::npos) << rig.ini();
+
+    rig.rebuild();
+    ASSERT_TRUE(rig.start());
+    EXPECT_EQ(rig.state().selected.connection, link::Connection::Network);
+    EXPECT_EQ(rig.state().selected.name, name);
 }
 
 // The preference may change after the list was built (the Printer Select

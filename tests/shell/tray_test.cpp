@@ -78,7 +78,7 @@ struct TrayRig : ShellRig {
         tray.where = {{0, 860, 1280, 900}, {1100, 862, 1280, 898}, kScreenW, kScreenH};
         world.clearCalls();
     }
-    void hide() { shell::minimize(main()); }
+    void hide() { shell::minimize(main(), true); }
     bool shown() { return main().form.visible(); }
 };
 

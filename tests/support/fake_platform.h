@@ -24,6 +24,11 @@ class FakePlatform : public shell::Platform {
         ++lockAttempts;
         return lockFree;
     }
+    int forwardRequests = 0;  // asks of the running copy to come forward
+    bool askRunningCopyForward() override {
+        ++forwardRequests;
+        return !lockFree;
+    }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
     std::string systemLibraryDirectory() override { return "/system"; }
     std::string currentDirectory() override { return "/current"; }
@@ -39,8 +44,10 @@ class CountingTray : public shell::TrayIcon {
     std::vector<shell::PopupPlacement> placements;
     std::function<void()> whileTracking;
 
+    bool host = true;  // a notification area is there
     void add() override { ++added; }
     void remove() override { ++removed; }
+    bool shown() override { return host && added > removed; }
     shell::TrayGeometry geometry() override { return where; }
     void trackPopup(const shell::PopupPlacement& placement) override {
         ++popups;

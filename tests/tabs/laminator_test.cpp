@@ -96,7 +96,10 @@ TEST(LaminatorTab, NetworkRoundTripSendsEverySettingItemButTheCassettes) {
     auto& printer = rig.world.network(0);
     //   byte:        2  3  4  5  6  7  8  9  10 11 12 13 14 15 16
     rig.setPage(printer, {1, 0, 9, 3, 4, 3, 0, 1, 0, 0, 0, 0, 0, 2, 18});
+    // The network read does not fetch the total: another printer's is not shown.
+    rig.data.image.Counters.LaminatorTotal = 4321;
     rig.show();
+    EXPECT_EQ(rig.label(Tab::kTotalCounter), "");
     EXPECT_TRUE(rig.sideOpen(tabs::BottomSide));
     EXPECT_TRUE(rig.sideOpen(tabs::TopSide));
     EXPECT_TRUE(rig.tab.Opt8_1[1].value());

@@ -20,14 +20,22 @@ TEST(MainFrame, TabsCarryTheirCaptionsInIndexOrder) {
     EXPECT_EQ(expected[OthersTab], "Others");
 }
 
-TEST(MainFrame, MinimizeHidesWindowAndMenu) {
-    MainForm main;
-    wireMinimize(main);
-    main.form.setVisible(true);
-    main.Menu1.setVisible(true);
-    main.Cmdm.click();
-    EXPECT_FALSE(main.form.visible());
-    EXPECT_FALSE(main.Menu1.visible());
+// Into the tray when there is one; without one the window stays on the task
+// bar, so it can never be lost.
+TEST(MainFrame, MinimizeHidesIntoTheTrayOrElseMinimisesToTheTaskBar) {
+    for (bool tray : {true, false}) {
+        SCOPED_TRACE(tray ? "tray" : "no tray");
+        MainForm main;
+        main.form.setVisible(true);
+        main.Menu1.setVisible(true);
+        minimize(main, tray);
+        EXPECT_EQ(main.form.visible(), !tray);
+        EXPECT_EQ(main.form.minimized(), !tray);
+        EXPECT_FALSE(main.form.seen());
+        EXPECT_FALSE(main.Menu1.visible());
+        main.form.bringForward();
+        EXPECT_TRUE(main.form.seen());
+    }
 }
 
 }  // namespace
