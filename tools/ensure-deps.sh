@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need, when
 # they are missing. As root it installs them; otherwise it names them and fails.
 set -euo pipefail
-want=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools libgl-dev
+want=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
       libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
       nlohmann-json3-dev libcpp-httplib-dev prometheus dbus-daemon dbus-bin python3-jsonschema
       desktop-file-utils libssl-dev openssl)

@@ -1,9 +1,17 @@
 #include "qt/window_bindings.h"
 
+#include <xcb/xcb.h>
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTabBar>
+#include <QWindow>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "qt/widget_link.h"
@@ -13,6 +21,32 @@ namespace orvan::qt {
 using ui::Property;
 
 namespace {
+
+// Qt marks a window it minimises as one to map iconic (the X window's
+// WM_HINTS) and never takes that back, so a window once minimised by the
+// program, restored, hidden and shown again would come up minimised. The
+// hint is set back to normal before such a window is shown.
+void clearIconicStartHint(QWidget* window) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection() || !window->windowHandle()) return;
+    xcb_connection_t* c = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    constexpr std::uint32_t kFields = 9, kStateHint = 1u << 1, kNormalState = 1;
+    auto cookie = xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, kFields);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32 ||
+        xcb_get_property_value_length(reply.get()) <
+            static_cast<int>(kFields * sizeof(std::uint32_t)))
+        return;
+    std::array<std::uint32_t, kFields> hints{};
+    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof(hints));
+    if (!(hints[0] & kStateHint) || hints[2] == kNormalState) return;
+    hints[2] = kNormalState;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32,
+                        kFields, hints.data());
+    xcb_flush(c);
+}
 
 void applyFormVisible(QWidget* window, const ui::Form& form) {
     if (!form.visible()) {
@@ -25,7 +59,15 @@ void applyFormVisible(QWidget* window, const ui::Form& form) {
         window->showMinimized();
         return;
     }
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    // A window minimised by the program once keeps asking the window
+    // manager to map it iconic; shown again after a hide it must come up
+    // normal, as it does after a restore.
+    if (!window->isVisible()) {
+        clearIconicStartHint(window);
+        window->showNormal();
+    } else {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    }
     window->show();
     window->raise();
     window->activateWindow();

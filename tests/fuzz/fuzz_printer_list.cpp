@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto entries = orvan::link::parseNetworkList(bytes, ipv6);
         if (entries.size() > orvan::link::list_layout::kMaxEntries) __builtin_trap();
         for (const auto& e : entries)
-            if (e.name.size() > orvan::link::list_layout::kNameLength) __builtin_trap();
+            // Ten characters at most, each at most two bytes of UTF-8.
+            if (e.name.size() > 2 * orvan::link::list_layout::kNameLength) __builtin_trap();
     }
     orvan::link::DeviceStatus status{};
     orvan::link::walkStatusItems(bytes, status);

@@ -120,10 +120,13 @@ TEST(Ipv6SettingDialog, WhatTheFillShowsAnUpdateSendsBackByteForByte) {
     auto& printer = rig.world.usb(0);
     printer.setPageByte(0x2D, 29, 128);
     for (int offset = 31; offset < 47; ++offset) printer.setPageByte(0x2D, offset, 0);
+    for (int offset = 47; offset < 63; ++offset) printer.setPageByte(0x2D, offset, 0xFE);
     rig.monitor->cycles().readAll(shell::PrinterSelectTab);
     rig.inSettingDialog(true, {[&] {
                             EXPECT_EQ(rig.field(kPrefixText).text(), " 128");
                             EXPECT_EQ(rig.field(kGatewayText).text(), " ");
+                            EXPECT_EQ(rig.field(kAddressText).text(),
+                                      " FEFE:FEFE:FEFE:FEFE:FEFE:FEFE:FEFE:FEFE");
                             rig.pressUpdate();
                         }});
     EXPECT_EQ(rig.shownTexts(),
@@ -132,6 +135,7 @@ TEST(Ipv6SettingDialog, WhatTheFillShowsAnUpdateSendsBackByteForByte) {
     ASSERT_EQ(sent.size(), 80u);
     EXPECT_EQ(sent[29], 128);
     EXPECT_EQ(Bytes(sent.begin() + 31, sent.begin() + 47), Bytes(16, 0));
+    EXPECT_EQ(Bytes(sent.begin() + 47, sent.begin() + 63), Bytes(16, 0xFE));
 }
 
 // Refresh reads the printer's address mode: the dialog shows it, and an

@@ -58,6 +58,12 @@ TEST(PrinterSelectUpdate, TheNameTravelsAsOneByteACharacter) {
     rig.main().SSTab1.setTab(shell::StatusTab);
     rig.main().SSTab1.setTab(shell::PrinterSelectTab);
     EXPECT_EQ(rig.tab().Text7[0].text(), "B\u00DCRO");
+    // Ten characters fill the box whole, though they take twenty bytes of text.
+    rig.world.usb(0).setPageText(0x2D, 17, 10, "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xE9\xE8\xEA");
+    rig.main().SSTab1.setTab(shell::StatusTab);
+    rig.main().SSTab1.setTab(shell::PrinterSelectTab);
+    EXPECT_EQ(rig.tab().Text7[0].text(),
+              "\u00C4\u00D6\u00DC\u00E4\u00F6\u00FC\u00DF\u00E9\u00E8\u00EA");
     // Latin-1 characters go as their byte, others as "?", never half a character.
     rig.tab().Text7[0].setText("Caf\u00E9 \u2605\u00C4");
     rig.update();

@@ -26,6 +26,7 @@ class UiBindings : public QObject {
     void buttonClickRaisesClickOnce();
     void comboSelectionRaisesClickOnceAndEditsRaiseChange();
     void comboDropDownRunsBeforeTheListOpens();
+    void comboChangesOnlyOnPurpose();
     void listClickSelectsAndDoubleClickOpens();
     void checkAndOptionClicksFollowTheModel();
     void scrollAndTextGesturesRaiseChangeOnce();
@@ -130,6 +131,38 @@ void UiBindings::comboSelectionRaisesClickOnceAndEditsRaiseChange() {
     QCOMPARE(changes, 4);  // one per keystroke, as typed
     address.setText("192.168.0.1");
     QCOMPARE(a->currentText(), QString("192.168.0.1"));
+}
+
+// The wheel over a combo without the focus changes nothing; Ctrl+PageDown
+// and Ctrl+PageUp in a combo switch tabs and leave the choice alone.
+void UiBindings::comboChangesOnlyOnPurpose() {
+    QTabWidget tabs;
+    auto* page = new QWidget;
+    tabs.addTab(page, "one");
+    tabs.addTab(new QWidget, "two");
+    ui::ComboBox combo("Combo0");
+    combo.addItem("USB:Unit1");
+    combo.addItem("NET:ORVAN02");
+    combo.setListIndex(0);
+    int clicks = 0;
+    combo.onClick = [&] { ++clicks; };
+    auto* w = qt::make(combo, page);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+
+    QWheelEvent wheel(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &wheel);
+    QCOMPARE(w->currentIndex(), 0);
+    QCOMPARE(combo.listIndex(), 0);
+
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs.currentIndex(), 1);
+    QTest::keyClick(w, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs.currentIndex(), 0);
+    QCOMPARE(combo.listIndex(), 0);
+    QCOMPARE(clicks, 0);
 }
 
 void UiBindings::comboDropDownRunsBeforeTheListOpens() {
