@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -28,11 +29,14 @@ using namespace orvan;
 
 // How long a round waits for another program's round on the printers.
 constexpr int kAccessWaitMs = 15000;
+// How long the end of a server waits for a round in progress.
+constexpr std::int64_t kStopWaitMs = 500;
 
 // The port libraries and the survey over them, made only when a round needs
 // to ask the printers.
 class DirectAccess {
   public:
+    explicit DirectAccess(const headless::CliOptions& options) : options_(options) {}
     headless::PrinterSurvey& survey(bool retry) {
         if (survey_) return *survey_;
         const std::string dir = link::systemLibraryDir();
@@ -44,14 +48,19 @@ class DirectAccess {
         const auto monitor =
             std::filesystem::path(shell::executableDirectory()) / "OrvanStatusMonitor";
         const shell::Configuration config(shell::ConfigFilePath(monitor));
-        headless::SurveySettings settings{commandPath.has_value(), settingsPath.has_value(),
-                                          config.ReadPreferIPv6(), config.ReadRememberedPrinter(),
-                                          retry};
+        headless::SurveySettings settings{commandPath.has_value(),
+                                          settingsPath.has_value(),
+                                          config.ReadPreferIPv6(),
+                                          config.ReadRememberedPrinter(),
+                                          retry,
+                                          options_.rediscoverSeconds,
+                                          options_.forgetSeconds};
         survey_.emplace(*commands_, *settings_, loop_, settings);
         return *survey_;
     }
 
   private:
+    const headless::CliOptions& options_;
     headless::SleepingLoop loop_;
     std::optional<link::DynamicCommandLibrary> commands_;
     std::optional<link::DynamicSettingsLibrary> settings_;
@@ -103,7 +112,8 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    headless::MetricsPoller poller(source, o.selection, headless::MetricsPoller::Clock::system());
+    headless::MetricsPoller poller(source, o.selection, headless::MetricsPoller::Clock::system(),
+                                   o.intervalSeconds * 1000);
     if (!o.textfileDir.empty())
         poller.afterRound = [&o](const std::string& metrics) {
             writeTextfile(o.textfileDir, metrics);
@@ -111,9 +121,11 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
     headless::MetricsServer server(poller);
     const int port = server.bind(o.listen);
     if (port < 0) {
-        std::cerr << "cannot listen on " << o.listen.host << ":" << o.listen.port << '\n';
+        std::cerr << "cannot listen on " << o.listen.host << ":" << o.listen.port
+                  << ": the address is in use (another server there?) or not this machine's\n";
         return static_cast<int>(report::Verdict::Unknown);
     }
+    poller.start();
     const bool ipv6 = o.listen.host.find(':') != std::string::npos;
     std::cout << "listening on http://" << (ipv6 ? "[" : "") << o.listen.host << (ipv6 ? "]" : "")
               << ":" << port << "/metrics" << std::endl;
@@ -126,7 +138,10 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
     // serve() also ends when listening fails; wake the stopper to let it go.
     pthread_kill(stopper.native_handle(), SIGTERM);
     stopper.join();
-    return served ? 0 : static_cast<int>(report::Verdict::Unknown);
+    const int rc = served ? 0 : static_cast<int>(report::Verdict::Unknown);
+    // A round stuck on a printer does not hold the end up.
+    if (!poller.stop(kStopWaitMs)) std::_Exit(rc);
+    return rc;
 }
 
 }  // namespace
@@ -144,7 +159,7 @@ int main(int argc, char** argv) {
         std::cout << headless::Usage();
         return 0;
     }
-    DirectAccess direct;
+    DirectAccess direct(o);
     // A one-off check may wait out a busy printer; a server answers scrapes.
     const bool retry = o.mode != headless::CliOptions::Mode::Serve;
     headless::StatusSource source(

@@ -9,6 +9,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: orvan-status [--printer NAME|ADDRESS | --all] [--warn PERCENT] [--json]\n"
     "       orvan-status [--printer NAME|ADDRESS | --all] --serve HOST:PORT [--textfile DIR]\n"
+    "                    [--interval S] [--rediscover S] [--forget-after S]\n"
     "       orvan-status [--printer NAME|ADDRESS | --all] --textfile DIR\n"
     "\n"
     "Prints the status of the printer the monitor remembers (or the one named, or\n"
@@ -18,9 +19,15 @@ constexpr std::string_view kUsage =
     "  --warn N        ink or film at or below N percent is a warning (default 10)\n"
     "  --json          one JSON document (schema orvan-status, version 1)\n"
     "  --serve H:P     serve Prometheus metrics at http://H:P/metrics (every printer\n"
-    "                  unless --printer); the printers are polled at most every 2 s\n"
+    "                  unless --printer)\n"
     "  --textfile DIR  write the metrics to DIR/orvan_printers.prom for the node\n"
     "                  exporter's textfile collector\n"
+    "  --interval S    with --serve: poll the printers every S seconds (default 10, at\n"
+    "                  least 2); scrapes get the last poll's values at once\n"
+    "  --rediscover S  with --serve: look for new or returned printers every S seconds\n"
+    "                  (default 60) and after a printer is lost\n"
+    "  --forget-after S  a lost printer is reported (up 0) for S seconds after it was\n"
+    "                  lost (default 86400; 0 reports it until it comes back)\n"
     "While a monitor runs for this user, its published status is read instead of\n"
     "the printers.\n";
 
@@ -31,6 +38,29 @@ std::optional<int> number(std::string_view text, int min, int max) {
     if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max)
         return std::nullopt;
     return value;
+}
+
+// The options that take a number of seconds.
+constexpr int kMaxSeconds = 10 * 365 * 86400;
+struct SecondsOption {
+    std::string_view name;
+    std::int64_t CliOptions::*field;
+    int min;
+    const char* error;
+};
+constexpr SecondsOption kSecondsOptions[] = {
+    {"--interval", &CliOptions::intervalSeconds, 2,
+     "--interval needs a number of seconds, 2 or more"},
+    {"--rediscover", &CliOptions::rediscoverSeconds, 1,
+     "--rediscover needs a number of seconds, 1 or more"},
+    {"--forget-after", &CliOptions::forgetSeconds, 0,
+     "--forget-after needs a number of seconds, 0 or more"},
+};
+
+const SecondsOption* secondsOption(std::string_view name) {
+    for (const SecondsOption& option : kSecondsOptions)
+        if (option.name == name) return &option;
+    return nullptr;
 }
 
 // Checks what the options say together.
@@ -97,6 +127,11 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             if (!v || v->empty()) return {std::nullopt, "--textfile needs a folder"};
             o.textfileDir = *v;
             if (o.mode == CliOptions::Mode::Check) o.mode = CliOptions::Mode::Textfile;
+        } else if (const SecondsOption* option = secondsOption(a)) {
+            const std::string* v = value();
+            const auto n = v ? number(*v, option->min, kMaxSeconds) : std::nullopt;
+            if (!n) return {std::nullopt, std::string(option->error)};
+            o.*(option->field) = *n;
         } else {
             return {std::nullopt, "unknown option " + a};
         }

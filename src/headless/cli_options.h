@@ -1,5 +1,6 @@
 #pragma once
 // The command line of orvan-status.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,10 @@ struct CliOptions {
     int warnPercent = report::kDefaultWarnPercent;
     bool json = false;
     ListenAddress listen;
-    std::string textfileDir;  // with Serve too: rewritten after each poll
+    std::string textfileDir;              // with Serve too: rewritten after each poll
+    std::int64_t intervalSeconds = 10;    // Serve: how often the printers are polled
+    std::int64_t rediscoverSeconds = 60;  // Serve: how often new printers are looked for
+    std::int64_t forgetSeconds = 86400;   // a lost printer is reported this long (0: always)
 };
 
 struct ParsedOptions {

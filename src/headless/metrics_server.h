@@ -1,6 +1,7 @@
 #pragma once
 // The HTTP side of `orvan-status --serve`: GET /metrics in the Prometheus
 // text format, on the one address given. The HTTP work is cpp-httplib's.
+#include <atomic>
 #include <memory>
 
 #include "headless/cli_options.h"
@@ -29,6 +30,7 @@ class MetricsServer {
 
   private:
     std::unique_ptr<httplib::Server> server_;
+    std::atomic<bool> serving_{false}, stopRequested_{false};
 };
 
 }  // namespace orvan::headless

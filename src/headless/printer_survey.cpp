@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "link/conversions.h"
 #include "link/port_libraries.h"
@@ -48,6 +49,7 @@ report::PrinterReport missingPrinter(const std::string& name, std::int64_t now) 
     const bool address = parseAddress(name).has_value();
     r.connection = address || sameText(name.substr(0, 4), "NET:") ? "network" : "usb";
     if (address) r.address = name;
+    r.id = address ? "net:" + name : name;
     r.readAt = now;
     return r;
 }
@@ -60,7 +62,19 @@ struct PrinterSurvey::Slot {
     std::int16_t failures = 0;
     bool answered = false;
     report::PrinterReader reader;
+    std::optional<report::PrinterReport> last;  // the last report while up
+    std::optional<std::int64_t> lostSince;
 };
+
+namespace {
+
+std::string entryId(const link::PrinterEntry& e, bool ipv6List) {
+    if (e.kind == link::EntryKind::Usb)
+        return "usb:" + std::to_string(e.slot) + ":" + std::to_string(e.scsiId);
+    return "net:" + (ipv6List ? link::FormatIPv6(e.ipv6).text : link::FormatIPv4(e.ipv4));
+}
+
+}  // namespace
 
 PrinterSurvey::PrinterSurvey(link::CommandLibrary& commands, link::SettingsLibrary& settings,
                              ui::EventLoop& loop, SurveySettings settingsOfRun)
@@ -75,7 +89,8 @@ PrinterSurvey::~PrinterSurvey() {
     loop_.detach(pauseTimer_);
 }
 
-bool PrinterSurvey::discover(SurveyResult& out) {
+bool PrinterSurvey::discover(SurveyResult& out, std::int64_t now) {
+    discoveredAt_ = now;
     if (!settings_.hasCommandLibrary && !settings_.hasSettingsLibrary) {
         out.messages.push_back(shell::kNoLibraries);
         out.problem = "no port library";
@@ -138,7 +153,9 @@ std::vector<int> PrinterSurvey::choose(const Selection& selection,
 
 SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
     SurveyResult out;
-    if (needDiscovery_ && !discover(out)) return out;
+    const bool due = settings_.rediscoverSeconds > 0 &&
+                     (now - discoveredAt_ >= settings_.rediscoverSeconds || now < discoveredAt_);
+    if ((needDiscovery_ || due) && !discover(out, now)) return out;
     std::vector<std::string> missing;
     std::vector<int> chosen = choose(selection, missing);
     // An address that is not in the list is asked for directly, as the
@@ -147,16 +164,11 @@ SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
         settings_.hasSettingsLibrary && parseAddress(selection.name)) {
         searchedAddress_ = true;
         searched_ = selection.name;
-        if (!discover(out)) return out;
+        if (!discover(out, now)) return out;
         missing.clear();
         chosen = choose(selection, missing);
     }
-    if (discovery_.entries().empty()) {
-        needDiscovery_ = true;
-        out.messages.push_back(tabs::kPrinterNotFound);
-        out.problem = "no printer";
-        return out;
-    }
+    if (discovery_.entries().empty()) needDiscovery_ = true;
     try {
         for (int i : chosen) out.printers.push_back(readPrinter(i, now));
     } catch (const link::PortLibraryMissing&) {
@@ -166,14 +178,62 @@ SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
         out.problem = "port library missing";
         return out;
     }
-    for (const auto& name : missing) out.printers.push_back(missingPrinter(name, now));
+    reportLost(selection, chosen, now, out);
+    if (out.printers.empty() && discovery_.entries().empty()) {
+        out.messages.push_back(tabs::kPrinterNotFound);
+        out.problem = "no printer";
+        return out;
+    }
+    for (const auto& name : missing) {
+        const bool known = std::any_of(out.printers.begin(), out.printers.end(),
+                                       [&](const report::PrinterReport& r) {
+                                           return sameText(r.name, name) || r.address == name;
+                                       });
+        if (!known) out.printers.push_back(missingPrinter(name, now));
+    }
     for (const auto& r : out.printers) notePrinterMessages(r, out);
     return out;
 }
 
+// Printers seen before and not listed now are reported lost, with what they
+// last said and when, until they come back or have been gone too long.
+void PrinterSurvey::reportLost(const Selection& selection, const std::vector<int>& chosen,
+                               std::int64_t now, SurveyResult& out) {
+    std::vector<std::string> reported;
+    for (int i : chosen)
+        reported.push_back(
+            entryId(discovery_.entries()[static_cast<std::size_t>(i)], discovery_.ipv6List()));
+    for (auto it = slots_.begin(); it != slots_.end();) {
+        Slot& slot = *it->second;
+        const bool listed =
+            std::find(reported.begin(), reported.end(), it->first) != reported.end();
+        if (listed || !slot.last) {
+            ++it;
+            continue;
+        }
+        if (!slot.lostSince) slot.lostSince = now;
+        if (settings_.forgetSeconds > 0 && now - *slot.lostSince >= settings_.forgetSeconds) {
+            it = slots_.erase(it);
+            continue;
+        }
+        const bool wanted =
+            selection.kind == Selection::Kind::All ||
+            sameText(slot.last->name, selection.kind == Selection::Kind::Named
+                                          ? selection.name
+                                          : settings_.rememberedPrinter) ||
+            (selection.kind == Selection::Kind::Named && slot.last->address == selection.name);
+        if (wanted) {
+            report::PrinterReport r = *slot.last;
+            r.up = false;
+            out.printers.push_back(std::move(r));
+        }
+        ++it;
+    }
+}
+
 report::PrinterReport PrinterSurvey::readPrinter(int index, std::int64_t now) {
     const link::PrinterEntry& entry = discovery_.entries()[static_cast<std::size_t>(index)];
-    auto& slot = slots_[entry.displayName];
+    auto& slot = slots_[entryId(entry, discovery_.ipv6List())];
     if (!slot) slot = std::make_unique<Slot>(channel_);
     const std::int16_t listed = state_.printerCount;
     discovery_.selectListed(index);
@@ -195,7 +255,18 @@ report::PrinterReport PrinterSurvey::readPrinter(int index, std::int64_t now) {
     report::PrinterReport r =
         report::BuildReport(state_, entry.displayName, discovery_.ipv6List(), details, now);
     r.answered = slot->answered;
-    if (lost) needDiscovery_ = true;
+    if (lost) {
+        needDiscovery_ = true;
+        // Lost in this query: what it last said, frozen at when it said it.
+        if (!slot->lostSince) slot->lostSince = now;
+        if (slot->last) {
+            r = *slot->last;
+            r.up = false;
+        }
+    } else {
+        slot->last = r;
+        slot->lostSince.reset();
+    }
     state_.printerCount = listed;
     return r;
 }

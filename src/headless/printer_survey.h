@@ -1,9 +1,11 @@
 #pragma once
 // orvan-status asking the printers itself: discovery as the monitor makes
 // it, then for each chosen printer the status query and the reads of a
-// report. A survey kept between rounds (the metrics server) rediscovers only
-// when it has no printer or lost one, and keeps each printer's last answer,
-// as the monitor does.
+// report. A survey kept between rounds (the metrics server) rediscovers when
+// it has no printer, lost one, or has not looked for a while, and keeps each
+// printer's last answer, as the monitor does. Printers are told apart by
+// their id (connection and slot or address), not their names; a printer once
+// seen is reported until it comes back or is forgotten.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -27,6 +29,12 @@ struct SurveySettings {
     bool preferIPv6 = false;        // address family of the network list
     std::string rememberedPrinter;  // the monitor's configuration
     bool retry = true;              // wait out transient answers of the reads
+    // A kept survey (the metrics server) looks for new, returned and renamed
+    // printers this often, and at once after a loss.
+    std::int64_t rediscoverSeconds = 60;
+    // A lost printer is reported (up 0) until it comes back, or until it has
+    // been gone this long; 0 keeps it for good.
+    std::int64_t forgetSeconds = 86400;
 };
 
 struct SurveyResult {
@@ -51,7 +59,9 @@ class PrinterSurvey {
 
   private:
     struct Slot;
-    bool discover(SurveyResult& out);
+    bool discover(SurveyResult& out, std::int64_t now);
+    void reportLost(const Selection& selection, const std::vector<int>& chosen, std::int64_t now,
+                    SurveyResult& out);
     std::vector<int> choose(const Selection& selection, std::vector<std::string>& missing);
     int findListed(const std::string& nameOrAddress) const;
     report::PrinterReport readPrinter(int index, std::int64_t now);
@@ -68,8 +78,9 @@ class PrinterSurvey {
     link::Discovery discovery_;
     link::StatusQuery query_;
     ui::ComboBox combo0_{"Combo0"}, combo7_1_{"Combo7_1"};
-    std::map<std::string, std::unique_ptr<Slot>> slots_;  // by list name
+    std::map<std::string, std::unique_ptr<Slot>> slots_;  // by printer id
     bool needDiscovery_ = true;
+    std::int64_t discoveredAt_ = 0;
     bool searchedAddress_ = false;  // the named printer is asked for at its address
     std::string searched_;
 };

@@ -123,11 +123,17 @@ std::size_t utf8Length(const std::string& s, std::size_t i) {
     return n;
 }
 
+// Every series of a printer carries its name and its id: two network
+// printers with one factory name are two series.
+std::string seriesLabels(const PrinterReport& r) {
+    return "printer=\"" + LabelValue(r.name) + "\",id=\"" + LabelValue(r.id) + "\"";
+}
+
 std::string infoLabels(const PrinterReport& r) {
     const Firmware fw = r.details.firmware.value_or(Firmware{});
     const std::string name = r.name.rfind("NET:", 0) == 0 ? r.name.substr(4) : r.name;
-    return "printer=\"" + LabelValue(r.name) + "\",name=\"" + LabelValue(name) +
-           "\",connection=\"" + LabelValue(r.connection) + "\",address=\"" + LabelValue(r.address) +
+    return seriesLabels(r) + ",name=\"" + LabelValue(name) + "\",connection=\"" +
+           LabelValue(r.connection) + "\",address=\"" + LabelValue(r.address) +
            "\",printer_firmware=\"" + LabelValue(fw.printer) + "\",laminator_firmware=\"" +
            LabelValue(fw.laminator) + "\",config_version=\"" + LabelValue(fw.config) +
            "\",table_version=\"" + LabelValue(fw.table) + "\"";
@@ -164,8 +170,7 @@ std::string MetricsText(const StatusDocument& doc, const status::ErrorCatalogue&
         std::string samples;
         for (const auto& p : doc.printers)
             if (const Sample v = f.value(p, catalogue))
-                samples += std::string(f.name) + "{printer=\"" + LabelValue(p.name) + "\"} " +
-                           number(*v) + "\n";
+                samples += std::string(f.name) + "{" + seriesLabels(p) + "} " + number(*v) + "\n";
         if (samples.empty()) continue;
         out += std::string("# HELP ") + f.name + " " + f.help + "\n# TYPE " + f.name + " " +
                f.type + "\n" + samples;

@@ -121,6 +121,9 @@ PrinterReport BuildReport(const link::LinkState& state, const std::string& name,
         const std::span<const std::uint8_t> bytes(p.address);
         r.address = ipv6List ? link::FormatIPv6(bytes).text
                              : link::FormatIPv4(bytes.first(link::kIPv4Length));
+        r.id = "net:" + r.address;
+    } else {
+        r.id = "usb:" + std::to_string(p.slot) + ":" + std::to_string(p.scsiId);
     }
     r.up = state.printerCount != 0 && !state.ended;
     r.answered = true;

@@ -46,7 +46,10 @@ struct PrinterDetails {
 };
 
 struct PrinterReport {
-    std::string name;        // as the printer combos list it: "USB:Unit1", "NET:ORVAN02"
+    std::string name;  // as the printer combos list it: "USB:Unit1", "NET:ORVAN02"
+    // What tells printers apart whatever their names: "usb:<slot>:<SCSI id>" or
+    // "net:<address>" (two network printers may carry one factory name).
+    std::string id;
     std::string connection;  // "usb" or "network"
     std::string address;     // network printers: the address text
     bool up = false;         // listed and not lost by the status query

@@ -40,6 +40,7 @@ json printerJson(const PrinterReport& r, const status::ErrorCatalogue& catalogue
     lam["installed"] = r.details.laminatorInstalled;
     const std::string cards = CardText(r.details);
     return {{"name", r.name},
+            {"id", r.id},
             {"connection", r.connection},
             {"address", r.address},
             {"up", r.up},

@@ -76,6 +76,8 @@ std::optional<Firmware> readFirmware(const json& f) {
 PrinterReport readPrinter(const json& p) {
     PrinterReport r;
     r.name = text(field(p, "name"));
+    // A status written before printers had ids has none: the name stands in.
+    r.id = p.is_object() && p.contains("id") ? text(p["id"]) : r.name;
     r.connection = text(field(p, "connection"));
     if (r.connection != "usb" && r.connection != "network") throw Unreadable{};
     r.address = text(field(p, "address"));

@@ -18,6 +18,7 @@ struct SurveyRig {
     sim::SimSettingsPort settings{world};
     headless::SurveySettings settingsOfRun{true, true, false, "", true};
     std::unique_ptr<headless::PrinterSurvey> survey;
+    std::int64_t now = 1700000000;  // the wall clock of the next round, in seconds
 
     headless::PrinterSurvey& make() {
         survey = std::make_unique<headless::PrinterSurvey>(commands, settings, loop, settingsOfRun);
@@ -25,7 +26,7 @@ struct SurveyRig {
     }
     headless::SurveyResult run(headless::Selection selection = {}) {
         if (!survey) make();
-        return survey->run(selection, 1700000000);
+        return survey->run(selection, now);
     }
     int printerCalls() const { return static_cast<int>(world.calls().size()); }
 };

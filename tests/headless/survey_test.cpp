@@ -3,8 +3,11 @@
 // would say.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "headless/survey_rig.h"
 #include "report/check_output.h"
+#include "simulator/printer_addresses.h"
 #include "status/error_catalogue.h"
 
 namespace orvan::testing {
@@ -89,25 +92,67 @@ TEST(Survey, NoPrinterOrNoLibraryIsUnknownWithTheWindowsMessage) {
               std::vector<std::string>{"Error happens in KQ Port Manager. Memory is not enough."});
 }
 
-TEST(Survey, AKeptSurveyRediscoversOnlyAfterLosingAPrinter) {
+// A printer once seen stays reported, lost (up 0, CRITICAL) with its last
+// answer's time, until it comes back or has been gone for the forget time.
+TEST(Survey, ALostPrinterStaysReportedUntilItComesBackOrIsForgotten) {
     SurveyRig rig;
+    rig.settingsOfRun.forgetSeconds = 3600;
     auto r = rig.run(all());
     ASSERT_EQ(r.printers.size(), 2u);
     EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 1);
-    rig.run(all());
-    EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 1);
+    const std::int64_t lastAnswer = rig.now;
 
     rig.world.setUsbAttached(0, false);
+    for (int round = 0; round < 3; ++round) {
+        rig.now += 10;
+        r = rig.run(all());
+        ASSERT_EQ(r.printers.size(), 2u) << round;
+        const auto lost = std::find_if(r.printers.begin(), r.printers.end(),
+                                       [](const auto& p) { return p.id == "usb:0:0"; });
+        ASSERT_NE(lost, r.printers.end()) << round;
+        EXPECT_FALSE(lost->up);
+        EXPECT_EQ(lost->name, "USB:Unit1");
+        EXPECT_EQ(lost->readAt, lastAnswer);
+        EXPECT_EQ(report::Judge(status::SharedCatalogue(), *lost, 10).verdict,
+                  report::Verdict::Critical);
+    }
+    EXPECT_GE(rig.world.countCalls("KQCMD_ScanPrinter"), 2);  // looked for again after the loss
+    // Named, a known printer that is lost is that printer, not an unknown one.
+    EXPECT_EQ(check(rig.run(named("USB:Unit1"))).verdict, report::Verdict::Critical);
+
+    // Back: found again by the next discovery, at most a period later.
+    rig.world.setUsbAttached(0, true);
+    rig.now += 60;
     r = rig.run(all());
     ASSERT_EQ(r.printers.size(), 2u);
-    EXPECT_FALSE(r.printers[0].up);
-    EXPECT_TRUE(r.printers[1].up);  // the printer after a lost one is still asked
-    EXPECT_EQ(report::Judge(status::SharedCatalogue(), r.printers[0], 10).verdict,
-              report::Verdict::Critical);
+    EXPECT_TRUE(r.printers[0].up && r.printers[1].up);
+
+    rig.world.setUsbAttached(0, false);
+    rig.run(all());
+    rig.now += 3600;
     r = rig.run(all());
-    EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 2);
-    ASSERT_EQ(r.printers.size(), 1u);
+    ASSERT_EQ(r.printers.size(), 1u);  // forgotten after an hour
     EXPECT_EQ(r.printers[0].name, "NET:ORVAN02");
+}
+
+// New and returned printers appear within one discovery period, and two
+// network printers with one factory name are two printers.
+TEST(Survey, ANewPrinterAppearsWithinOneDiscoveryPeriod) {
+    SurveyRig rig;
+    rig.settingsOfRun.rediscoverSeconds = 60;
+    ASSERT_EQ(rig.run(all()).printers.size(), 2u);
+    const int second =
+        sim::addNetworkPrinterAt(rig.world, *sim::parseSimAddress("192.168.0.52"), "ORVAN02");
+    rig.world.networkPort(second).listed = true;
+    rig.now += 30;
+    EXPECT_EQ(rig.run(all()).printers.size(), 2u);  // not looked for yet
+    rig.now += 30;
+    const auto r = rig.run(all());
+    ASSERT_EQ(r.printers.size(), 3u);
+    std::vector<std::string> ids;
+    for (const auto& p : r.printers) ids.push_back(p.id);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (std::vector<std::string>{"net:192.168.0.51", "net:192.168.0.52", "usb:0:0"}));
 }
 
 TEST(Survey, ANetworkFailureWithNoEarlierAnswerIsNoAnswer) {

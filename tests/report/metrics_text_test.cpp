@@ -21,21 +21,22 @@ TEST(MetricsText, EveryValueOfAnAnsweringPrinterIsASample) {
     const std::string text = report::MetricsText(doc, catalogue());
     for (const char* line : {
              "# TYPE orvan_printer_up gauge",
-             "orvan_printer_up{printer=\"USB:Unit1\"} 1",
-             "orvan_printer_severity{printer=\"USB:Unit1\"} 3",
-             "orvan_printer_result_code{printer=\"USB:Unit1\"} -16961536",
-             "orvan_laminator_state_code{printer=\"USB:Unit1\"} 18",
-             "orvan_printer_ink_ratio{printer=\"USB:Unit1\"} 0.08",
-             "orvan_printer_film_ratio{printer=\"USB:Unit1\"} 0.8",
-             "orvan_printer_cards_empty{printer=\"USB:Unit1\"} 0",
+             "orvan_printer_up{printer=\"USB:Unit1\",id=\"usb:0:0\"} 1",
+             "orvan_printer_severity{printer=\"USB:Unit1\",id=\"usb:0:0\"} 3",
+             "orvan_printer_result_code{printer=\"USB:Unit1\",id=\"usb:0:0\"} -16961536",
+             "orvan_laminator_state_code{printer=\"USB:Unit1\",id=\"usb:0:0\"} 18",
+             "orvan_printer_ink_ratio{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0.08",
+             "orvan_printer_film_ratio{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0.8",
+             "orvan_printer_cards_empty{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0",
              "# TYPE orvan_printer_prints_total counter",
-             "orvan_printer_prints_total{printer=\"USB:Unit1\"} 1234",
-             "orvan_printer_cards_total{printer=\"USB:Unit1\"} 15230",
-             "orvan_printer_head_cards_total{printer=\"USB:Unit1\"} 8800",
-             "orvan_printer_cleaning_cards_total{printer=\"USB:Unit1\"} 120",
-             "orvan_printer_errors_total{printer=\"USB:Unit1\"} 7",
-             "orvan_laminator_cards_total{printer=\"USB:Unit1\"} 640",
-             "orvan_printer_info{printer=\"USB:Unit1\",name=\"USB:Unit1\",connection=\"usb\","
+             "orvan_printer_prints_total{printer=\"USB:Unit1\",id=\"usb:0:0\"} 1234",
+             "orvan_printer_cards_total{printer=\"USB:Unit1\",id=\"usb:0:0\"} 15230",
+             "orvan_printer_head_cards_total{printer=\"USB:Unit1\",id=\"usb:0:0\"} 8800",
+             "orvan_printer_cleaning_cards_total{printer=\"USB:Unit1\",id=\"usb:0:0\"} 120",
+             "orvan_printer_errors_total{printer=\"USB:Unit1\",id=\"usb:0:0\"} 7",
+             "orvan_laminator_cards_total{printer=\"USB:Unit1\",id=\"usb:0:0\"} 640",
+             "orvan_printer_info{printer=\"USB:Unit1\",id=\"usb:0:0\",name=\"USB:Unit1\","
+             "connection=\"usb\","
              "address=\"\",printer_firmware=\"1.02.003\",laminator_firmware=\"L1.10\","
              "config_version=\"C2.00\",table_version=\"T3.05\"} 1",
              "orvan_status_printers 1",
@@ -53,16 +54,33 @@ TEST(MetricsText, ALostPrinterKeepsOnlyUpInfoAndReadTime) {
     doc.printers = {r};
     doc.source = report::Source::Monitor;
     const std::string text = report::MetricsText(doc, catalogue());
-    EXPECT_TRUE(has(text, "orvan_printer_up{printer=\"NET:ORVAN02\"} 0"));
+    EXPECT_TRUE(has(text, "orvan_printer_up{printer=\"NET:ORVAN02\",id=\"net:192.168.0.51\"} 0"));
     EXPECT_TRUE(has(text,
-                    "orvan_printer_last_read_timestamp_seconds{printer=\"NET:ORVAN02\"} "
+                    "orvan_printer_last_read_timestamp_seconds{printer=\"NET:ORVAN02\",id=\"net:"
+                    "192.168.0.51\"} "
                     "1700000000"));
     EXPECT_TRUE(has(text, "orvan_status_from_monitor 1"));
     EXPECT_EQ(text.find("ink_ratio"), std::string::npos);
     EXPECT_EQ(text.find("prints_total"), std::string::npos);
-    EXPECT_NE(text.find("orvan_printer_info{printer=\"NET:ORVAN02\",name=\"ORVAN02\","
-                        "connection=\"network\",address=\"192.168.0.51\""),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "orvan_printer_info{printer=\"NET:ORVAN02\",id=\"net:192.168.0.51\",name=\"ORVAN02\","
+            "connection=\"network\",address=\"192.168.0.51\""),
+        std::string::npos);
+}
+
+// Printers are told apart by their id: two network printers with one
+// factory name are two series.
+TEST(MetricsText, TwoPrintersOfOneNameAreTwoSeries) {
+    report::StatusDocument doc;
+    auto a = readyPrinter("NET:ORVAN02");
+    auto b = a;
+    b.id = "net:192.168.0.52";
+    b.up = false;
+    doc.printers = {a, b};
+    const std::string text = report::MetricsText(doc, catalogue());
+    EXPECT_TRUE(has(text, "orvan_printer_up{printer=\"NET:ORVAN02\",id=\"net:192.168.0.51\"} 1"));
+    EXPECT_TRUE(has(text, "orvan_printer_up{printer=\"NET:ORVAN02\",id=\"net:192.168.0.52\"} 0"));
 }
 
 TEST(MetricsText, LabelValuesAreEscapedAndMadeUtf8) {

@@ -10,6 +10,7 @@ namespace orvan::testing {
 inline report::PrinterReport readyPrinter(const std::string& name = "USB:Unit1") {
     report::PrinterReport r;
     r.name = name;
+    r.id = name.rfind("NET:", 0) == 0 ? "net:192.168.0.51" : "usb:0:0";
     r.connection = "usb";
     r.up = true;
     r.answered = true;

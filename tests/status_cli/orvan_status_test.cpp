@@ -120,9 +120,9 @@ TEST(OrvanStatus, ServedMetricsPassPromtoolAndSoDoTheShippedRules) {
     const auto scrape = client.Get("/metrics");
     ASSERT_TRUE(scrape) << line;
     EXPECT_EQ(scrape->status, 200);
-    EXPECT_NE(scrape->body.find("orvan_printer_ink_ratio{printer=\"USB:Unit1\"} 0.08\n"),
+    EXPECT_NE(scrape->body.find("orvan_printer_ink_ratio{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0.08\n"),
               std::string::npos);
-    EXPECT_NE(scrape->body.find("orvan_printer_up{printer=\"NET:ORVAN02\"} 1\n"),
+    EXPECT_NE(scrape->body.find("orvan_printer_up{printer=\"NET:ORVAN02\",id=\"net:192.168.0.51\"} 1\n"),
               std::string::npos);
     const auto missing = client.Get("/other");
     ASSERT_TRUE(missing);
