@@ -103,7 +103,7 @@ class PrinterSelectTab {
 
     link::ResultCode update();
     bool collectUsbSettings();
-    void switchIpsecOffIfAsked();
+    link::ResultCode switchIpsecOffIfAsked();
     void openIpv6();
     void openIpsec();
 

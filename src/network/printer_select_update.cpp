@@ -22,9 +22,16 @@ link::ResultCode PrinterSelectTab::update() {
     if (!overNetwork() && !collectUsbSettings()) return 0;
     StorePrinterName(context_.data.image.NetworkSetting, TrimBlanks(Text7[0].text()));
     const bool usb = !overNetwork();
-    return context_.link.cycles.applyAll(context_.link.selectedTab(), [this, usb] {
-        if (usb) switchIpsecOffIfAsked();
-    });
+    link::ResultCode ipsec = 0;
+    const link::ResultCode result =
+        context_.link.cycles.applyAll(context_.link.selectedTab(), [this, usb, &ipsec] {
+            if (usb) ipsec = switchIpsecOffIfAsked();
+        });
+    // Told once everything is written: no box between the busy wait and the page.
+    if (ipsec != 0)
+        status::ReportFailure(context_.link.boxes, kIpsecModeFailure, ipsec,
+                              context_.link.state.statusWord, context_.link.catalogue);
+    return result;
 }
 
 // The settings only a USB printer takes. In automatic mode the addresses are
@@ -57,16 +64,13 @@ bool PrinterSelectTab::collectUsbSettings() {
 }
 
 // IPsec was on when the tab was filled and the user switched it off: the
-// printer's IPsec mode goes to "off". A failure is reported and the network
-// page is written all the same.
-void PrinterSelectTab::switchIpsecOffIfAsked() {
+// printer's IPsec mode goes to "off". A failure is reported by the caller
+// and the network page is written all the same.
+link::ResultCode PrinterSelectTab::switchIpsecOffIfAsked() {
     const bool switchedOff = context_.data.image.IpsecEnabled == 0 && ipsecAtLoad_;
     ipsecAtLoad_ = false;
-    if (!switchedOff) return;
-    const link::ResultCode result = link::WriteIpsecMode(shell_.channel, link::IpsecMethod::Off);
-    if (result != 0)
-        status::ReportFailure(context_.link.boxes, kIpsecModeFailure, result,
-                              context_.link.state.statusWord, context_.link.catalogue);
+    if (!switchedOff) return 0;
+    return link::WriteIpsecMode(shell_.channel, link::IpsecMethod::Off);
 }
 
 // Every field of the record comes from one reading of the clock, so the

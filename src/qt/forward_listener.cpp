@@ -21,7 +21,9 @@ ForwardListener::ForwardListener(const QString& path, std::function<void()> forw
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     server_.setMaxPendingConnections(kPendingConnections);
     QLocalServer::removeServer(path);
-    server_.listen(path);
+    if (!server_.listen(path))
+        qWarning("A second start cannot bring this window forward: %s",
+                 qPrintable(server_.errorString()));
     connect(&server_, &QLocalServer::newConnection, this, [this] { accept(); });
 }
 

@@ -106,9 +106,12 @@ void Monitor::monitorTick() {
 
     if (!main_.form.seen() && forward >= link::Severity::Error) {
         bringWindowForward();
-        main_.SSTab1.setTab(StatusTab);
-        if (showStatus) showStatus();
-        takeSnapshot();
+        // An open printer dialog stays on its tab: it works with that tab's pages.
+        if (state_.pinnedScreens == 0) {
+            main_.SSTab1.setTab(StatusTab);
+            if (showStatus) showStatus();
+            takeSnapshot();
+        }
     } else if (main_.form.visible() && main_.SSTab1.tab() == StatusTab) {
         if (snapshotOf(state_) != snapshot_ || fault) {
             if (showStatus) showStatus();

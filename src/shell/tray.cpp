@@ -18,7 +18,7 @@ void Monitor::trayMouse(int message) {
     if (ended_ || main_.form.seen() || menuOpen) return;
     if (message == kTrayDoubleClick) {
         link::whenLinkIdle(state_, [this] {
-            openOnStatusTab();
+            if (state_.pinnedScreens == 0) openOnStatusTab();
             bringWindowForward();
         })();
     } else if (message == kTrayRightButton) {
@@ -49,6 +49,11 @@ void Monitor::popUpTrayMenu() {
 
 void Monitor::menuItemChosen(int index) {
     if (ended_) return;
+    // Under an open printer dialog the tab stays: the dialog works with its pages.
+    if (state_.pinnedScreens > 0) {
+        bringWindowForward();
+        return;
+    }
     if (index == MenuOpen) openOnStatusTab();
     if (index == MenuVersion) {
         // A switch refreshes the tab itself; a window hidden on this tab
@@ -72,7 +77,7 @@ void Monitor::trayChanged() {
 // refreshed, but the window still comes forward.
 void Monitor::comeForward() {
     if (ended_) return;
-    if (!main_.form.visible() && !state_.linkBusy()) openOnStatusTab();
+    if (!main_.form.visible() && !state_.linkBusy() && state_.pinnedScreens == 0) openOnStatusTab();
     bringWindowForward();
 }
 

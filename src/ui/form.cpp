@@ -4,6 +4,7 @@ namespace orvan::ui {
 
 void Form::showModal(EventLoop& loop) {
     modal_ = true;
+    minimized_ = false;  // a dialog minimised when it last closed opens in sight
     raise(onLoad);
     setVisible(true);
     try {

@@ -120,5 +120,46 @@ TEST(ConfirmedChange, AnOpenDialogKeepsItsPrinterUntilItCloses) {
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Network);
 }
 
+// An error that brings the minimised window back leaves the tab under an
+// open dialog alone: the dialog's Update still writes its own page.
+TEST(ConfirmedChange, AnErrorUnderAnOpenDialogLeavesItsTab) {
+    ShellRig rig;
+    ASSERT_TRUE(rig.start());
+    rig.main().SSTab1.setTab(shell::PrinterSelectTab);
+    auto& dialog = rig.monitor->settingTabs().printerSelect.ipv6Setting;
+    ui::Timer user{"User"};
+    rig.loop.attach(user);
+    int step = 0;
+    int tabAfterError = -1;
+    bool seenAfterError = false;
+    user.onTick = [&] {
+        switch (step++) {
+            case 0:
+                rig.main().form.setMinimized(true);
+                rig.world.usb(0).setPrinterError(-0x0102D000);
+                user.setInterval(kCycleMs);
+                break;
+            case 1:
+                seenAfterError = rig.main().form.seen();
+                tabAfterError = rig.main().SSTab1.tab();
+                rig.world.clearCalls();
+                rig.boxes.answerNext(ui::Answer::Ok);
+                dialog.Cmd1[0].click();
+                break;
+            default:
+                user.setEnabled(false);
+                dialog.form.requestClose();
+        }
+    };
+    user.setInterval(100);
+    user.setEnabled(true);
+    dialog.open(true);
+    rig.loop.detach(user);
+    EXPECT_TRUE(seenAfterError);
+    EXPECT_EQ(tabAfterError, shell::PrinterSelectTab);
+    ASSERT_EQ(rig.world.callsTo("KQCMD_ModeSelect").size(), 1u);
+    EXPECT_EQ(rig.world.callsTo("KQCMD_ModeSelect")[0].args.back(), 0x2D);
+}
+
 }  // namespace
 }  // namespace orvan::testing
