@@ -30,7 +30,7 @@ class StatusSource {
     report::StatusDocument take(const Selection& selection, std::int64_t now);
 
   private:
-    report::StatusDocument fromMonitor(const Selection& selection) const;
+    report::StatusDocument fromMonitor(const Selection& selection, std::int64_t now) const;
 
     RuntimePaths paths_;
     std::function<PrinterSurvey&()> survey_;

@@ -1,6 +1,7 @@
 #include "report/runtime_files.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 namespace orvan::report {
@@ -79,13 +81,39 @@ std::optional<FileLock> FileLock::acquire(const std::string& path, int waitMs) {
 }
 
 bool LockHeldElsewhere(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // Non-blocking: a FIFO in the file's place never holds the reader up.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return false;
     flock request = writeLockRequest();
     const bool held = ::fcntl(fd, F_OFD_GETLK, &request) == 0 && request.l_type != F_UNLCK;
     ::close(fd);
     return held;
 }
+
+namespace {
+
+// Temporary files of this file that a process which has ended (a crash)
+// left behind: "<file>.tmp-<pid>-<n>" of a pid that runs no more.
+void removeLeftovers(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path file(path);
+    const std::string prefix = file.filename().string() + ".tmp-";
+    std::error_code ec;
+    fs::directory_iterator it(file.has_parent_path() ? file.parent_path() : fs::path("."), ec);
+    for (int seen = 0; !ec && it != fs::directory_iterator() && seen < 4096;
+         it.increment(ec), ++seen) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(prefix, 0) != 0) continue;
+        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
+}  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, unsigned mode) {
     static std::atomic<unsigned> counter{0};
@@ -99,15 +127,19 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, u
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
-    bool ok = ::fchmod(fd, static_cast<mode_t>(mode)) == 0 && writeAll(fd, contents);
+    // On disk before the rename: a crash leaves the old file or the new one.
+    bool ok =
+        ::fchmod(fd, static_cast<mode_t>(mode)) == 0 && writeAll(fd, contents) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
+    removeLeftovers(path);
     return ok;
 }
 
 std::optional<std::string> ReadOwnFile(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // Non-blocking: a FIFO in the file's place never holds the reader up.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
     struct stat st {};
     std::optional<std::string> out;

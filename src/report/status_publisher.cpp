@@ -18,11 +18,13 @@ std::vector<PrinterReport> withoutReadTimes(std::vector<PrinterReport> printers)
 
 bool StatusPublisher::publish(const StatusDocument& doc, const status::ErrorCatalogue& catalogue) {
     auto printers = withoutReadTimes(doc.printers);
-    if (written_ && *written_ == printers) return true;
+    const std::int64_t age = doc.generatedAt - writtenAt_;
+    if (written_ && *written_ == printers && age >= 0 && age < kHeartbeatSeconds) return true;
     if (!WriteFileAtomically(path_, EncodeDocument(doc, catalogue, kDefaultWarnPercent),
                              kPrivateFile))
         return false;
     written_ = std::move(printers);
+    writtenAt_ = doc.generatedAt;
     ++writes_;
     return true;
 }

@@ -90,6 +90,13 @@ TEST(StatusSource, WithAMonitorRunningItsPublishedStatusIsReadAndNoPrinterCalled
     rig.monitor.loop.advance(2000);
     EXPECT_EQ(rig.publisher.writes(), writes + 1);
     EXPECT_EQ(rig.take().printers.at(0).status.printerResult, 0);
+
+    // A status older than half a minute is a monitor that stopped watching.
+    const std::int64_t at = report::ReadPublishedStatus(rig.publisher.path())->generatedAt;
+    doc = rig.source.take({}, at + 31);
+    EXPECT_TRUE(doc.printers.empty());
+    EXPECT_EQ(doc.problem, "the running monitor's status is 31 s old: it has stopped watching");
+    EXPECT_EQ(rig.cli.printerCalls(), 0);
 }
 
 TEST(StatusSource, WithoutAMonitorThePrintersAreAskedUnlessSomeoneHoldsThem) {

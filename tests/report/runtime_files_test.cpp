@@ -35,13 +35,18 @@ TEST(RuntimeFiles, ThePublishedStatusIsWrittenOnChangeAndReadOnlyWhenItIsOurs) {
     report::StatusDocument doc;
     doc.source = report::Source::Monitor;
     doc.printers = {readyPrinter()};
+    doc.generatedAt = 1700000000;
     ASSERT_TRUE(publisher.publish(doc, catalogue()));
     doc.printers[0].readAt += 2;  // the same status, read again later
+    doc.generatedAt += 9;
     ASSERT_TRUE(publisher.publish(doc, catalogue()));
     EXPECT_EQ(publisher.writes(), 1);
-    doc.printers[0].status.printerResult = -0x0102D000;
+    doc.generatedAt += 1;  // a heartbeat: unchanged, but ten seconds on
     ASSERT_TRUE(publisher.publish(doc, catalogue()));
     EXPECT_EQ(publisher.writes(), 2);
+    doc.printers[0].status.printerResult = -0x0102D000;
+    ASSERT_TRUE(publisher.publish(doc, catalogue()));
+    EXPECT_EQ(publisher.writes(), 3);
 
     struct stat st {};
     ASSERT_EQ(::stat(publisher.path().c_str(), &st), 0);
@@ -50,8 +55,11 @@ TEST(RuntimeFiles, ThePublishedStatusIsWrittenOnChangeAndReadOnlyWhenItIsOurs) {
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->printers.at(0).status.printerResult, -0x0102D000);
 
-    // A link to it, an oversized file and a document from orvan-status
-    // itself are none of the monitor's.
+    // A link to it, an oversized file, a FIFO (which must not hold the
+    // reader up) and a document from orvan-status itself are none of the
+    // monitor's.
+    ASSERT_EQ(::mkfifo(dir.file("fifo.json").c_str(), 0600), 0);
+    EXPECT_FALSE(report::ReadPublishedStatus(dir.file("fifo.json")).has_value());
     ASSERT_EQ(::symlink(publisher.path().c_str(), dir.file("link.json").c_str()), 0);
     EXPECT_FALSE(report::ReadPublishedStatus(dir.file("link.json")).has_value());
     ScratchDir::write(dir.file("big.json"), std::string(report::kMaxPublishedBytes + 1, ' '));
@@ -66,6 +74,15 @@ TEST(RuntimeFiles, ThePublishedStatusIsWrittenOnChangeAndReadOnlyWhenItIsOurs) {
     ASSERT_EQ(::stat(dir.file("m.prom").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
     EXPECT_FALSE(report::WriteFileAtomically(dir.file("missing/m.prom"), "x 1\n", 0644));
+
+    // What a crashed writer left is removed by the next write; a temporary
+    // file of a process still running is not.
+    const std::string ours = dir.file("m.prom.tmp-" + std::to_string(::getppid()) + "-7");
+    ScratchDir::write(dir.file("m.prom.tmp-2147483600-3"), "half");
+    ScratchDir::write(ours, "half");
+    EXPECT_TRUE(report::WriteFileAtomically(dir.file("m.prom"), "x 2\n", 0644));
+    EXPECT_NE(::access(dir.file("m.prom.tmp-2147483600-3").c_str(), F_OK), 0);
+    EXPECT_EQ(::access(ours.c_str(), F_OK), 0);
 }
 
 }  // namespace
