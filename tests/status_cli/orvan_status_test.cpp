@@ -2,6 +2,8 @@
 // convention, a JSON document that validates against the shipped schema,
 // metrics that promtool accepts, and no printer call while a monitor runs.
 #include <gtest/gtest.h>
+
+#include <ctime>
 #include <httplib.h>
 #include <sys/stat.h>
 
@@ -147,6 +149,7 @@ TEST(OrvanStatus, WithAMonitorRunningNoPrinterIsCalled) {
     report::StatusPublisher published(user.dir.file(report::kStatusFileName));
     report::StatusDocument doc;
     doc.source = report::Source::Monitor;
+    doc.generatedAt = std::time(nullptr);  // fresh: an older status is a stopped monitor
     report::PrinterReport usb;
     usb.name = "USB:Unit1";
     usb.connection = "usb";
