@@ -159,6 +159,14 @@ int main(int argc, char** argv) {
         std::cout << headless::Usage();
         return 0;
     }
+    // Never a shared folder: without the user's own runtime directory a
+    // running monitor could not be seen, and two programs might drive one
+    // printer.
+    std::string why;
+    if (!report::RuntimeDirectory(&why)) {
+        std::cout << "UNKNOWN - " << why << '\n';
+        return static_cast<int>(report::Verdict::Unknown);
+    }
     DirectAccess direct(o);
     // A one-off check may wait out a busy printer; a server answers scrapes.
     const bool retry = o.mode != headless::CliOptions::Mode::Serve;

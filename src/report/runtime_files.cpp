@@ -39,11 +39,33 @@ bool writeAll(int fd, const std::string& data) {
 
 }  // namespace
 
-std::string RuntimePath(const std::string& name) {
+std::optional<std::string> RuntimeDirectory(std::string* why) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime) return std::string(runtime) + "/" + name;
-    return "/tmp/" + name + "." + std::to_string(::getuid());
+    if (runtime && *runtime) return std::string(runtime);
+    const std::string own = "/run/user/" + std::to_string(::getuid());
+    struct stat st {};
+    if (::lstat(own.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+        (st.st_mode & 0777) == 0700)
+        return own;
+    if (why)
+        *why = "no private runtime directory: XDG_RUNTIME_DIR is not set and " + own +
+               " is not this user's folder with mode 0700";
+    return std::nullopt;
 }
+
+std::string RuntimePath(const std::string& name) {
+    const auto dir = RuntimeDirectory();
+    return dir ? *dir + "/" + name : std::string();
+}
+
+namespace {
+
+bool ownRegularFile(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid();
+}
+
+}  // namespace
 
 FileLock::FileLock(FileLock&& other) noexcept : fd_(other.fd_) {
     other.fd_ = -1;
@@ -63,15 +85,21 @@ FileLock::~FileLock() {
 }
 
 std::optional<FileLock> FileLock::acquire(const std::string& path, int waitMs) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) return FileLock(-1);
+    if (path.empty()) return std::nullopt;
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (fd < 0) return std::nullopt;
+    if (!ownRegularFile(fd)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     for (;;) {
         flock request = writeLockRequest();
         if (::fcntl(fd, F_OFD_SETLK, &request) == 0) return FileLock(fd);
         if (errno != EAGAIN && errno != EACCES && errno != EINTR) {
             ::close(fd);
-            return FileLock(-1);
+            return std::nullopt;
         }
         if (std::chrono::steady_clock::now() >= deadline) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(kRetryStepMs));
@@ -85,7 +113,8 @@ bool LockHeldElsewhere(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return false;
     flock request = writeLockRequest();
-    const bool held = ::fcntl(fd, F_OFD_GETLK, &request) == 0 && request.l_type != F_UNLCK;
+    const bool held =
+        ownRegularFile(fd) && ::fcntl(fd, F_OFD_GETLK, &request) == 0 && request.l_type != F_UNLCK;
     ::close(fd);
     return held;
 }

@@ -14,8 +14,13 @@ inline constexpr const char* kInstanceLockName = "orvan-status-monitor.lock";
 inline constexpr const char* kStatusFileName = "orvan-status-monitor.status.json";
 inline constexpr const char* kPrinterAccessLockName = "orvan-printer-access.lock";
 
-// $XDG_RUNTIME_DIR/<name>; without a runtime directory /tmp/<name>.<uid>, so
-// that users sharing /tmp do not share the file.
+// The user's private runtime directory: $XDG_RUNTIME_DIR, else
+// /run/user/<uid> when it is this user's own folder with mode 0700 (so a cron
+// job without the variable still finds the user's monitor). Never a shared
+// folder such as /tmp: nullopt, with why in `why`, when there is none.
+std::optional<std::string> RuntimeDirectory(std::string* why = nullptr);
+
+// <runtime directory>/<name>; "" when there is no runtime directory.
 std::string RuntimePath(const std::string& name);
 
 // A write lock on a file, held until the object goes (open file description
@@ -29,9 +34,9 @@ class FileLock {
     ~FileLock();
 
     // Takes the lock, trying again every few milliseconds for up to waitMs;
-    // nullopt when someone else still holds it then. A lock file that cannot
-    // be opened at all gives a lock that holds nothing: refusing to run for
-    // want of a lock file would be worse than the rare clash it prevents.
+    // nullopt when someone else still holds it then, or when it could not be
+    // taken at all (no such folder, a file of another user or not a regular
+    // file): a lock not taken is never counted as held.
     static std::optional<FileLock> acquire(const std::string& path, int waitMs);
 
   private:
@@ -40,6 +45,7 @@ class FileLock {
 };
 
 // Whether another open file holds a write lock on path; it takes nothing.
+// A file that is not this user's own regular file is not trusted: false.
 bool LockHeldElsewhere(const std::string& path);
 
 // Writes contents to path through a temporary file in the same folder and a

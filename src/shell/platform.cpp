@@ -8,6 +8,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include <filesystem>
@@ -38,6 +39,13 @@ bool PosixPlatform::isAdministrator() {
 // process ends; a program beside it can see that without taking it.
 bool PosixPlatform::acquireInstanceLock() {
     if (instanceLock_) return true;
+    // Without a private runtime directory there is nowhere safe for the lock:
+    // the monitor runs, but cannot be found by a second start or orvan-status.
+    std::string why;
+    if (!report::RuntimeDirectory(&why)) {
+        std::fprintf(stderr, "%s; a second copy cannot be detected\n", why.c_str());
+        return true;
+    }
     instanceLock_ = report::FileLock::acquire(report::RuntimePath(lockName_), 0);
     if (!instanceLock_) return false;
     printerAccess_ = report::FileLock::acquire(report::RuntimePath(report::kPrinterAccessLockName),

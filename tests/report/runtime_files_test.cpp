@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "profile/scratch_dir.h"
 #include "report/report_fixture.h"
 #include "report/runtime_files.h"
@@ -27,6 +29,40 @@ TEST(RuntimeFiles, ALockIsSeenByOthersAndExcludesThemUntilReleased) {
     }
     EXPECT_FALSE(report::LockHeldElsewhere(path));
     EXPECT_TRUE(report::FileLock::acquire(path, 0).has_value());
+}
+
+// Never a shared folder: without XDG_RUNTIME_DIR only the user's own
+// /run/user/<uid> with mode 0700 will do; without it nothing is placed, and a
+// lock that cannot be taken, or a lock file of another user, is not held.
+TEST(RuntimeFiles, TheRuntimeFolderIsTheUsersOwnOrNone) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = saved ? saved : "";
+    ::unsetenv("XDG_RUNTIME_DIR");
+    const std::string own = "/run/user/" + std::to_string(::getuid());
+    struct stat st {};
+    const bool usable = ::lstat(own.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+                        st.st_uid == ::getuid() && (st.st_mode & 0777) == 0700;
+    std::string why;
+    const auto dir = report::RuntimeDirectory(&why);
+    if (usable) {
+        EXPECT_EQ(dir, own);
+    } else {
+        EXPECT_EQ(dir, std::nullopt);
+        EXPECT_NE(why.find("no private runtime directory"), std::string::npos) << why;
+        EXPECT_EQ(report::RuntimePath("orvan.lock"), "");
+    }
+    if (saved) ::setenv("XDG_RUNTIME_DIR", before.c_str(), 1);
+
+    ScratchDir scratch;
+    EXPECT_FALSE(report::FileLock::acquire("", 0).has_value());
+    EXPECT_FALSE(report::FileLock::acquire(scratch.file("missing/x.lock"), 0).has_value());
+    if (::getuid() == 0) {  // only root can give a file to another user
+        const std::string foreign = scratch.file("foreign.lock");
+        ScratchDir::write(foreign, "");
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+        EXPECT_FALSE(report::FileLock::acquire(foreign, 0).has_value());
+        EXPECT_FALSE(report::LockHeldElsewhere(foreign));
+    }
 }
 
 TEST(RuntimeFiles, ThePublishedStatusIsWrittenOnChangeAndReadOnlyWhenItIsOurs) {
