@@ -144,36 +144,68 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
     return rc;
 }
 
+// UNKNOWN with the reason, as JSON when JSON was asked for.
+int unknown(const std::string& why, bool json) {
+    if (json) {
+        report::StatusDocument doc;
+        doc.problem = why;
+        doc.generatedAt = wallSeconds();
+        std::cout << report::EncodeDocument(doc, status::SharedCatalogue(),
+                                            report::kDefaultWarnPercent)
+                  << '\n';
+    } else {
+        std::cout << "UNKNOWN - " << why << '\n';
+    }
+    return static_cast<int>(report::Verdict::Unknown);
+}
+
+// A check that has not finished after its time-out ends UNKNOWN, whatever a
+// printer or another program's round keeps it waiting for.
+void endAfter(std::int64_t seconds, bool json) {
+    std::thread([seconds, json] {
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        std::cout.flush();
+        unknown("timed out after " + std::to_string(seconds) + " s", json);
+        std::cout.flush();
+        std::_Exit(static_cast<int>(report::Verdict::Unknown));
+    }).detach();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const headless::ParsedOptions parsed = headless::ParseOptions(args);
     if (!parsed.options) {
-        std::cout << "UNKNOWN - " << parsed.error << '\n';
         std::cerr << headless::Usage();
-        return static_cast<int>(report::Verdict::Unknown);
+        return unknown(parsed.error, parsed.json);
     }
     const headless::CliOptions& o = *parsed.options;
     if (o.mode == headless::CliOptions::Mode::Help) {
         std::cout << headless::Usage();
         return 0;
     }
+    if (o.mode == headless::CliOptions::Mode::Version) {
+        std::cout << "orvan-status " << ORVAN_VERSION << '\n';
+        return 0;
+    }
+    if (o.mode != headless::CliOptions::Mode::Serve) endAfter(o.timeoutSeconds, o.json);
     // Never a shared folder: without the user's own runtime directory a
     // running monitor could not be seen, and two programs might drive one
     // printer.
     std::string why;
-    if (!report::RuntimeDirectory(&why)) {
-        std::cout << "UNKNOWN - " << why << '\n';
-        return static_cast<int>(report::Verdict::Unknown);
-    }
+    if (!report::RuntimeDirectory(&why)) return unknown(why, o.json);
     DirectAccess direct(o);
     // A one-off check may wait out a busy printer; a server answers scrapes.
     const bool retry = o.mode != headless::CliOptions::Mode::Serve;
+    // A check waits for another program's round at most half its time.
+    const int accessWaitMs =
+        retry ? static_cast<int>(std::min<std::int64_t>(kAccessWaitMs, o.timeoutSeconds * 500))
+              : kAccessWaitMs;
     headless::StatusSource source(
         headless::RuntimePaths::ofUser(),
         [&direct, retry]() -> headless::PrinterSurvey& { return direct.survey(retry); },
-        kAccessWaitMs);
+        accessWaitMs);
     switch (o.mode) {
         case headless::CliOptions::Mode::Serve:
             return serve(o, source);

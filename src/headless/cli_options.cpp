@@ -1,13 +1,17 @@
 #include "headless/cli_options.h"
 
+#include <getopt.h>
+
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <mutex>
 
 namespace orvan::headless {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: orvan-status [--printer NAME|ADDRESS | --all] [--warn PERCENT] [--json]\n"
+    "usage: orvan-status [--printer NAME|ADDRESS | --all] [--warn PERCENT] [--json] [-t S]\n"
     "       orvan-status [--printer NAME|ADDRESS | --all] --serve HOST:PORT [--textfile DIR]\n"
     "                    [--interval S] [--rediscover S] [--forget-after S]\n"
     "       orvan-status [--printer NAME|ADDRESS | --all] --textfile DIR\n"
@@ -18,6 +22,11 @@ constexpr std::string_view kUsage =
     "  --all           every printer found\n"
     "  --warn N        ink or film at or below N percent is a warning (default 10)\n"
     "  --json          one JSON document (schema orvan-status, version 1)\n"
+    "  -t, --timeout S give up after S seconds with UNKNOWN (default 10), the wait\n"
+    "                  for another program's round on the printers included\n"
+    "  -V, --version   the version, then exit\n"
+    "  -h, --help      this text, then exit\n"
+    "Options take their value as --option VALUE or --option=VALUE.\n"
     "  --serve H:P     serve Prometheus metrics at http://H:P/metrics (every printer\n"
     "                  unless --printer)\n"
     "  --textfile DIR  write the metrics to DIR/orvan_printers.prom for the node\n"
@@ -55,6 +64,7 @@ constexpr SecondsOption kSecondsOptions[] = {
      "--rediscover needs a number of seconds, 1 or more"},
     {"--forget-after", &CliOptions::forgetSeconds, 0,
      "--forget-after needs a number of seconds, 0 or more"},
+    {"--timeout", &CliOptions::timeoutSeconds, 1, "--timeout needs a number of seconds, 1 or more"},
 };
 
 const SecondsOption* secondsOption(std::string_view name) {
@@ -90,56 +100,135 @@ std::optional<ListenAddress> ParseListenAddress(std::string_view text) {
     return ListenAddress{std::string(host), *port};
 }
 
+namespace {
+
+// Long options; the short ones are the monitoring-plugin conventions.
+enum OptionId : int {
+    kAll = 1000,
+    kJson,
+    kPrinter,
+    kWarn,
+    kServe,
+    kTextfile,
+    kInterval,
+    kRediscover,
+    kForget
+};
+constexpr option kOptions[] = {
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {"timeout", required_argument, nullptr, 't'},
+    {"all", no_argument, nullptr, kAll},
+    {"json", no_argument, nullptr, kJson},
+    {"printer", required_argument, nullptr, kPrinter},
+    {"warn", required_argument, nullptr, kWarn},
+    {"serve", required_argument, nullptr, kServe},
+    {"textfile", required_argument, nullptr, kTextfile},
+    {"interval", required_argument, nullptr, kInterval},
+    {"rediscover", required_argument, nullptr, kRediscover},
+    {"forget-after", required_argument, nullptr, kForget},
+    {nullptr, 0, nullptr, 0},
+};
+
+const SecondsOption* secondsOptionOf(int id) {
+    switch (id) {
+        case kInterval:
+            return secondsOption("--interval");
+        case kRediscover:
+            return secondsOption("--rediscover");
+        case kForget:
+            return secondsOption("--forget-after");
+        case 't':
+            return secondsOption("--timeout");
+        default:
+            return nullptr;
+    }
+}
+
+// getopt_long keeps its place in globals: one parse at a time, from the start.
+std::mutex parsing;
+
+}  // namespace
+
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+    std::vector<std::string> words{"orvan-status"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+
+    const std::lock_guard lock(parsing);
+    optind = 0;  // a fresh scan (GNU)
+    opterr = 0;
     CliOptions o;
     bool printerGiven = false, allGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> const std::string* {
-            return i + 1 < args.size() ? &args[++i] : nullptr;
-        };
-        if (a == "--help" || a == "-h") {
-            o.mode = CliOptions::Mode::Help;
-            return {o, {}};
-        } else if (a == "--all") {
-            allGiven = true;
-            o.selection.kind = Selection::Kind::All;
-        } else if (a == "--json") {
-            o.json = true;
-        } else if (a == "--printer") {
-            const std::string* v = value();
-            if (!v || v->empty()) return {std::nullopt, "--printer needs a name or an address"};
-            printerGiven = true;
-            o.selection = {Selection::Kind::Named, *v};
-        } else if (a == "--warn") {
-            const std::string* v = value();
-            const auto n = v ? number(*v, 0, 100) : std::nullopt;
-            if (!n) return {std::nullopt, "--warn needs a percentage from 0 to 100"};
-            o.warnPercent = *n;
-        } else if (a == "--serve") {
-            const std::string* v = value();
-            const auto listen = v ? ParseListenAddress(*v) : std::nullopt;
-            if (!listen) return {std::nullopt, "--serve needs HOST:PORT, e.g. 127.0.0.1:9464"};
-            o.listen = *listen;
-            o.mode = CliOptions::Mode::Serve;
-        } else if (a == "--textfile") {
-            const std::string* v = value();
-            if (!v || v->empty()) return {std::nullopt, "--textfile needs a folder"};
-            o.textfileDir = *v;
-            if (o.mode == CliOptions::Mode::Check) o.mode = CliOptions::Mode::Textfile;
-        } else if (const SecondsOption* option = secondsOption(a)) {
-            const std::string* v = value();
-            const auto n = v ? number(*v, option->min, kMaxSeconds) : std::nullopt;
-            if (!n) return {std::nullopt, std::string(option->error)};
-            o.*(option->field) = *n;
-        } else {
-            return {std::nullopt, "unknown option " + a};
+    const bool json = std::find(args.begin(), args.end(), "--json") != args.end();
+    auto refuse = [json](std::string why) {
+        return ParsedOptions{std::nullopt, std::move(why), json};
+    };
+    const int argc = static_cast<int>(words.size());
+    for (int c; (c = getopt_long(argc, argv.data(), "+hVt:", kOptions, nullptr)) != -1;) {
+        const std::string value = optarg ? optarg : "";
+        if (c == '?' || c == ':') {
+            const std::string word =
+                optind > 0 && optind <= argc ? words[static_cast<std::size_t>(optind - 1)] : "";
+            return refuse(optopt ? "option -" + std::string(1, static_cast<char>(optopt)) +
+                                       " is unknown or needs a value"
+                                 : "unknown option or missing value: " + word);
+        }
+        if (const SecondsOption* seconds = secondsOptionOf(c)) {
+            const auto n = number(value, seconds->min, kMaxSeconds);
+            if (!n) return refuse(seconds->error);
+            o.*(seconds->field) = *n;
+            continue;
+        }
+        switch (c) {
+            case 'h':
+                o.mode = CliOptions::Mode::Help;
+                return {o, {}, json};
+            case 'V':
+                o.mode = CliOptions::Mode::Version;
+                return {o, {}, json};
+            case kAll:
+                allGiven = true;
+                o.selection.kind = Selection::Kind::All;
+                break;
+            case kJson:
+                o.json = true;
+                break;
+            case kPrinter:
+                if (value.empty()) return refuse("--printer needs a name or an address");
+                printerGiven = true;
+                o.selection = {Selection::Kind::Named, value};
+                break;
+            case kWarn: {
+                const auto n = number(value, 0, 100);
+                if (!n) return refuse("--warn needs a percentage from 0 to 100");
+                o.warnPercent = *n;
+                break;
+            }
+            case kServe: {
+                const auto listen = ParseListenAddress(value);
+                if (!listen) return refuse("--serve needs HOST:PORT, e.g. 127.0.0.1:9464");
+                o.listen = *listen;
+                o.mode = CliOptions::Mode::Serve;
+                break;
+            }
+            case kTextfile:
+                if (value.empty()) return refuse("--textfile needs a folder");
+                o.textfileDir = value;
+                if (o.mode == CliOptions::Mode::Check) o.mode = CliOptions::Mode::Textfile;
+                break;
+            default:
+                return refuse("unknown option");
         }
     }
+    if (optind < argc)
+        return refuse("unexpected argument " + words[static_cast<std::size_t>(optind)]);
     // Metrics cover every printer unless one is named.
     if (o.mode != CliOptions::Mode::Check && !printerGiven) o.selection.kind = Selection::Kind::All;
-    if (std::string e = conflicts(o, printerGiven, allGiven); !e.empty()) return {std::nullopt, e};
-    return {o, {}};
+    if (std::string e = conflicts(o, printerGiven, allGiven); !e.empty()) return refuse(e);
+    return {o, {}, json};
 }
 
 std::string_view Usage() {

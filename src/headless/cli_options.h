@@ -23,7 +23,7 @@ struct ListenAddress {
 };
 
 struct CliOptions {
-    enum class Mode { Check, Serve, Textfile, Help };
+    enum class Mode { Check, Serve, Textfile, Help, Version };
     Mode mode = Mode::Check;
     Selection selection;
     int warnPercent = report::kDefaultWarnPercent;
@@ -33,11 +33,13 @@ struct CliOptions {
     std::int64_t intervalSeconds = 10;    // Serve: how often the printers are polled
     std::int64_t rediscoverSeconds = 60;  // Serve: how often new printers are looked for
     std::int64_t forgetSeconds = 86400;   // a lost printer is reported this long (0: always)
+    std::int64_t timeoutSeconds = 10;     // a check or textfile run: UNKNOWN after this long
 };
 
 struct ParsedOptions {
     std::optional<CliOptions> options;
     std::string error;  // what is wrong when there are no options
+    bool json = false;  // --json was asked for: the error goes out as JSON too
 };
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args);

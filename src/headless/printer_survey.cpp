@@ -189,7 +189,13 @@ SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
                                        [&](const report::PrinterReport& r) {
                                            return sameText(r.name, name) || r.address == name;
                                        });
-        if (!known) out.printers.push_back(missingPrinter(name, now));
+        if (known) continue;
+        // A name asked for that matches nothing is not a printer in trouble
+        // (UNKNOWN); the remembered printer is one the monitor watched, lost.
+        if (selection.kind == Selection::Kind::Named)
+            out.problem = "no such printer: " + name;
+        else
+            out.printers.push_back(missingPrinter(name, now));
     }
     for (const auto& r : out.printers) notePrinterMessages(r, out);
     return out;

@@ -39,6 +39,18 @@ TEST(CliOptions, ChecksServersAndTextfilesSelectTheirPrinters) {
     EXPECT_EQ(parse({"--textfile", "d"}).mode, CliOptions::Mode::Textfile);
     EXPECT_EQ(parse({"--all"}).selection.kind, Selection::Kind::All);
     EXPECT_EQ(parse({"--help"}).mode, CliOptions::Mode::Help);
+    EXPECT_EQ(parse({"-V"}).mode, CliOptions::Mode::Version);
+    EXPECT_EQ(parse({"--version"}).mode, CliOptions::Mode::Version);
+    // The plugin conventions: --opt=value, -t/--timeout, and the server's periods.
+    o = parse({"--printer=NET:ORVAN02", "--warn=5", "-t", "30"});
+    EXPECT_EQ(o.selection.name, "NET:ORVAN02");
+    EXPECT_EQ(o.warnPercent, 5);
+    EXPECT_EQ(o.timeoutSeconds, 30);
+    EXPECT_EQ(parse({}).timeoutSeconds, 10);
+    o = parse({"--serve=127.0.0.1:0", "--interval=5", "--rediscover", "120", "--forget-after=0"});
+    EXPECT_EQ(o.intervalSeconds, 5);
+    EXPECT_EQ(o.rediscoverSeconds, 120);
+    EXPECT_EQ(o.forgetSeconds, 0);
 }
 
 TEST(CliOptions, MalformedLinesAreRefused) {
@@ -58,6 +70,11 @@ TEST(CliOptions, MalformedLinesAreRefused) {
         {"--all", "--printer", "x"},
         {"--json", "--serve", "127.0.0.1:1"},
         {"-s"},
+        {"-t", "0"},
+        {"--timeout=x"},
+        {"--interval", "1"},
+        {"--forget-after=-1"},
+        {"--all", "stray"},
     };
     for (const auto& args : bad) {
         const auto p = headless::ParseOptions(args);

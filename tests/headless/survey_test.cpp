@@ -55,16 +55,15 @@ TEST(Survey, APrinterIsNamedByItsListNameOrItsAddress) {
     EXPECT_EQ(r.printers[0].details.firmware->printer, "1.02.003");
 
     // Not listed: an address is searched for, as on the Printer Select tab;
-    // a name that is nowhere is a lost printer.
+    // a name that is nowhere is no such printer (a known one that is lost is
+    // CRITICAL: ALostPrinterStaysReported...).
     r = rig.run(named("10.1.2.3"));
-    ASSERT_EQ(r.printers.size(), 1u);
-    EXPECT_FALSE(r.printers[0].up);
+    EXPECT_TRUE(r.printers.empty());
+    EXPECT_EQ(r.problem, "no such printer: 10.1.2.3");
     EXPECT_EQ(rig.world.countCalls("P_Connect") > 0, true);
-    EXPECT_EQ(check(rig.run(named("USB:Unit7")))
-                  .text.rfind("CRITICAL - USB:Unit7: Printer is "
-                              "not found. |",
-                              0),
-              0u);
+    const auto none = check(rig.run(named("USB:Unit7")));
+    EXPECT_EQ(none.text, "UNKNOWN - no such printer: USB:Unit7\n");
+    EXPECT_EQ(none.verdict, report::Verdict::Unknown);
 }
 
 TEST(Survey, NoPrinterOrNoLibraryIsUnknownWithTheWindowsMessage) {

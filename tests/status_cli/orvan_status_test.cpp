@@ -3,9 +3,11 @@
 // metrics that promtool accepts, and no printer call while a monitor runs.
 #include <gtest/gtest.h>
 
-#include <ctime>
+#include <nlohmann/json.hpp>
+
 #include <httplib.h>
 #include <sys/stat.h>
+#include <ctime>
 
 #include <filesystem>
 
@@ -81,6 +83,15 @@ TEST(OrvanStatus, ExitCodesFollowTheMonitoringPluginConvention) {
     f = user.run({"--warn", "eleven"});
     EXPECT_EQ(f.exitCode, 3);
     EXPECT_EQ(f.out.rfind("UNKNOWN - ", 0), 0u);
+    // Under --json a refused line is JSON too, and the plugin's -V answers.
+    f = user.run({"--json", "--warn=eleven"});
+    EXPECT_EQ(f.exitCode, 3);
+    const auto refused = nlohmann::json::parse(f.out, nullptr, false);
+    ASSERT_FALSE(refused.is_discarded()) << f.out;
+    EXPECT_EQ(refused["problem"], "--warn needs a percentage from 0 to 100");
+    f = user.run({"-V"});
+    EXPECT_EQ(f.exitCode, 0);
+    EXPECT_EQ(f.out.rfind("orvan-status ", 0), 0u) << f.out;
 }
 
 TEST(OrvanStatus, JsonOutputValidatesAgainstTheShippedSchema) {
@@ -122,10 +133,12 @@ TEST(OrvanStatus, ServedMetricsPassPromtoolAndSoDoTheShippedRules) {
     const auto scrape = client.Get("/metrics");
     ASSERT_TRUE(scrape) << line;
     EXPECT_EQ(scrape->status, 200);
-    EXPECT_NE(scrape->body.find("orvan_printer_ink_ratio{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0.08\n"),
-              std::string::npos);
-    EXPECT_NE(scrape->body.find("orvan_printer_up{printer=\"NET:ORVAN02\",id=\"net:192.168.0.51\"} 1\n"),
-              std::string::npos);
+    EXPECT_NE(
+        scrape->body.find("orvan_printer_ink_ratio{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0.08\n"),
+        std::string::npos);
+    EXPECT_NE(
+        scrape->body.find("orvan_printer_up{printer=\"NET:ORVAN02\",id=\"net:192.168.0.51\"} 1\n"),
+        std::string::npos);
     const auto missing = client.Get("/other");
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->status, 404);
