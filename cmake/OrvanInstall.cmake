@@ -12,6 +12,7 @@ set(ORVAN_AUTOSTART_DIR /etc/xdg/autostart CACHE PATH
 set(ORVAN_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/orvan-status-monitor)
 set(ORVAN_COMMAND orvan-status-monitor)
 set(ORVAN_INSTALLED_COMMAND ${CMAKE_INSTALL_FULL_BINDIR}/${ORVAN_COMMAND})
+set(ORVAN_INSTALLED_STATUS ${CMAKE_INSTALL_FULL_BINDIR}/orvan-status)
 
 set(ORVAN_DESKTOP_ENTRY ${CMAKE_BINARY_DIR}/orvan-status-monitor.desktop)
 set(ORVAN_AUTOSTART_ENTRY ${CMAKE_BINARY_DIR}/autostart/orvan-status-monitor.desktop)
@@ -48,6 +49,29 @@ if(TARGET OrvanStatusMonitor)
         message(STATUS \"Installing: \${bindir}/${ORVAN_COMMAND}\")
         file(CREATE_LINK \"${orvan_link_target}\" \"\${bindir}/${ORVAN_COMMAND}\" SYMBOLIC)
     ")
+
+    # orvan-status lives beside the monitor, so that it reads the same
+    # per-user configuration, with a link of its own on the PATH; the
+    # monitoring files and the systemd user units go where their tools look.
+    install(TARGETS orvan-status RUNTIME DESTINATION ${ORVAN_PROGRAM_DIR})
+    file(RELATIVE_PATH orvan_status_link_target ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBDIR}/orvan-status-monitor/orvan-status)
+    install(CODE "
+        set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        message(STATUS \"Installing: \${bindir}/orvan-status\")
+        file(CREATE_LINK \"${orvan_status_link_target}\" \"\${bindir}/orvan-status\" SYMBOLIC)
+    ")
+    install(FILES ${PROJECT_SOURCE_DIR}/monitoring/orvan-status.schema.json
+                  ${PROJECT_SOURCE_DIR}/monitoring/prometheus/orvan-alerts.yml
+                  ${PROJECT_SOURCE_DIR}/monitoring/prometheus/scrape-config.yml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/orvan-status-monitor/monitoring)
+    foreach(unit orvan-status-serve.service orvan-status-textfile.service
+                 orvan-status-textfile.timer)
+        configure_file(${PROJECT_SOURCE_DIR}/monitoring/systemd/${unit}.in
+                       ${CMAKE_BINARY_DIR}/systemd/${unit} @ONLY)
+        install(FILES ${CMAKE_BINARY_DIR}/systemd/${unit}
+                DESTINATION ${CMAKE_INSTALL_PREFIX}/lib/systemd/user)
+    endforeach()
 
     # The system configuration folder: only administrators may change the
     # rights kept there. On a real install by root it belongs to the printer

@@ -47,7 +47,11 @@ class DirectAccess {
         // The monitor's configuration file beside this program.
         const auto monitor =
             std::filesystem::path(shell::executableDirectory()) / "OrvanStatusMonitor";
-        const shell::Configuration config(shell::ConfigFilePath(monitor));
+        // Found as the monitor finds it: beside it in a build tree, the
+        // user's own file when installed (orvan-status then lives in the
+        // monitor's program folder, with a link on the PATH).
+        const shell::Configuration config(
+            shell::LocateConfigFiles(monitor, shell::ConfigPlacesOf(monitor)));
         headless::SurveySettings settings{commandPath.has_value(),
                                           settingsPath.has_value(),
                                           config.ReadPreferIPv6(),

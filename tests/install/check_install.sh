@@ -42,6 +42,33 @@ grep -qx "Exec=$bindir/orvan-status-monitor" "$root$desktop" || fail "$desktop r
 grep -qx "Exec=$bindir/orvan-status-monitor -s" "$root$auto" || fail "$auto does not start in the tray"
 [ -d "$root$configdir" ] || fail "no system configuration folder $configdir"
 
+# orvan-status beside the monitor (one configuration), a link on the PATH,
+# the monitoring files, and systemd user units that systemd accepts.
+status="$libdir/orvan-status-monitor/orvan-status"
+[ -x "$root$status" ] || fail "$status is not installed"
+[ "$(readlink -f "$root$bindir/orvan-status")" = "$(readlink -f "$root$status")" ] ||
+    fail "$bindir/orvan-status does not reach $status"
+for file in orvan-status.schema.json orvan-alerts.yml scrape-config.yml; do
+    need "$datadir/orvan-status-monitor/monitoring/$file"
+done
+units="$prefix/lib/systemd/user"
+for unit in orvan-status-serve.service orvan-status-textfile.service orvan-status-textfile.timer; do
+    need "$units/$unit"
+done
+if command -v systemd-analyze >/dev/null; then
+    # Verified where the staged program is: the units name its installed path.
+    staged=$(mktemp -d) runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    for unit in "$root$units"/*; do
+        sed "s#$bindir/orvan-status#$root$bindir/orvan-status#" "$unit" >"$staged/$(basename "$unit")"
+    done
+    grep -q "ExecStart=$bindir/orvan-status --serve" "$root$units/orvan-status-serve.service" ||
+        fail "the serve unit runs something else"
+    XDG_RUNTIME_DIR="$runtime" systemd-analyze --user verify "$staged"/* ||
+        fail "systemd-analyze verify refuses the user units"
+    rm -rf "$staged" "$runtime"
+fi
+
 stray=$(find "$root" \( -name 'libLNK*' -o -name 'libHueAdvisor*' -o -name orvan-sim \) -print)
 [ -z "$stray" ] || fail "stand-ins installed without being asked for: $stray"
 
