@@ -181,6 +181,24 @@ std::string MetricsText(const StatusDocument& doc, const status::ErrorCatalogue&
             "# TYPE orvan_printer_info gauge\n";
         for (const auto& p : doc.printers) out += "orvan_printer_info{" + infoLabels(p) + "} 1\n";
     }
+    // The code of each error as the window shows it (hexadecimal), for the
+    // alerts' texts: a float sample cannot be shown that way.
+    std::string errors;
+    for (const auto& p : doc.printers) {
+        if (!p.up) continue;
+        const std::pair<const char*, ResultCode> devices[] = {
+            {"printer", p.status.printerResult}, {"laminator", p.status.laminatorResult}};
+        for (const auto& [device, code] : devices)
+            if (code < 0)
+                errors += "orvan_printer_error_info{" + seriesLabels(p) + ",device=\"" + device +
+                          "\",code=\"" + CodeHex(code) + "\"} 1\n";
+    }
+    if (!errors.empty())
+        out +=
+            "# HELP orvan_printer_error_info The result code of an error, in hexadecimal as the "
+            "window shows it, by device (printer or laminator).\n"
+            "# TYPE orvan_printer_error_info gauge\n" +
+            errors;
     out +=
         "# HELP orvan_status_printers How many printers this status reports.\n"
         "# TYPE orvan_status_printers gauge\n"

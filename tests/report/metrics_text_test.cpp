@@ -71,6 +71,25 @@ TEST(MetricsText, ALostPrinterKeepsOnlyUpInfoAndReadTime) {
 
 // Printers are told apart by their id: two network printers with one
 // factory name are two series.
+// The alerts show an error's code as the window does: in hexadecimal, for
+// the printer and for the laminator.
+TEST(MetricsText, AnErrorsCodeIsALabelInHexadecimal) {
+    report::StatusDocument doc;
+    auto r = readyPrinter();
+    r.status = {-0x0102D000, 0, -0x0500005A, 0};
+    doc.printers = {r};
+    const std::string text = report::MetricsText(doc, catalogue());
+    EXPECT_TRUE(has(text,
+                    "orvan_printer_error_info{printer=\"USB:Unit1\",id=\"usb:0:0\","
+                    "device=\"printer\",code=\"0102D000\"} 1"))
+        << text;
+    EXPECT_TRUE(has(text,
+                    "orvan_printer_error_info{printer=\"USB:Unit1\",id=\"usb:0:0\","
+                    "device=\"laminator\",code=\"0500005A\"} 1"));
+    doc.printers[0].status = {};
+    EXPECT_EQ(report::MetricsText(doc, catalogue()).find("error_info"), std::string::npos);
+}
+
 TEST(MetricsText, TwoPrintersOfOneNameAreTwoSeries) {
     report::StatusDocument doc;
     auto a = readyPrinter("NET:ORVAN02");

@@ -23,6 +23,7 @@ namespace {
 const std::string kProgram = ORVAN_BIN_DIR "/orvan-status";
 const std::string kSchema = ORVAN_SOURCE_DIR "/monitoring/orvan-status.schema.json";
 const std::string kRules = ORVAN_SOURCE_DIR "/monitoring/prometheus/orvan-alerts.yml";
+const std::string kRuleTests = ORVAN_SOURCE_DIR "/monitoring/prometheus/orvan-alerts.test.yml";
 
 // One user's world: a runtime directory, the simulator's control file and
 // the log of every printer call the stand-in libraries answer.
@@ -148,6 +149,12 @@ TEST(OrvanStatus, ServedMetricsPassPromtoolAndSoDoTheShippedRules) {
     EXPECT_EQ(user.tool({"/bin/sh", "-c", "promtool check metrics < \"$0\"", metrics}).exitCode, 0)
         << ScratchDir::read(user.dir.file("tool.err"));
     EXPECT_EQ(user.tool({"/bin/sh", "-c", "promtool check rules \"$0\"", kRules}).exitCode, 0)
+        << ScratchDir::read(user.dir.file("tool.err"));
+    // The rules' own unit tests: when each alert fires and what it says.
+    EXPECT_EQ(user.tool({"/bin/sh", "-c", "cd \"$(dirname \"$0\")\" && promtool test rules \"$0\"",
+                         kRuleTests})
+                  .exitCode,
+              0)
         << ScratchDir::read(user.dir.file("tool.err"));
 
     server.signal(SIGTERM);
