@@ -129,6 +129,9 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
                   << ": the address is in use (another server there?) or not this machine's\n";
         return static_cast<int>(report::Verdict::Unknown);
     }
+    if (headless::IsWildcardAddress(o.listen.host))
+        std::cerr << "warning: serving on every address of this machine, without encryption or "
+                     "password\n";
     poller.start();
     const bool ipv6 = o.listen.host.find(':') != std::string::npos;
     std::cout << "listening on http://" << (ipv6 ? "[" : "") << o.listen.host << (ipv6 ? "]" : "")

@@ -37,6 +37,8 @@ constexpr std::string_view kUsage =
     "                  (default 60) and after a printer is lost\n"
     "  --forget-after S  a lost printer is reported (up 0) for S seconds after it was\n"
     "                  lost (default 86400; 0 reports it until it comes back)\n"
+    "  --listen-on-any-address  allow --serve on 0.0.0.0 or [::]: every network of\n"
+    "                  the machine, without encryption or password\n"
     "While a monitor runs for this user, its published status is read instead of\n"
     "the printers.\n";
 
@@ -76,11 +78,21 @@ const SecondsOption* secondsOption(std::string_view name) {
 // Checks what the options say together.
 std::string conflicts(const CliOptions& o, bool printerGiven, bool allGiven) {
     if (printerGiven && allGiven) return "--printer and --all exclude each other";
+    // Every address of the machine, unencrypted and without a password, only
+    // when that is what is meant.
+    if (o.mode == CliOptions::Mode::Serve && IsWildcardAddress(o.listen.host) && !o.anyAddress)
+        return "--serve on " + o.listen.host +
+               " serves every network of this machine; name one address, or add "
+               "--listen-on-any-address";
     if (o.json && o.mode != CliOptions::Mode::Check) return "--json goes with a check only";
     return {};
 }
 
 }  // namespace
+
+bool IsWildcardAddress(const std::string& host) {
+    return host == "0.0.0.0" || host == "::" || host == "0:0:0:0:0:0:0:0" || host.empty();
+}
 
 std::optional<ListenAddress> ParseListenAddress(std::string_view text) {
     const auto colon = text.rfind(':');
@@ -112,7 +124,8 @@ enum OptionId : int {
     kTextfile,
     kInterval,
     kRediscover,
-    kForget
+    kForget,
+    kAnyAddress
 };
 constexpr option kOptions[] = {
     {"help", no_argument, nullptr, 'h'},
@@ -127,6 +140,7 @@ constexpr option kOptions[] = {
     {"interval", required_argument, nullptr, kInterval},
     {"rediscover", required_argument, nullptr, kRediscover},
     {"forget-after", required_argument, nullptr, kForget},
+    {"listen-on-any-address", no_argument, nullptr, kAnyAddress},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -214,6 +228,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
                 o.mode = CliOptions::Mode::Serve;
                 break;
             }
+            case kAnyAddress:
+                o.anyAddress = true;
+                break;
             case kTextfile:
                 if (value.empty()) return refuse("--textfile needs a folder");
                 o.textfileDir = value;

@@ -34,7 +34,11 @@ struct CliOptions {
     std::int64_t rediscoverSeconds = 60;  // Serve: how often new printers are looked for
     std::int64_t forgetSeconds = 86400;   // a lost printer is reported this long (0: always)
     std::int64_t timeoutSeconds = 10;     // a check or textfile run: UNKNOWN after this long
+    bool anyAddress = false;  // --serve on a wildcard address was asked for explicitly
 };
+
+// 0.0.0.0 and :: listen on every address of the machine.
+bool IsWildcardAddress(const std::string& host);
 
 struct ParsedOptions {
     std::optional<CliOptions> options;

@@ -51,6 +51,9 @@ TEST(CliOptions, ChecksServersAndTextfilesSelectTheirPrinters) {
     EXPECT_EQ(o.intervalSeconds, 5);
     EXPECT_EQ(o.rediscoverSeconds, 120);
     EXPECT_EQ(o.forgetSeconds, 0);
+    // Every address of the machine only when asked for in so many words.
+    EXPECT_TRUE(parse({"--serve", "0.0.0.0:9464", "--listen-on-any-address"}).anyAddress);
+    EXPECT_TRUE(parse({"--listen-on-any-address", "--serve=[::]:9464"}).anyAddress);
 }
 
 TEST(CliOptions, MalformedLinesAreRefused) {
@@ -75,6 +78,8 @@ TEST(CliOptions, MalformedLinesAreRefused) {
         {"--interval", "1"},
         {"--forget-after=-1"},
         {"--all", "stray"},
+        {"--serve", "0.0.0.0:9464"},
+        {"--serve", "[::]:9464"},
     };
     for (const auto& args : bad) {
         const auto p = headless::ParseOptions(args);
