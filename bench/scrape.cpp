@@ -78,6 +78,39 @@ void BM_BareStatusTenPrinters(benchmark::State& state) {
 }
 BENCHMARK(BM_BareStatusTenPrinters);
 
+// One round with fifty network printers about, each call 20 ms late as over
+// a slow network: the wall time a poll takes, its printer calls and how many
+// printers it covered.
+void BM_RoundFiftyNetworkPrintersAt20ms(benchmark::State& state) {
+    ui::VirtualClockLoop loop;
+    sim::SimulatedPrinters world;
+    for (int i = 0; i < 50; ++i) {
+        sim::SimPrinter net;
+        net.setPageText(0x2D, 17, 10, "ORVAN" + std::to_string(100 + i));
+        net.setPageByte(0x2D, 5, static_cast<std::uint8_t>(100 + i));  // 192.168.0.100..149
+        world.addNetworkPrinter(std::move(net));
+    }
+    sim::SimCommandPort commands{world};
+    sim::SimSettingsPort settings{world};
+    headless::PrinterSurvey survey{commands, settings, loop, {false, true, false, "", false}};
+    const headless::Selection all{headless::Selection::Kind::All, ""};
+    // The network printer list carries at most ten entries; the round asks
+    // every printer it lists.
+    const auto listed = static_cast<double>(survey.run(all, 0).printers.size());
+    world.setNetworkLatencyMs(20);
+    world.clearCalls();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(survey.run(all, 0));
+        state.counters["printer_calls"] = static_cast<double>(world.calls().size());
+        state.counters["printers"] = listed;
+        world.clearCalls();
+    }
+}
+BENCHMARK(BM_RoundFiftyNetworkPrintersAt20ms)
+    ->Iterations(2)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -314,7 +314,7 @@ void applyGuidanceCommand(const ControlCommand& c, SimulatedPrinters& world) {
 }
 
 // reset | fail <operation> <code> [calls] [status word] | mismatch <replies> | guidance ...
-// | net-add <address> [name] | net-remove <address>
+// | net-add <address> [name] | net-remove <address> | net-latency <ms>
 std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> words) {
     ControlCommand c;
     c.verb = words[0];
@@ -326,6 +326,12 @@ std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> wor
             return std::nullopt;
         if (words.size() == 3 && words[2].size() > kNetworkNameLength) return std::nullopt;
         c.texts.assign(words.begin() + 1, words.end());
+        return c;
+    }
+    if (c.verb == "net-latency" && words.size() == 2) {
+        auto ms = parseNumber(words[1], 0, 1000);
+        if (!ms) return std::nullopt;
+        c.numbers = {*ms};
         return c;
     }
     if (c.verb == "mismatch" && words.size() == 2) {
@@ -356,6 +362,8 @@ bool applyWorldCommand(const ControlCommand& c, SimulatedPrinters& world) {
         if (!address) return false;
         if (c.verb == "net-remove") return removeNetworkPrinterAt(world, *address);
         addNetworkPrinterAt(world, *address, c.texts.size() > 1 ? c.texts[1] : "");
+    } else if (c.verb == "net-latency") {
+        world.setNetworkLatencyMs(static_cast<int>(c.numbers.at(0)));
     } else if (c.verb == "mismatch") {
         world.scriptSequenceMismatch(static_cast<int>(c.numbers.at(0)));
     } else if (c.verb == "guidance") {
@@ -491,6 +499,7 @@ std::string_view controlUsage() {
            "  net-add <address> [name]   a network printer answering at an IPv4 or IPv6\n"
            "                          address, not in the printer list (another subnet)\n"
            "  net-remove <address>    the printer at that address goes away\n"
+           "  net-latency <ms>        every network call takes this long first (0..1000)\n"
            "  show                    what the printers hold: network page, IPsec, clock,\n"
            "                          the IPsec key buffers 0x80 to 0x84\n"
            "  path                    print the control file's path\n"

@@ -1,7 +1,9 @@
 #include "simulator/sim_settings_port.h"
 
 #include <algorithm>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "simulator/printer_list_data.h"
 
@@ -27,6 +29,8 @@ void setWord(std::int32_t* statusWord, std::int32_t value) {
 }  // namespace
 
 std::optional<ResultCode> SimSettingsPort::begin(CallRecord call, std::int32_t* statusWord) {
+    if (world_.networkLatencyMs() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(world_.networkLatencyMs()));
     const std::string operation = call.operation;
     world_.record(std::move(call));
     auto scripted = world_.takeScriptedResult(operation);

@@ -93,6 +93,10 @@ class SimulatedPrinters {
         replyEdits_.push_back(std::move(edit));
     }
     void applyReplyEdit(Bytes& reply);
+    // Every network call takes this long first, as over a slow network
+    // (orvan-sim net-latency <ms>).
+    int networkLatencyMs() const { return networkLatencyMs_; }
+    void setNetworkLatencyMs(int ms) { networkLatencyMs_ = ms < 0 ? 0 : ms; }
     GuidanceSetting& guidance() { return guidance_; }
     const GuidanceSetting& guidance() const { return guidance_; }
 
@@ -117,6 +121,7 @@ class SimulatedPrinters {
     int sequenceMismatches_ = 0;
     std::deque<std::function<void(Bytes&)>> replyEdits_;
     GuidanceSetting guidance_;
+    int networkLatencyMs_ = 0;
     std::vector<CallRecord> calls_;
 };
 

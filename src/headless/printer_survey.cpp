@@ -64,6 +64,15 @@ struct PrinterSurvey::Slot {
     report::PrinterReader reader;
     std::optional<report::PrinterReport> last;  // the last report while up
     std::optional<std::int64_t> lostSince;
+    std::optional<std::int64_t> detailsAt;  // when the details were last read
+    link::DeviceStatus detailsStatus;       // and the status they were read with
+
+    // Details are read again after a while or when the status has changed
+    // (a print, an error): reading them every round would cost several
+    // calls a printer for values that seldom move.
+    bool detailsDue(const link::DeviceStatus& now, std::int64_t at, std::int64_t every) const {
+        return !detailsAt || at < *detailsAt || at - *detailsAt >= every || now != detailsStatus;
+    }
 };
 
 namespace {
@@ -256,8 +265,14 @@ report::PrinterReport PrinterSurvey::readPrinter(int index, std::int64_t now) {
     slot->status = state_.status;
     slot->failures = state_.networkFailures;
 
+    const bool fresh =
+        !lost && !hidden && slot->detailsDue(state_.status, now, settings_.detailsSeconds);
+    if (fresh) {
+        slot->detailsAt = now;
+        slot->detailsStatus = state_.status;
+    }
     const report::PrinterDetails& details =
-        lost || hidden ? slot->reader.details() : slot->reader.read(settings_.retry);
+        fresh ? slot->reader.read(settings_.retry) : slot->reader.details();
     report::PrinterReport r =
         report::BuildReport(state_, entry.displayName, discovery_.ipv6List(), details, now);
     r.answered = slot->answered;

@@ -35,6 +35,9 @@ struct SurveySettings {
     // A lost printer is reported (up 0) until it comes back, or until it has
     // been gone this long; 0 keeps it for good.
     std::int64_t forgetSeconds = 86400;
+    // Media, counters, versions and the inquiry are read again this often,
+    // and whenever the printer's status changes; every round asks the status.
+    std::int64_t detailsSeconds = 60;
 };
 
 struct SurveyResult {

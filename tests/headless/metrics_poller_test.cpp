@@ -16,7 +16,8 @@ TEST(MetricsPoller, ScrapesCopyTheLastRoundAndNeverAskAPrinter) {
     headless::StatusSource source(
         {runtime.file("monitor.lock"), runtime.file("status.json"), runtime.file("access.lock")},
         [&rig]() -> headless::PrinterSurvey& { return rig.survey ? *rig.survey : rig.make(); }, 0);
-    headless::MetricsPoller poller(source, all(), {[] { return 1700000000; }});
+    std::int64_t wall = 1700000000;
+    headless::MetricsPoller poller(source, all(), {[&wall] { return wall; }});
     int textfileWrites = 0;
     poller.afterRound = [&textfileWrites](const std::string&) { ++textfileWrites; };
     EXPECT_EQ(poller.scrape(), "");  // nothing polled yet, nothing asked
@@ -31,6 +32,7 @@ TEST(MetricsPoller, ScrapesCopyTheLastRoundAndNeverAskAPrinter) {
     for (int i = 0; i < 100; ++i) EXPECT_EQ(poller.scrape(), first);
     EXPECT_EQ(rig.printerCalls(), calls);
 
+    wall += 60;  // ink is read again a minute on
     poller.poll();
     EXPECT_NE(
         poller.scrape().find("orvan_printer_ink_ratio{printer=\"USB:Unit1\",id=\"usb:0:0\"} 0.08"),

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "headless/survey_rig.h"
 #include "report/check_output.h"
@@ -152,6 +153,39 @@ TEST(Survey, ANewPrinterAppearsWithinOneDiscoveryPeriod) {
     for (const auto& p : r.printers) ids.push_back(p.id);
     std::sort(ids.begin(), ids.end());
     EXPECT_EQ(ids, (std::vector<std::string>{"net:192.168.0.51", "net:192.168.0.52", "usb:0:0"}));
+}
+
+// Every round asks each printer's status; media, counters, versions and the
+// inquiry only a minute on, or when the status has changed.
+TEST(Survey, DetailsAreReadAtASlowerCadenceThanTheStatus) {
+    SurveyRig rig;
+    rig.run(all());
+    auto detailReads = [&rig] {
+        return rig.world.countCalls("KQCMD_ModeSense") + rig.world.countCalls("KQCMD_LogSense") +
+               rig.world.countCalls("KQCMD_StandardInquiry");
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        bool readsDetails;
+    };
+    const std::vector<Step> steps = {
+        {"the next round", [] {}, false},
+        {"ink used, nothing else", [&rig] { rig.world.usb(0).setInk(30); }, false},
+        {"the printer starts printing", [&rig] { rig.world.usb(0).setPrinterState(50); }, true},
+        {"still printing", [] {}, false},
+        {"a minute on", [&rig] { rig.now += 60; }, true},
+    };
+    for (const Step& step : steps) {
+        rig.world.clearCalls();
+        step.change();
+        const auto r = rig.run(all());
+        EXPECT_EQ(rig.world.countCalls("KQCMD_TestUnitReady"), 1) << step.what;
+        EXPECT_EQ(detailReads() > 0, step.readsDetails) << step.what;
+        ASSERT_EQ(r.printers.size(), 2u);
+    }
+    // What the last read found is what is reported meanwhile.
+    EXPECT_EQ(rig.run(all()).printers[0].details.inkQuantity, 30);
 }
 
 TEST(Survey, ANetworkFailureWithNoEarlierAnswerIsNoAnswer) {
