@@ -83,9 +83,9 @@ int check(const headless::CliOptions& o, headless::StatusSource& source) {
     const report::StatusDocument doc = source.take(o.selection, wallSeconds());
     printMessages(doc);
     const auto& catalogue = status::SharedCatalogue();
-    const report::CheckOutput out = report::CheckText(doc, catalogue, o.warnPercent, doc.problem);
+    const report::CheckOutput out = report::CheckText(doc, catalogue, o.thresholds(), doc.problem);
     if (o.json)
-        std::cout << report::EncodeDocument(doc, catalogue, o.warnPercent) << '\n';
+        std::cout << report::EncodeDocument(doc, catalogue, o.thresholds()) << '\n';
     else
         std::cout << out.text;
     return static_cast<int>(out.verdict);
@@ -104,7 +104,7 @@ int textfile(const headless::CliOptions& o, headless::StatusSource& source) {
     const auto& catalogue = status::SharedCatalogue();
     if (!writeTextfile(o.textfileDir, report::MetricsText(doc, catalogue)))
         return static_cast<int>(report::Verdict::Unknown);
-    return static_cast<int>(report::CheckText(doc, catalogue, o.warnPercent, doc.problem).verdict);
+    return static_cast<int>(report::CheckText(doc, catalogue, o.thresholds(), doc.problem).verdict);
 }
 
 int serve(const headless::CliOptions& o, headless::StatusSource& source) {

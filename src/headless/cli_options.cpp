@@ -22,6 +22,10 @@ constexpr std::string_view kUsage =
     "  --all           every printer found\n"
     "  --warn N        ink or film at or below N percent is a warning (default 10)\n"
     "  --json          one JSON document (schema orvan-status, version 1)\n"
+    "  -w, --warning R ink or film percent in alert of range R is a warning (plugin\n"
+    "                  ranges: 10: alerts below 10, @0:10 at or below 10; default\n"
+    "                  @0:<--warn>)\n"
+    "  -c, --critical R the same for critical (default none)\n"
     "  -t, --timeout S give up after S seconds with UNKNOWN (default 10), the wait\n"
     "                  for another program's round on the printers included\n"
     "  -V, --version   the version, then exit\n"
@@ -131,6 +135,8 @@ constexpr option kOptions[] = {
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {"timeout", required_argument, nullptr, 't'},
+    {"warning", required_argument, nullptr, 'w'},
+    {"critical", required_argument, nullptr, 'c'},
     {"all", no_argument, nullptr, kAll},
     {"json", no_argument, nullptr, kJson},
     {"printer", required_argument, nullptr, kPrinter},
@@ -181,7 +187,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         return ParsedOptions{std::nullopt, std::move(why), json};
     };
     const int argc = static_cast<int>(words.size());
-    for (int c; (c = getopt_long(argc, argv.data(), "+hVt:", kOptions, nullptr)) != -1;) {
+    for (int c; (c = getopt_long(argc, argv.data(), "+hVt:w:c:", kOptions, nullptr)) != -1;) {
         const std::string value = optarg ? optarg : "";
         if (c == '?' || c == ':') {
             const std::string word =
@@ -203,6 +209,15 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             case 'V':
                 o.mode = CliOptions::Mode::Version;
                 return {o, {}, json};
+            case 'w':
+            case 'c': {
+                auto range = report::PluginRange::parse(value);
+                if (!range)
+                    return refuse(std::string(c == 'w' ? "-w" : "-c") +
+                                  " needs a range such as 10: or @0:10");
+                (c == 'w' ? o.warningRange : o.criticalRange) = std::move(range);
+                break;
+            }
             case kAll:
                 allGiven = true;
                 o.selection.kind = Selection::Kind::All;
@@ -246,6 +261,13 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     if (o.mode != CliOptions::Mode::Check && !printerGiven) o.selection.kind = Selection::Kind::All;
     if (std::string e = conflicts(o, printerGiven, allGiven); !e.empty()) return refuse(e);
     return {o, {}, json};
+}
+
+report::MediaThresholds CliOptions::thresholds() const {
+    report::MediaThresholds t(warnPercent);
+    if (warningRange) t.warning = *warningRange;
+    t.critical = criticalRange;
+    return t;
 }
 
 std::string_view Usage() {

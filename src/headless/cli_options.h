@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/plugin_range.h"
 #include "report/printer_report.h"
 
 namespace orvan::headless {
@@ -27,6 +28,9 @@ struct CliOptions {
     Mode mode = Mode::Check;
     Selection selection;
     int warnPercent = report::kDefaultWarnPercent;
+    // -w and -c: plugin ranges for ink and film percent (default: --warn).
+    std::optional<report::PluginRange> warningRange, criticalRange;
+    report::MediaThresholds thresholds() const;
     bool json = false;
     ListenAddress listen;
     std::string textfileDir;              // with Serve too: rewritten after each poll
@@ -34,7 +38,7 @@ struct CliOptions {
     std::int64_t rediscoverSeconds = 60;  // Serve: how often new printers are looked for
     std::int64_t forgetSeconds = 86400;   // a lost printer is reported this long (0: always)
     std::int64_t timeoutSeconds = 10;     // a check or textfile run: UNKNOWN after this long
-    bool anyAddress = false;  // --serve on a wildcard address was asked for explicitly
+    bool anyAddress = false;              // --serve on a wildcard address was asked for explicitly
 };
 
 // 0.0.0.0 and :: listen on every address of the machine.

@@ -39,9 +39,11 @@ std::string label(const std::string& printer, const char* what) {
     return "'" + name + " " + what + "'";
 }
 
-std::string percentValue(const std::optional<int>& percent, int warnPercent) {
+// value%;warn;crit;0;100 with the ranges as given: "@0:10" alerts at or below 10.
+std::string percentValue(const std::optional<int>& percent, const MediaThresholds& thresholds) {
     if (!percent) return "U";
-    return std::to_string(*percent) + "%;" + std::to_string(warnPercent) + ";;0;100";
+    return std::to_string(*percent) + "%;" + thresholds.warning.text + ";" +
+           (thresholds.critical ? thresholds.critical->text : "") + ";0;100";
 }
 
 // Counts of printers per verdict, for the summary line.
@@ -78,30 +80,30 @@ std::string PrinterLine(const status::ErrorCatalogue& catalogue, const PrinterRe
     return plain(line);
 }
 
-std::string PerformanceData(const PrinterReport& report, int warnPercent) {
+std::string PerformanceData(const PrinterReport& report, const MediaThresholds& thresholds) {
     // A printer without an answer has no values, only what an older read left.
     const bool live = report.up && report.answered;
     const auto print = live ? report.details.counters.print : std::nullopt;
     const auto ink = live ? InkPercent(report.details) : std::nullopt;
     const auto film = live ? FilmPercent(report.details) : std::nullopt;
-    return label(report.name, "ink") + "=" + percentValue(ink, warnPercent) + " " +
-           label(report.name, "film") + "=" + percentValue(film, warnPercent) + " " +
+    return label(report.name, "ink") + "=" + percentValue(ink, thresholds) + " " +
+           label(report.name, "film") + "=" + percentValue(film, thresholds) + " " +
            label(report.name, "print counter") + "=" +
            (print ? std::to_string(*print) + "c" : std::string("U"));
 }
 
 CheckOutput CheckText(const StatusDocument& doc, const status::ErrorCatalogue& catalogue,
-                      int warnPercent, const std::string& unknownReason) {
+                      const MediaThresholds& thresholds, const std::string& unknownReason) {
     if (doc.printers.empty())
         return {"UNKNOWN - " + (unknownReason.empty() ? "no printer" : unknownReason) + "\n",
                 Verdict::Unknown};
     std::vector<Verdict> verdicts;
     std::string perf;
     for (const auto& p : doc.printers) {
-        verdicts.push_back(Judge(catalogue, p, warnPercent).verdict);
-        perf += (perf.empty() ? "" : " ") + PerformanceData(p, warnPercent);
+        verdicts.push_back(Judge(catalogue, p, thresholds).verdict);
+        perf += (perf.empty() ? "" : " ") + PerformanceData(p, thresholds);
     }
-    const Verdict overall = OverallVerdict(doc, catalogue, warnPercent);
+    const Verdict overall = OverallVerdict(doc, catalogue, thresholds);
     const std::string state = VerdictName(overall);
     if (doc.printers.size() == 1)
         return {state + " - " + PrinterLine(catalogue, doc.printers[0]) + " | " + perf + "\n",

@@ -14,7 +14,7 @@ std::string PrinterLine(const status::ErrorCatalogue& catalogue, const PrinterRe
 
 // Performance data of one printer: ink and film in percent with the warning
 // threshold, the print counter. Labels carry the printer's name.
-std::string PerformanceData(const PrinterReport& report, int warnPercent);
+std::string PerformanceData(const PrinterReport& report, const MediaThresholds& thresholds);
 
 struct CheckOutput {
     std::string text;  // every line, each ending in a newline
@@ -24,6 +24,6 @@ struct CheckOutput {
 // One printer: one line. Several: a summary line carrying all performance
 // data, then one line per printer. No printer: UNKNOWN with unknownReason.
 CheckOutput CheckText(const StatusDocument& doc, const status::ErrorCatalogue& catalogue,
-                      int warnPercent, const std::string& unknownReason);
+                      const MediaThresholds& thresholds, const std::string& unknownReason);
 
 }  // namespace orvan::report

@@ -115,7 +115,7 @@ Verdict Worse(Verdict a, Verdict b) {
 }
 
 Judgement Judge(const status::ErrorCatalogue& catalogue, const PrinterReport& report,
-                int warnPercent) {
+                const MediaThresholds& thresholds) {
     if (!report.up) return {Verdict::Critical, "printer lost"};
     if (!report.answered) return {Verdict::Unknown, "no answer from the printer"};
     const DeviceText printer = PrinterText(catalogue, report);
@@ -123,10 +123,13 @@ Judgement Judge(const status::ErrorCatalogue& catalogue, const PrinterReport& re
     const Severity worst = std::max(printer.severity, laminator.severity);
     if (worst >= Severity::Error) return {Verdict::Critical, SeverityName(worst)};
     if (worst >= Severity::Transient) return {Verdict::Warning, SeverityName(worst)};
-    const auto ink = InkPercent(report.details);
-    if (ink && *ink <= warnPercent) return {Verdict::Warning, "ink low"};
-    const auto film = FilmPercent(report.details);
-    if (film && *film <= warnPercent) return {Verdict::Warning, "film low"};
+    const std::pair<std::optional<int>, const char*> media[] = {
+        {InkPercent(report.details), "ink low"}, {FilmPercent(report.details), "film low"}};
+    for (const auto& [percent, reason] : media)
+        if (percent && thresholds.critical && thresholds.critical->alerts(*percent))
+            return {Verdict::Critical, reason};
+    for (const auto& [percent, reason] : media)
+        if (percent && thresholds.warning.alerts(*percent)) return {Verdict::Warning, reason};
     return {};
 }
 

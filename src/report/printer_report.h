@@ -10,6 +10,7 @@
 
 #include "link/link_state.h"
 #include "link/result_code.h"
+#include "report/plugin_range.h"
 #include "status/error_catalogue.h"
 
 namespace orvan::report {
@@ -89,10 +90,11 @@ struct Judgement {
 };
 
 // Lost: CRITICAL; a result of severity Error or Fault (printer or laminator):
-// CRITICAL; no answer: UNKNOWN; a transient or busy result, or ink or film at
-// or below warnPercent: WARNING.
+// CRITICAL; no answer: UNKNOWN; a transient or busy result: WARNING; ink or
+// film percent in alert of the critical range: CRITICAL, of the warning
+// range (by default at or below 10): WARNING.
 Judgement Judge(const status::ErrorCatalogue& catalogue, const PrinterReport& report,
-                int warnPercent);
+                const MediaThresholds& thresholds);
 
 // The worse of two verdicts: OK < UNKNOWN < WARNING < CRITICAL.
 Verdict Worse(Verdict a, Verdict b);

@@ -32,10 +32,11 @@ json firmwareJson(const std::optional<Firmware>& f) {
             {"table", f->table}};
 }
 
-json printerJson(const PrinterReport& r, const status::ErrorCatalogue& catalogue, int warnPercent) {
+json printerJson(const PrinterReport& r, const status::ErrorCatalogue& catalogue,
+                 const MediaThresholds& thresholds) {
     const DeviceText printer = PrinterText(catalogue, r);
     const DeviceText laminator = LaminatorText(catalogue, r);
-    const Judgement judged = Judge(catalogue, r, warnPercent);
+    const Judgement judged = Judge(catalogue, r, thresholds);
     json lam = deviceJson(laminator, r.status.laminatorResult, r.status.laminatorState);
     lam["installed"] = r.details.laminatorInstalled;
     const std::string cards = CardText(r.details);
@@ -67,24 +68,24 @@ json printerJson(const PrinterReport& r, const status::ErrorCatalogue& catalogue
 }  // namespace
 
 Verdict OverallVerdict(const StatusDocument& doc, const status::ErrorCatalogue& catalogue,
-                       int warnPercent) {
+                       const MediaThresholds& thresholds) {
     if (doc.printers.empty()) return Verdict::Unknown;
     Verdict worst = Verdict::Ok;
     for (const auto& p : doc.printers)
-        worst = Worse(worst, Judge(catalogue, p, warnPercent).verdict);
+        worst = Worse(worst, Judge(catalogue, p, thresholds).verdict);
     return worst;
 }
 
 std::string EncodeDocument(const StatusDocument& doc, const status::ErrorCatalogue& catalogue,
-                           int warnPercent) {
+                           const MediaThresholds& thresholds) {
     json printers = json::array();
-    for (const auto& p : doc.printers) printers.push_back(printerJson(p, catalogue, warnPercent));
-    const Verdict overall = OverallVerdict(doc, catalogue, warnPercent);
+    for (const auto& p : doc.printers) printers.push_back(printerJson(p, catalogue, thresholds));
+    const Verdict overall = OverallVerdict(doc, catalogue, thresholds);
     const json out = {{"schema", kSchemaName},
                       {"version", kSchemaVersion},
                       {"source", doc.source == Source::Monitor ? "monitor" : "printer"},
                       {"generated_at", doc.generatedAt},
-                      {"warn_percent", warnPercent},
+                      {"warn_percent", thresholds.warnPercent},
                       {"verdict", VerdictName(overall)},
                       {"exit_code", static_cast<int>(overall)},
                       {"messages", doc.messages},

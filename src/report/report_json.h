@@ -27,10 +27,10 @@ struct StatusDocument {
     std::string problem;  // why there is no printer to report ("" when there are printers)
 };
 
-// The whole document, with each printer's texts and verdict at warnPercent
+// The whole document, with each printer's texts and verdict at thresholds
 // and the overall verdict. One line, no trailing newline.
 std::string EncodeDocument(const StatusDocument& doc, const status::ErrorCatalogue& catalogue,
-                           int warnPercent);
+                           const MediaThresholds& thresholds);
 
 // Reads a document back. The texts and verdicts in it are ignored (they are
 // worked out again); anything missing, of the wrong type or out of range
@@ -39,6 +39,6 @@ std::optional<StatusDocument> DecodeDocument(std::string_view text);
 
 // Overall verdict of a document: the worst printer's, UNKNOWN without printers.
 Verdict OverallVerdict(const StatusDocument& doc, const status::ErrorCatalogue& catalogue,
-                       int warnPercent);
+                       const MediaThresholds& thresholds);
 
 }  // namespace orvan::report

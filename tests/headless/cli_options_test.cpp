@@ -51,6 +51,10 @@ TEST(CliOptions, ChecksServersAndTextfilesSelectTheirPrinters) {
     EXPECT_EQ(o.intervalSeconds, 5);
     EXPECT_EQ(o.rediscoverSeconds, 120);
     EXPECT_EQ(o.forgetSeconds, 0);
+    o = parse({"-w", "20:", "--critical=@0:5"});
+    EXPECT_EQ(o.thresholds().warning.text, "20:");
+    EXPECT_EQ(o.thresholds().critical->text, "@0:5");
+    EXPECT_EQ(parse({"--warn", "15"}).thresholds().warning.text, "@0:15");
     // Every address of the machine only when asked for in so many words.
     EXPECT_TRUE(parse({"--serve", "0.0.0.0:9464", "--listen-on-any-address"}).anyAddress);
     EXPECT_TRUE(parse({"--listen-on-any-address", "--serve=[::]:9464"}).anyAddress);
@@ -78,6 +82,8 @@ TEST(CliOptions, MalformedLinesAreRefused) {
         {"--interval", "1"},
         {"--forget-after=-1"},
         {"--all", "stray"},
+        {"-w", "10:5"},
+        {"--critical", "low"},
         {"--serve", "0.0.0.0:9464"},
         {"--serve", "[::]:9464"},
     };

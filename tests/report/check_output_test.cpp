@@ -23,7 +23,7 @@ TEST(CheckOutput, OnePrinterIsOneLineWithItsMessageAndPerformanceData) {
     EXPECT_EQ(out.text,
               "CRITICAL - USB:Unit1: Printer Error(0102D000) : No Card. (Cards have run out.) "
               "Replenish the cards.; laminator Ready; ink 80%, film 80%, cards Enough, print "
-              "counter 1234 | 'USB:Unit1 ink'=80%;10;;0;100 'USB:Unit1 film'=80%;10;;0;100 "
+              "counter 1234 | 'USB:Unit1 ink'=80%;@0:10;;0;100 'USB:Unit1 film'=80%;@0:10;;0;100 "
               "'USB:Unit1 print counter'=1234c\n");
 
     r.status.printerResult = -0x0102DB00;
@@ -34,7 +34,7 @@ TEST(CheckOutput, OnePrinterIsOneLineWithItsMessageAndPerformanceData) {
     EXPECT_EQ(check({r}).text,
               "WARNING - USB:Unit1: Initializing (0102DB00 Printer is initializing.); ink "
               "unknown, film 80%, cards None, print counter 1234 | 'USB:Unit1 ink'=U "
-              "'USB:Unit1 film'=80%;10;;0;100 'USB:Unit1 print counter'=1234c\n");
+              "'USB:Unit1 film'=80%;@0:10;;0;100 'USB:Unit1 print counter'=1234c\n");
 }
 
 TEST(CheckOutput, SeveralPrintersGetASummaryLineThenOneLineEach) {
@@ -43,8 +43,8 @@ TEST(CheckOutput, SeveralPrintersGetASummaryLineThenOneLineEach) {
     const auto out = check({readyPrinter(), lost});
     EXPECT_EQ(out.verdict, report::Verdict::Critical);
     const std::string expected =
-        "CRITICAL - 2 printers, 1 critical, 1 ok | 'USB:Unit1 ink'=80%;10;;0;100 'USB:Unit1 "
-        "film'=80%;10;;0;100 'USB:Unit1 print counter'=1234c 'NET:OFFICE/2 "
+        "CRITICAL - 2 printers, 1 critical, 1 ok | 'USB:Unit1 ink'=80%;@0:10;;0;100 'USB:Unit1 "
+        "film'=80%;@0:10;;0;100 'USB:Unit1 print counter'=1234c 'NET:OFFICE/2 "
         "ink'=U 'NET:OFFICE/2 film'=U 'NET:OFFICE/2 print counter'=U\n"
         "OK - USB:Unit1: Ready; laminator Ready; ink 80%, film 80%, cards Enough, print counter "
         "1234\n"

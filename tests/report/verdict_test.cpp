@@ -61,6 +61,40 @@ TEST(Verdict, InkOrFilmAtOrBelowTheThresholdIsAWarning) {
     EXPECT_EQ(judge(r, 100), Verdict::Ok);
 }
 
+// -w and -c in the plugin range syntax: outside the range alerts, inside
+// with "@"; the default warning is "at or below --warn".
+TEST(Verdict, InkAndFilmThresholdsFollowThePluginRangeSyntax) {
+    struct Case {
+        const char* range;
+        double value;
+        bool alerts;
+    };
+    const Case cases[] = {
+        {"10", 11, true},    {"10", 10, false},    {"10", -1, true},     {"10:", 9, true},
+        {"10:", 10, false},  {"~:10", -50, false}, {"~:10", 11, true},   {"10:20", 15, false},
+        {"10:20", 21, true}, {"@10:20", 15, true}, {"@10:20", 9, false}, {"@0:10", 10, true},
+    };
+    for (const Case& c : cases) {
+        const auto range = report::PluginRange::parse(c.range);
+        ASSERT_TRUE(range.has_value()) << c.range;
+        EXPECT_EQ(range->alerts(c.value), c.alerts) << c.range << " " << c.value;
+    }
+    const std::string tooLong(40, '1');
+    for (std::string_view bad : {std::string_view(""), std::string_view("@"), std::string_view("x"),
+                                 std::string_view("10:5"), std::string_view("1e999"),
+                                 std::string_view("10:x"), std::string_view(tooLong)})
+        EXPECT_FALSE(report::PluginRange::parse(bad).has_value()) << bad;
+
+    auto r = readyPrinter();
+    r.details.inkQuantity = 10;  // 20 %
+    report::MediaThresholds t;
+    t.warning = *report::PluginRange::parse("30:");
+    EXPECT_EQ(report::Judge(catalogue(), r, t).verdict, Verdict::Warning);
+    t.critical = report::PluginRange::parse("25:");
+    EXPECT_EQ(report::Judge(catalogue(), r, t).verdict, Verdict::Critical);
+    EXPECT_EQ(report::Judge(catalogue(), r, t).reason, "ink low");
+}
+
 TEST(Verdict, SeveralPrintersTakeTheWorst) {
     report::StatusDocument doc;
     EXPECT_EQ(report::OverallVerdict(doc, catalogue(), 10), Verdict::Unknown);
