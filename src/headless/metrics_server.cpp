@@ -1,88 +1,239 @@
 #include "headless/metrics_server.h"
 
+#include <fcntl.h>
+#include <netdb.h>
 #include <netinet/in.h>
-#include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
-#include <httplib.h>
-
-#include <thread>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <string>
+#include <vector>
 
 namespace orvan::headless {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr const char* kMetricsType = "text/plain; version=0.0.4; charset=utf-8";
 
 // Limits of a small endpoint that a monitoring system scrapes now and then.
-// A client that is slow to send its request, or keeps an idle connection,
-// holds a worker only briefly; enough workers stay free for a scrape.
-constexpr std::size_t kWorkers = 16;
-constexpr time_t kReadTimeoutSeconds = 1;
-constexpr time_t kWriteTimeoutSeconds = 2;
-constexpr time_t kKeepAliveSeconds = 1;
-constexpr std::size_t kKeepAliveRequests = 10;
-constexpr std::size_t kLargestBody = 1024;
+// One thread serves every connection without ever blocking on one, so a
+// client that is slow, idle or hostile holds nothing up; what it may send and
+// how long it may take are bounded.
+constexpr std::size_t kLongestRequestHead = 8 * 1024;  // request line and headers
+constexpr std::size_t kMostConnections = 64;
+constexpr auto kRequestTime = std::chrono::seconds(2);   // to send the request head
+constexpr auto kResponseTime = std::chrono::seconds(5);  // to take the answer
 
-bool methodServed(const std::string& method) {
-    return method == "GET" || method == "HEAD";
+// Once answered, what the client still sends (a body nobody asked for) is
+// read and dropped up to this much, so that closing does not reset the
+// connection under the answer.
+constexpr std::size_t kMostDrained = 1024 * 1024;
+
+void setNonBlocking(int fd) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
 }
 
-// Only this process may listen on the port: a second server must fail, not
-// share it (no SO_REUSEPORT).
-void socketOptions(socket_t sock) {
-    int yes = 1;
-    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
-    setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof(yes));
+std::string response(int status, const char* reason, const std::string& type,
+                     const std::string& body, bool head, const char* extra = "") {
+    std::string out = "HTTP/1.1 " + std::to_string(status) + " " + reason +
+                      "\r\nContent-Type: " + type +
+                      "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" + extra +
+                      "Connection: close\r\n\r\n";
+    if (!head) out += body;
+    return out;
 }
 
 }  // namespace
 
-MetricsServer::MetricsServer(MetricsPoller& poller) : server_(std::make_unique<httplib::Server>()) {
-    server_->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
-    server_->set_socket_options(socketOptions);
-    server_->set_read_timeout(kReadTimeoutSeconds, 0);
-    server_->set_write_timeout(kWriteTimeoutSeconds, 0);
-    server_->set_keep_alive_timeout(kKeepAliveSeconds);
-    server_->set_keep_alive_max_count(kKeepAliveRequests);
-    server_->set_payload_max_length(kLargestBody);
-    // Anything but GET and HEAD is answered before its body is read, and the
-    // connection closes, so no body is ever read, kept or decompressed.
-    server_->set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
-        if (methodServed(req.method)) return httplib::Server::HandlerResponse::Unhandled;
-        res.status = 405;
-        res.set_header("Allow", "GET, HEAD");
-        res.set_header("Connection", "close");
-        res.set_content("Only GET and HEAD are served.\n", "text/plain");
-        return httplib::Server::HandlerResponse::Handled;
-    });
-    server_->Get("/metrics", [&poller](const httplib::Request&, httplib::Response& res) {
-        res.set_content(poller.scrape(), kMetricsType);
-    });
-    server_->Get("/", [](const httplib::Request&, httplib::Response& res) {
-        res.set_content("Card printer metrics are at /metrics\n", "text/plain");
-    });
+struct MetricsServer::Connection {
+    int fd = -1;
+    std::string in, out;
+    std::size_t sent = 0, drained = 0;
+    Clock::time_point deadline;
+    bool answering() const { return !out.empty() && sent < out.size(); }
+    bool answered() const { return !out.empty() && sent >= out.size(); }
+};
+
+struct MetricsServer::Loop {
+    int listener = -1;
+    int wake[2] = {-1, -1};  // stop() writes here
+    std::vector<Connection> connections;
+};
+
+MetricsServer::MetricsServer(MetricsPoller& poller) : poller_(poller), loop_(new Loop) {
+    if (::pipe2(loop_->wake, O_CLOEXEC | O_NONBLOCK) != 0) loop_->wake[0] = loop_->wake[1] = -1;
 }
 
-MetricsServer::~MetricsServer() = default;
+MetricsServer::~MetricsServer() {
+    for (auto& c : loop_->connections) ::close(c.fd);
+    for (int fd : {loop_->listener, loop_->wake[0], loop_->wake[1]})
+        if (fd >= 0) ::close(fd);
+}
 
+// Only this process may listen on the port: a second server must fail, not
+// share it (SO_REUSEADDR only lets a restart reuse a port in TIME_WAIT).
 int MetricsServer::bind(const ListenAddress& address) {
-    if (address.port == 0) return server_->bind_to_any_port(address.host.c_str());
-    return server_->bind_to_port(address.host.c_str(), address.port) ? address.port : -1;
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    const std::string port = std::to_string(address.port);
+    if (::getaddrinfo(address.host.c_str(), port.c_str(), &hints, &found) != 0) return -1;
+    int fd = -1;
+    for (addrinfo* a = found; a && fd < 0; a = a->ai_next) {
+        fd = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
+        if (fd < 0) continue;
+        int yes = 1;
+        ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+        if (::bind(fd, a->ai_addr, a->ai_addrlen) != 0 || ::listen(fd, 64) != 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    ::freeaddrinfo(found);
+    if (fd < 0) return -1;
+    setNonBlocking(fd);
+    sockaddr_storage bound{};
+    socklen_t length = sizeof(bound);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&bound), &length);
+    loop_->listener = fd;
+    return ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6&>(bound).sin6_port
+                                             : reinterpret_cast<sockaddr_in&>(bound).sin_port);
+}
+
+void MetricsServer::stop() {
+    stopRequested_ = true;
+    if (loop_->wake[1] >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const auto n = ::write(loop_->wake[1], &byte, 1);
+    }
+}
+
+// The answer to a complete request head: GET and HEAD of "/metrics" and "/"
+// only; anything else is refused without reading a body.
+std::string MetricsServer::answer(const std::string& head) const {
+    const auto lineEnd = head.find("\r\n");
+    const std::string line = head.substr(0, lineEnd);
+    const auto firstSpace = line.find(' ');
+    const auto secondSpace = line.find(' ', firstSpace + 1);
+    if (firstSpace == std::string::npos || secondSpace == std::string::npos ||
+        line.compare(secondSpace + 1, 5, "HTTP/") != 0)
+        return response(400, "Bad Request", "text/plain", "Bad request.\n", false);
+    const std::string method = line.substr(0, firstSpace);
+    const std::string target = line.substr(firstSpace + 1, secondSpace - firstSpace - 1);
+    const bool head_ = method == "HEAD";
+    if (method != "GET" && !head_)
+        return response(405, "Method Not Allowed", "text/plain", "Only GET and HEAD are served.\n",
+                        false, "Allow: GET, HEAD\r\n");
+    const std::string path = target.substr(0, target.find('?'));
+    if (path == "/metrics") return response(200, "OK", kMetricsType, poller_.scrape(), head_);
+    if (path == "/")
+        return response(200, "OK", "text/plain", "Card printer metrics are at /metrics\n", head_);
+    return response(404, "Not Found", "text/plain", "Not found.\n", head_);
+}
+
+void MetricsServer::accept() {
+    for (;;) {
+        const int fd = ::accept4(loop_->listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) return;
+        if (loop_->connections.size() >= kMostConnections) {
+            ::close(fd);  // full: the oldest ones time out soon
+            continue;
+        }
+        loop_->connections.push_back({fd, {}, {}, 0, 0, Clock::now() + kRequestTime});
+    }
+}
+
+// Reads what came; once the head is complete the answer replaces it. False
+// when the connection is done with.
+bool MetricsServer::readFrom(Connection& c) {
+    char buffer[2048];
+    for (;;) {
+        const ssize_t n = ::recv(c.fd, buffer, sizeof(buffer), 0);
+        if (n == 0) return false;
+        if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        c.in.append(buffer, static_cast<std::size_t>(std::min<ssize_t>(
+                                n, static_cast<ssize_t>(kLongestRequestHead + 4 - c.in.size()))));
+        const auto end = c.in.find("\r\n\r\n");
+        if (end != std::string::npos) {
+            c.out = answer(c.in.substr(0, end + 2));
+        } else if (c.in.size() > kLongestRequestHead) {
+            c.out = response(431, "Request Header Fields Too Large", "text/plain",
+                             "The request head is too large.\n", false);
+        } else {
+            continue;
+        }
+        c.in.clear();
+        c.in.shrink_to_fit();
+        c.deadline = Clock::now() + kResponseTime;
+        return true;
+    }
+}
+
+bool MetricsServer::writeTo(Connection& c) {
+    while (c.sent < c.out.size()) {
+        const ssize_t n = ::send(c.fd, c.out.data() + c.sent, c.out.size() - c.sent, MSG_NOSIGNAL);
+        if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        c.sent += static_cast<std::size_t>(n);
+    }
+    ::shutdown(c.fd, SHUT_WR);
+    return true;  // answered: drained until the client closes
+}
+
+bool MetricsServer::drain(Connection& c) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::recv(c.fd, buffer, sizeof(buffer), 0);
+        if (n == 0) return false;
+        if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        c.drained += static_cast<std::size_t>(n);
+        if (c.drained > kMostDrained) return false;
+    }
 }
 
 bool MetricsServer::serve() {
-    serving_ = true;
-    const bool served = stopRequested_ || server_->listen_after_bind();
-    serving_ = false;
-    return served;
-}
-
-// A stop that comes before the server runs must still end it: the library's
-// own stop does nothing until then.
-void MetricsServer::stop() {
-    stopRequested_ = true;
-    while (serving_ && !server_->is_running()) std::this_thread::yield();
-    server_->stop();
+    if (loop_->listener < 0) return false;
+    auto& connections = loop_->connections;
+    while (!stopRequested_) {
+        std::vector<pollfd> watched{{loop_->listener, POLLIN, 0}, {loop_->wake[0], POLLIN, 0}};
+        auto next = Clock::now() + std::chrono::seconds(1);
+        for (const auto& c : connections) {
+            watched.push_back({c.fd, static_cast<short>(c.answering() ? POLLOUT : POLLIN), 0});
+            next = std::min(next, c.deadline);
+        }
+        const auto wait =
+            std::chrono::duration_cast<std::chrono::milliseconds>(next - Clock::now()).count();
+        if (::poll(watched.data(), watched.size(), static_cast<int>(std::max<long>(wait, 0))) < 0 &&
+            errno != EINTR)
+            return false;
+        if (stopRequested_) break;
+        if (watched[0].revents & POLLIN) accept();
+        const auto now = Clock::now();
+        // Connections accepted just now are not in `watched`; they wait a round.
+        for (std::size_t i = 0; i + 2 < watched.size(); ++i) {
+            Connection& c = connections[i];
+            const short events = watched[i + 2].revents;
+            bool open = now < c.deadline && !(events & POLLERR);
+            if (open && c.answered()) {
+                open = !(events & POLLHUP) && (!(events & POLLIN) || drain(c));
+            } else if (open && !c.answering()) {
+                open = !(events & POLLHUP) && (!(events & POLLIN) || readFrom(c));
+            }
+            if (open && c.answering()) open = writeTo(c);
+            if (!open) {
+                ::close(c.fd);
+                c.fd = -1;
+            }
+        }
+        std::erase_if(connections, [](const Connection& c) { return c.fd < 0; });
+    }
+    return true;
 }
 
 }  // namespace orvan::headless

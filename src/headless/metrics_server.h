@@ -1,15 +1,14 @@
 #pragma once
 // The HTTP side of `orvan-status --serve`: GET /metrics in the Prometheus
-// text format, on the one address given. The HTTP work is cpp-httplib's.
+// text format, on the one address given. A small HTTP/1.1 server of its own:
+// GET and HEAD only, one answer per connection, every request's size and
+// time bounded, one thread that never waits on a client.
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "headless/cli_options.h"
 #include "headless/metrics_poller.h"
-
-namespace httplib {
-class Server;
-}
 
 namespace orvan::headless {
 
@@ -21,16 +20,26 @@ class MetricsServer {
     MetricsServer& operator=(const MetricsServer&) = delete;
 
     // Binds the address; returns the port listened on (the one chosen when
-    // 0 was asked), or -1 when the address cannot be bound.
+    // 0 was asked), or -1 when the address cannot be bound (in use, or not
+    // this machine's).
     int bind(const ListenAddress& address);
     // Serves until stop(); false when it could not.
     bool serve();
-    // From any thread.
+    // From any thread; a stop before serve() began ends it at once too.
     void stop();
 
   private:
-    std::unique_ptr<httplib::Server> server_;
-    std::atomic<bool> serving_{false}, stopRequested_{false};
+    struct Connection;
+    struct Loop;
+    std::string answer(const std::string& head) const;
+    void accept();
+    bool readFrom(Connection& c);
+    bool writeTo(Connection& c);
+    bool drain(Connection& c);
+
+    MetricsPoller& poller_;
+    std::unique_ptr<Loop> loop_;
+    std::atomic<bool> stopRequested_{false};
 };
 
 }  // namespace orvan::headless

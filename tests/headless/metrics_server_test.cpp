@@ -1,7 +1,7 @@
 // The metrics endpoint on loopback holds under slow clients and hostile
 // requests: a scrape is answered at once while others trickle or idle, a
-// wrong method is refused before its body is read, a large body costs next
-// to no memory, and a busy port is refused. Every client here is bounded in
+// wrong method is refused before its body is read, a large body or a flood
+// of headers costs next to no memory, and a busy port is refused. Every client here is bounded in
 // time and bytes.
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -132,7 +132,7 @@ TEST(MetricsServer, AScrapeIsAnsweredAtOnceWhileOthersIdleOrTrickle) {
     EXPECT_NE(answer.find("orvan_printer_up{printer=\"USB:Unit1\""), std::string::npos);
 }
 
-TEST(MetricsServer, WrongMethodsAndLargeBodiesAreRefusedCheaply) {
+TEST(MetricsServer, WrongMethodsLargeBodiesAndHeaderFloodsAreRefusedCheaply) {
     ServedRig rig;
     const long before = residentKiB();
     {
@@ -149,6 +149,18 @@ TEST(MetricsServer, WrongMethodsAndLargeBodiesAreRefusedCheaply) {
         Connection head(rig.port);
         head.send("HEAD /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
         EXPECT_EQ(head.receive(2000).rfind("HTTP/1.1 200", 0), 0u);
+    }
+    {
+        // 20 MB of headers, sent as fast as the server takes them: refused
+        // after its limit, and the rest dropped.
+        Connection flood(rig.port);
+        flood.send("GET /metrics HTTP/1.1\r\nHost: x\r\n");
+        const std::string header = "X-Flood: " + std::string(1000, 'y') + "\r\n";
+        std::string block;
+        for (int i = 0; i < 1000; ++i) block += header;
+        for (int i = 0; i < 20 && flood.send(block, 1000); ++i) {
+        }
+        EXPECT_EQ(flood.receive(2000).rfind("HTTP/1.1 431", 0), 0u);
     }
     std::string answer;
     EXPECT_LT(rig.scrape(answer), 1000);
