@@ -7,6 +7,7 @@
 
 #include <httplib.h>
 #include <sys/stat.h>
+#include <chrono>
 #include <ctime>
 
 #include <filesystem>
@@ -157,8 +158,14 @@ TEST(OrvanStatus, ServedMetricsPassPromtoolAndSoDoTheShippedRules) {
               0)
         << ScratchDir::read(user.dir.file("tool.err"));
 
+    // SIGTERM ends it at once, whatever a client holds open meanwhile.
+    httplib::Client idle("127.0.0.1", port);
+    idle.set_keep_alive(true);
+    idle.Get("/");
+    const auto asked = std::chrono::steady_clock::now();
     server.signal(SIGTERM);
     EXPECT_EQ(server.wait().exitCode, 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(1));
 }
 
 TEST(OrvanStatus, WithAMonitorRunningNoPrinterIsCalled) {
