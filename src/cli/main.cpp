@@ -79,8 +79,20 @@ void printMessages(const report::StatusDocument& doc) {
     for (const auto& m : doc.messages) std::cerr << m << '\n';
 }
 
+// Whoever answers first, the run or its time-out, answers alone.
+std::atomic<bool> answered{false};
+bool claimAnswer() {
+    return !answered.exchange(true);
+}
+
+// The run's answer may go out only if the time-out has not given one.
+void answerOrWait() {
+    if (!claimAnswer()) std::this_thread::sleep_for(std::chrono::hours(1));  // it is exiting
+}
+
 int check(const headless::CliOptions& o, headless::StatusSource& source) {
     const report::StatusDocument doc = source.take(o.selection, wallSeconds());
+    answerOrWait();
     printMessages(doc);
     const auto& catalogue = status::SharedCatalogue();
     const report::CheckOutput out = report::CheckText(doc, catalogue, o.thresholds(), doc.problem);
@@ -100,6 +112,7 @@ bool writeTextfile(const std::string& dir, const std::string& metrics) {
 
 int textfile(const headless::CliOptions& o, headless::StatusSource& source) {
     const report::StatusDocument doc = source.take(o.selection, wallSeconds());
+    answerOrWait();
     printMessages(doc);
     const auto& catalogue = status::SharedCatalogue();
     if (!writeTextfile(o.textfileDir, report::MetricsText(doc, catalogue)))
@@ -123,24 +136,30 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
             writeTextfile(o.textfileDir, metrics);
         };
     headless::MetricsServer server(poller);
-    const int port = server.bind(o.listen);
+    const int port = server.bind(o.listen, o.anyAddress);
     if (port < 0) {
         std::cerr << "cannot listen on " << o.listen.host << ":" << o.listen.port
-                  << ": the address is in use (another server there?) or not this machine's\n";
+                  << ": the address is in use (another server there?), not this machine's, or "
+                     "every address of it (that needs --listen-on-any-address)\n";
         return static_cast<int>(report::Verdict::Unknown);
     }
-    if (headless::IsWildcardAddress(o.listen.host))
+    if (o.anyAddress)
         std::cerr << "warning: serving on every address of this machine, without encryption or "
                      "password\n";
+    // The stopper is up before the first round, which may wait on the
+    // printers: a signal then ends the program at once.
+    std::atomic<bool> serving{false};
+    std::thread stopper([&server, &serving, stopSignals] {
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+        if (!serving) std::_Exit(0);
+        server.stop();
+    });
     poller.start();
     const bool ipv6 = o.listen.host.find(':') != std::string::npos;
     std::cout << "listening on http://" << (ipv6 ? "[" : "") << o.listen.host << (ipv6 ? "]" : "")
               << ":" << port << "/metrics" << std::endl;
-    std::thread stopper([&server, stopSignals] {
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
-        server.stop();
-    });
+    serving = true;
     const bool served = server.serve();
     // serve() also ends when listening fails; wake the stopper to let it go.
     pthread_kill(stopper.native_handle(), SIGTERM);
@@ -171,7 +190,7 @@ int unknown(const std::string& why, bool json) {
 void endAfter(std::int64_t seconds, bool json) {
     std::thread([seconds, json] {
         std::this_thread::sleep_for(std::chrono::seconds(seconds));
-        std::cout.flush();
+        if (!claimAnswer()) return;  // the run answered meanwhile
         unknown("timed out after " + std::to_string(seconds) + " s", json);
         std::cout.flush();
         std::_Exit(static_cast<int>(report::Verdict::Unknown));

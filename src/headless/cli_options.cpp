@@ -192,7 +192,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         if (c == '?' || c == ':') {
             const std::string word =
                 optind > 0 && optind <= argc ? words[static_cast<std::size_t>(optind - 1)] : "";
-            return refuse(optopt ? "option -" + std::string(1, static_cast<char>(optopt)) +
+            // A short option's letter, else the word itself (a long option's
+            // optopt is its id, no letter).
+            const bool letter = optopt > 0 && optopt < 128;
+            return refuse(letter ? "option -" + std::string(1, static_cast<char>(optopt)) +
                                        " is unknown or needs a value"
                                  : "unknown option or missing value: " + word);
         }

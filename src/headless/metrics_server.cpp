@@ -48,6 +48,15 @@ std::string response(int status, const char* reason, const std::string& type,
     return out;
 }
 
+// 0.0.0.0 or ::, however the address was written.
+bool unspecified(const sockaddr& a) {
+    if (a.sa_family == AF_INET)
+        return reinterpret_cast<const sockaddr_in&>(a).sin_addr.s_addr == htonl(INADDR_ANY);
+    if (a.sa_family == AF_INET6)
+        return IN6_IS_ADDR_UNSPECIFIED(&reinterpret_cast<const sockaddr_in6&>(a).sin6_addr);
+    return false;
+}
+
 }  // namespace
 
 struct MetricsServer::Connection {
@@ -61,7 +70,8 @@ struct MetricsServer::Connection {
 
 struct MetricsServer::Loop {
     int listener = -1;
-    int wake[2] = {-1, -1};  // stop() writes here
+    Clock::time_point listenerPausedUntil;  // out of descriptors: accept later
+    int wake[2] = {-1, -1};                 // stop() writes here
     std::vector<Connection> connections;
 };
 
@@ -77,7 +87,7 @@ MetricsServer::~MetricsServer() {
 
 // Only this process may listen on the port: a second server must fail, not
 // share it (SO_REUSEADDR only lets a restart reuse a port in TIME_WAIT).
-int MetricsServer::bind(const ListenAddress& address) {
+int MetricsServer::bind(const ListenAddress& address, bool anyAddress) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -87,6 +97,7 @@ int MetricsServer::bind(const ListenAddress& address) {
     if (::getaddrinfo(address.host.c_str(), port.c_str(), &hints, &found) != 0) return -1;
     int fd = -1;
     for (addrinfo* a = found; a && fd < 0; a = a->ai_next) {
+        if (!anyAddress && unspecified(*a->ai_addr)) continue;
         fd = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
         if (fd < 0) continue;
         int yes = 1;
@@ -139,14 +150,35 @@ std::string MetricsServer::answer(const std::string& head) const {
 }
 
 void MetricsServer::accept() {
+    auto& connections = loop_->connections;
     for (;;) {
         const int fd = ::accept4(loop_->listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) return;
-        if (loop_->connections.size() >= kMostConnections) {
-            ::close(fd);  // full: the oldest ones time out soon
-            continue;
+        if (fd < 0) {
+            // Out of descriptors: the listener stays readable; wait a while
+            // rather than spin on it.
+            if (errno == EMFILE || errno == ENFILE)
+                loop_->listenerPausedUntil = Clock::now() + std::chrono::seconds(1);
+            return;
         }
-        loop_->connections.push_back({fd, {}, {}, 0, 0, Clock::now() + kRequestTime});
+        const auto open = std::count_if(connections.begin(), connections.end(),
+                                        [](const Connection& c) { return c.fd >= 0; });
+        if (static_cast<std::size_t>(open) >= kMostConnections) {
+            // Full: the client that has been sending its request longest
+            // makes room, so slow clients cannot keep a scrape out.
+            auto oldest = connections.end();
+            for (auto it = connections.begin(); it != connections.end(); ++it)
+                if (it->fd >= 0 && it->out.empty() &&
+                    (oldest == connections.end() || it->deadline < oldest->deadline))
+                    oldest = it;
+            if (oldest == connections.end()) {
+                ::close(fd);
+                continue;
+            }
+            // Closed here, removed after this round (the round's indexes stay).
+            ::close(oldest->fd);
+            oldest->fd = -1;
+        }
+        connections.push_back({fd, {}, {}, 0, 0, Clock::now() + kRequestTime});
     }
 }
 
@@ -201,14 +233,15 @@ bool MetricsServer::serve() {
     if (loop_->listener < 0) return false;
     auto& connections = loop_->connections;
     while (!stopRequested_) {
-        std::vector<pollfd> watched{{loop_->listener, POLLIN, 0}, {loop_->wake[0], POLLIN, 0}};
+        const bool listening = Clock::now() >= loop_->listenerPausedUntil;
+        std::vector<pollfd> watched{{listening ? loop_->listener : -1, POLLIN, 0},
+                                    {loop_->wake[0], POLLIN, 0}};
         auto next = Clock::now() + std::chrono::seconds(1);
         for (const auto& c : connections) {
             watched.push_back({c.fd, static_cast<short>(c.answering() ? POLLOUT : POLLIN), 0});
             next = std::min(next, c.deadline);
         }
-        const auto wait =
-            std::chrono::duration_cast<std::chrono::milliseconds>(next - Clock::now()).count();
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count();
         if (::poll(watched.data(), watched.size(), static_cast<int>(std::max<long>(wait, 0))) < 0 &&
             errno != EINTR)
             return false;
@@ -218,6 +251,7 @@ bool MetricsServer::serve() {
         // Connections accepted just now are not in `watched`; they wait a round.
         for (std::size_t i = 0; i + 2 < watched.size(); ++i) {
             Connection& c = connections[i];
+            if (c.fd < 0) continue;  // made room for a newer one
             const short events = watched[i + 2].revents;
             bool open = now < c.deadline && !(events & POLLERR);
             if (open && c.answered()) {

@@ -21,8 +21,9 @@ class MetricsServer {
 
     // Binds the address; returns the port listened on (the one chosen when
     // 0 was asked), or -1 when the address cannot be bound (in use, or not
-    // this machine's).
-    int bind(const ListenAddress& address);
+    // this machine's) or is every address of the machine however it is
+    // written ("0", "[::0]") and anyAddress does not allow that.
+    int bind(const ListenAddress& address, bool anyAddress = false);
     // Serves until stop(); false when it could not.
     bool serve();
     // From any thread; a stop before serve() began ends it at once too.

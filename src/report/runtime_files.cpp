@@ -145,6 +145,7 @@ void removeLeftovers(const std::string& path) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, unsigned mode) {
+    if (path.empty()) return false;  // nowhere to put it (no runtime folder)
     static std::atomic<unsigned> counter{0};
     // The temporary name does not end like the file, so a collector that
     // reads "*.prom" never picks up a half-written one.

@@ -34,9 +34,10 @@ bool PosixPlatform::isAdministrator() {
     return false;
 }
 
-// Without a lock file we cannot tell; letting the program run is kinder than
-// refusing it (FileLock then holds nothing). The lock is held until the
-// process ends; a program beside it can see that without taking it.
+// The lock is held until the process ends; a program beside it can see that
+// without taking it. Without a usable lock file we cannot tell: the program
+// runs rather than refusing, and orvan-status, seeing no lock, does not take
+// its published status.
 bool PosixPlatform::acquireInstanceLock() {
     if (instanceLock_) return true;
     // Without a private runtime directory there is nowhere safe for the lock:
@@ -46,8 +47,15 @@ bool PosixPlatform::acquireInstanceLock() {
         std::fprintf(stderr, "%s; a second copy cannot be detected\n", why.c_str());
         return true;
     }
-    instanceLock_ = report::FileLock::acquire(report::RuntimePath(lockName_), 0);
-    if (!instanceLock_) return false;
+    const std::string path = report::RuntimePath(lockName_);
+    instanceLock_ = report::FileLock::acquire(path, 0);
+    if (!instanceLock_) {
+        if (report::LockHeldElsewhere(path)) return false;  // a copy runs
+        // A lock file that cannot be used (another user's, not a file): the
+        // monitor runs, but cannot be found by a second start.
+        std::fprintf(stderr, "%s cannot be used as the single-instance lock\n", path.c_str());
+        return true;
+    }
     printerAccess_ = report::FileLock::acquire(report::RuntimePath(report::kPrinterAccessLockName),
                                                kPrinterAccessWaitMs);
     return true;
