@@ -136,16 +136,29 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
             writeTextfile(o.textfileDir, metrics);
         };
     headless::MetricsServer server(poller);
-    const int port = server.bind(o.listen, o.anyAddress);
+    headless::WebConfig web;
+    if (!o.webConfig.empty()) {
+        std::string why;
+        const auto read = headless::ReadWebConfig(o.webConfig, why);
+        if (!read || !server.useWebConfig(*read, why)) {
+            std::cerr << why << '\n';
+            return static_cast<int>(report::Verdict::Unknown);
+        }
+        web = *read;
+    }
+    // Every address of the machine: with TLS and passwords, or when asked for.
+    const bool anyAddress = o.anyAddress || (web.tls() && web.passwords());
+    const int port = server.bind(o.listen, anyAddress);
     if (port < 0) {
         std::cerr << "cannot listen on " << o.listen.host << ":" << o.listen.port
                   << ": the address is in use (another server there?), not this machine's, or "
                      "every address of it (that needs --listen-on-any-address)\n";
         return static_cast<int>(report::Verdict::Unknown);
     }
-    if (o.anyAddress)
-        std::cerr << "warning: serving on every address of this machine, without encryption or "
-                     "password\n";
+    if (headless::IsWildcardAddress(o.listen.host) || o.anyAddress)
+        std::cerr << "warning: serving on every address of this machine"
+                  << (web.tls() && web.passwords() ? "" : ", without encryption or password")
+                  << '\n';
     // The stopper is up before the first round, which may wait on the
     // printers: a signal then ends the program at once.
     std::atomic<bool> serving{false};
@@ -157,8 +170,8 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
     });
     poller.start();
     const bool ipv6 = o.listen.host.find(':') != std::string::npos;
-    std::cout << "listening on http://" << (ipv6 ? "[" : "") << o.listen.host << (ipv6 ? "]" : "")
-              << ":" << port << "/metrics" << std::endl;
+    std::cout << "listening on " << (web.tls() ? "https" : "http") << "://" << (ipv6 ? "[" : "")
+              << o.listen.host << (ipv6 ? "]" : "") << ":" << port << "/metrics" << std::endl;
     serving = true;
     const bool served = server.serve();
     // serve() also ends when listening fails; wake the stopper to let it go.

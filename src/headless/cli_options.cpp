@@ -43,6 +43,9 @@ constexpr std::string_view kUsage =
     "                  lost (default 86400; 0 reports it until it comes back)\n"
     "  --listen-on-any-address  allow --serve on 0.0.0.0 or [::]: every network of\n"
     "                  the machine, without encryption or password\n"
+    "  --web-config F  with --serve: TLS (tls_server_config: cert_file, key_file) and\n"
+    "                  users (basic_auth_users: name: bcrypt hash) from file F; with both,\n"
+    "                  a wildcard address is allowed\n"
     "While a monitor runs for this user, its published status is read instead of\n"
     "the printers.\n";
 
@@ -84,7 +87,11 @@ std::string conflicts(const CliOptions& o, bool printerGiven, bool allGiven) {
     if (printerGiven && allGiven) return "--printer and --all exclude each other";
     // Every address of the machine, unencrypted and without a password, only
     // when that is what is meant.
-    if (o.mode == CliOptions::Mode::Serve && IsWildcardAddress(o.listen.host) && !o.anyAddress)
+    if (!o.webConfig.empty() && o.mode != CliOptions::Mode::Serve)
+        return "--web-config goes with --serve";
+    // With a web configuration the file decides (TLS and users are needed).
+    if (o.mode == CliOptions::Mode::Serve && IsWildcardAddress(o.listen.host) && !o.anyAddress &&
+        o.webConfig.empty())
         return "--serve on " + o.listen.host +
                " serves every network of this machine; name one address, or add "
                "--listen-on-any-address";
@@ -129,7 +136,8 @@ enum OptionId : int {
     kInterval,
     kRediscover,
     kForget,
-    kAnyAddress
+    kAnyAddress,
+    kWebConfig
 };
 constexpr option kOptions[] = {
     {"help", no_argument, nullptr, 'h'},
@@ -147,6 +155,7 @@ constexpr option kOptions[] = {
     {"rediscover", required_argument, nullptr, kRediscover},
     {"forget-after", required_argument, nullptr, kForget},
     {"listen-on-any-address", no_argument, nullptr, kAnyAddress},
+    {"web-config", required_argument, nullptr, kWebConfig},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -248,6 +257,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             }
             case kAnyAddress:
                 o.anyAddress = true;
+                break;
+            case kWebConfig:
+                if (value.empty()) return refuse("--web-config needs a file");
+                o.webConfig = value;
                 break;
             case kTextfile:
                 if (value.empty()) return refuse("--textfile needs a folder");

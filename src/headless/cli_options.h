@@ -39,6 +39,7 @@ struct CliOptions {
     std::int64_t forgetSeconds = 86400;   // a lost printer is reported this long (0: always)
     std::int64_t timeoutSeconds = 10;     // a check or textfile run: UNKNOWN after this long
     bool anyAddress = false;              // --serve on a wildcard address was asked for explicitly
+    std::string webConfig;  // --web-config: TLS and basic-auth users for --serve
 };
 
 // 0.0.0.0 and :: listen on every address of the machine.

@@ -3,11 +3,14 @@
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <openssl/err.h>
+#include <openssl/ssl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <string>
@@ -48,6 +51,25 @@ std::string response(int status, const char* reason, const std::string& type,
     return out;
 }
 
+// The value of a header (its name in lower case), "" when absent.
+std::string headerValue(const std::string& head, const std::string& name) {
+    std::size_t at = head.find("\r\n");
+    while (at != std::string::npos && at + 2 < head.size()) {
+        const std::size_t start = at + 2, end = head.find("\r\n", start);
+        const std::string line = head.substr(start, end - start);
+        const auto colon = line.find(':');
+        if (colon == name.size() &&
+            std::equal(name.begin(), name.end(), line.begin(), [](char a, char b) {
+                return a == std::tolower(static_cast<unsigned char>(b));
+            })) {
+            const auto value = line.find_first_not_of(' ', colon + 1);
+            return value == std::string::npos ? "" : line.substr(value);
+        }
+        at = end;
+    }
+    return {};
+}
+
 // 0.0.0.0 or ::, however the address was written.
 bool unspecified(const sockaddr& a) {
     if (a.sa_family == AF_INET)
@@ -61,6 +83,9 @@ bool unspecified(const sockaddr& a) {
 
 struct MetricsServer::Connection {
     int fd = -1;
+    SSL* tls = nullptr;
+    bool handshaken = false;
+    bool wantWrite = false;  // TLS waits to write before it can go on
     std::string in, out;
     std::size_t sent = 0, drained = 0;
     Clock::time_point deadline;
@@ -69,6 +94,7 @@ struct MetricsServer::Connection {
 };
 
 struct MetricsServer::Loop {
+    SSL_CTX* tls = nullptr;
     int listener = -1;
     Clock::time_point listenerPausedUntil;  // out of descriptors: accept later
     int wake[2] = {-1, -1};                 // stop() writes here
@@ -80,7 +106,8 @@ MetricsServer::MetricsServer(MetricsPoller& poller) : poller_(poller), loop_(new
 }
 
 MetricsServer::~MetricsServer() {
-    for (auto& c : loop_->connections) ::close(c.fd);
+    for (auto& c : loop_->connections) close(c);
+    if (loop_->tls) SSL_CTX_free(loop_->tls);
     for (int fd : {loop_->listener, loop_->wake[0], loop_->wake[1]})
         if (fd >= 0) ::close(fd);
 }
@@ -126,6 +153,65 @@ void MetricsServer::stop() {
     }
 }
 
+bool MetricsServer::useWebConfig(const WebConfig& config, std::string& why) {
+    web_ = config;
+    if (!config.tls()) return true;
+    SSL_CTX* ctx = SSL_CTX_new(TLS_server_method());
+    if (!ctx || !SSL_CTX_set_min_proto_version(ctx, TLS1_2_VERSION) ||
+        SSL_CTX_use_certificate_chain_file(ctx, config.certFile.c_str()) != 1 ||
+        SSL_CTX_use_PrivateKey_file(ctx, config.keyFile.c_str(), SSL_FILETYPE_PEM) != 1 ||
+        SSL_CTX_check_private_key(ctx) != 1) {
+        why = "cannot use the certificate " + config.certFile + " with the key " + config.keyFile;
+        if (ctx) SSL_CTX_free(ctx);
+        ERR_clear_error();
+        return false;
+    }
+    loop_->tls = ctx;
+    return true;
+}
+
+void MetricsServer::close(Connection& c) {
+    if (c.tls) SSL_free(c.tls);
+    c.tls = nullptr;
+    if (c.fd >= 0) ::close(c.fd);
+    c.fd = -1;
+}
+
+namespace {
+
+// A TLS call's outcome as the plain socket calls give it: the count, 0 at
+// the end, or -1 with errno EAGAIN while it waits.
+long tlsOutcome(SSL* tls, int result, bool& wantWrite) {
+    if (result > 0) return result;
+    const int error = SSL_get_error(tls, result);
+    ERR_clear_error();
+    wantWrite = error == SSL_ERROR_WANT_WRITE;
+    if (error == SSL_ERROR_WANT_READ || error == SSL_ERROR_WANT_WRITE) {
+        errno = EAGAIN;
+        return -1;
+    }
+    if (error == SSL_ERROR_ZERO_RETURN) return 0;
+    errno = EPROTO;
+    return -1;
+}
+
+}  // namespace
+
+long MetricsServer::receiveSome(Connection& c, char* buffer, std::size_t size) {
+    if (!c.tls) return ::recv(c.fd, buffer, size, 0);
+    if (!c.handshaken) {
+        const long r = tlsOutcome(c.tls, SSL_accept(c.tls), c.wantWrite);
+        if (r <= 0) return r == 0 ? -1 : r;
+        c.handshaken = true;
+    }
+    return tlsOutcome(c.tls, SSL_read(c.tls, buffer, static_cast<int>(size)), c.wantWrite);
+}
+
+long MetricsServer::sendSome(Connection& c, const char* data, std::size_t size) {
+    if (!c.tls) return ::send(c.fd, data, size, MSG_NOSIGNAL);
+    return tlsOutcome(c.tls, SSL_write(c.tls, data, static_cast<int>(size)), c.wantWrite);
+}
+
 // The answer to a complete request head: GET and HEAD of "/metrics" and "/"
 // only; anything else is refused without reading a body.
 std::string MetricsServer::answer(const std::string& head) const {
@@ -142,6 +228,9 @@ std::string MetricsServer::answer(const std::string& head) const {
     if (method != "GET" && !head_)
         return response(405, "Method Not Allowed", "text/plain", "Only GET and HEAD are served.\n",
                         false, "Allow: GET, HEAD\r\n");
+    if (web_.passwords() && !CheckBasicAuth(web_, headerValue(head, "authorization")))
+        return response(401, "Unauthorized", "text/plain", "Unauthorized.\n", head_,
+                        "WWW-Authenticate: Basic realm=\"orvan-status\", charset=\"UTF-8\"\r\n");
     const std::string path = target.substr(0, target.find('?'));
     if (path == "/metrics") return response(200, "OK", kMetricsType, poller_.scrape(), head_);
     if (path == "/")
@@ -175,10 +264,20 @@ void MetricsServer::accept() {
                 continue;
             }
             // Closed here, removed after this round (the round's indexes stay).
-            ::close(oldest->fd);
-            oldest->fd = -1;
+            close(*oldest);
         }
-        connections.push_back({fd, {}, {}, 0, 0, Clock::now() + kRequestTime});
+        Connection c;
+        c.fd = fd;
+        c.deadline = Clock::now() + kRequestTime;
+        if (loop_->tls) {
+            c.tls = SSL_new(loop_->tls);
+            if (!c.tls || SSL_set_fd(c.tls, fd) != 1) {
+                close(c);
+                continue;
+            }
+            SSL_set_accept_state(c.tls);
+        }
+        connections.push_back(std::move(c));
     }
 }
 
@@ -187,7 +286,7 @@ void MetricsServer::accept() {
 bool MetricsServer::readFrom(Connection& c) {
     char buffer[2048];
     for (;;) {
-        const ssize_t n = ::recv(c.fd, buffer, sizeof(buffer), 0);
+        const long n = receiveSome(c, buffer, sizeof(buffer));
         if (n == 0) return false;
         if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         c.in.append(buffer, static_cast<std::size_t>(std::min<ssize_t>(
@@ -210,9 +309,13 @@ bool MetricsServer::readFrom(Connection& c) {
 
 bool MetricsServer::writeTo(Connection& c) {
     while (c.sent < c.out.size()) {
-        const ssize_t n = ::send(c.fd, c.out.data() + c.sent, c.out.size() - c.sent, MSG_NOSIGNAL);
+        const long n = sendSome(c, c.out.data() + c.sent, c.out.size() - c.sent);
         if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         c.sent += static_cast<std::size_t>(n);
+    }
+    if (c.tls) {
+        SSL_shutdown(c.tls);  // close_notify; the peer's is not waited for
+        ERR_clear_error();
     }
     ::shutdown(c.fd, SHUT_WR);
     return true;  // answered: drained until the client closes
@@ -221,7 +324,7 @@ bool MetricsServer::writeTo(Connection& c) {
 bool MetricsServer::drain(Connection& c) {
     char buffer[4096];
     for (;;) {
-        const ssize_t n = ::recv(c.fd, buffer, sizeof(buffer), 0);
+        const long n = receiveSome(c, buffer, sizeof(buffer));
         if (n == 0) return false;
         if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         c.drained += static_cast<std::size_t>(n);
@@ -238,7 +341,8 @@ bool MetricsServer::serve() {
                                     {loop_->wake[0], POLLIN, 0}};
         auto next = Clock::now() + std::chrono::seconds(1);
         for (const auto& c : connections) {
-            watched.push_back({c.fd, static_cast<short>(c.answering() ? POLLOUT : POLLIN), 0});
+            const bool out = c.wantWrite || c.answering();
+            watched.push_back({c.fd, static_cast<short>(out ? POLLOUT : POLLIN), 0});
             next = std::min(next, c.deadline);
         }
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count();
@@ -254,16 +358,15 @@ bool MetricsServer::serve() {
             if (c.fd < 0) continue;  // made room for a newer one
             const short events = watched[i + 2].revents;
             bool open = now < c.deadline && !(events & POLLERR);
+            // Readable, or writable for a TLS handshake that waited to write.
+            const bool ready = events & (POLLIN | POLLOUT);
             if (open && c.answered()) {
-                open = !(events & POLLHUP) && (!(events & POLLIN) || drain(c));
+                open = !(events & POLLHUP) && (!ready || drain(c));
             } else if (open && !c.answering()) {
-                open = !(events & POLLHUP) && (!(events & POLLIN) || readFrom(c));
+                open = !(events & POLLHUP) && (!ready || readFrom(c));
             }
             if (open && c.answering()) open = writeTo(c);
-            if (!open) {
-                ::close(c.fd);
-                c.fd = -1;
-            }
+            if (!open) close(c);
         }
         std::erase_if(connections, [](const Connection& c) { return c.fd < 0; });
     }

@@ -9,6 +9,7 @@
 
 #include "headless/cli_options.h"
 #include "headless/metrics_poller.h"
+#include "headless/web_config.h"
 
 namespace orvan::headless {
 
@@ -28,6 +29,9 @@ class MetricsServer {
     bool serve();
     // From any thread; a stop before serve() began ends it at once too.
     void stop();
+    // TLS and basic-auth users from a web configuration; false with why when
+    // the certificate or key cannot be used. Before serve().
+    bool useWebConfig(const WebConfig& config, std::string& why);
 
   private:
     struct Connection;
@@ -37,10 +41,14 @@ class MetricsServer {
     bool readFrom(Connection& c);
     bool writeTo(Connection& c);
     bool drain(Connection& c);
+    long receiveSome(Connection& c, char* buffer, std::size_t size);
+    long sendSome(Connection& c, const char* data, std::size_t size);
+    void close(Connection& c);
 
     MetricsPoller& poller_;
     std::unique_ptr<Loop> loop_;
     std::atomic<bool> stopRequested_{false};
+    WebConfig web_;
 };
 
 }  // namespace orvan::headless

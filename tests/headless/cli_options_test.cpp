@@ -58,6 +58,9 @@ TEST(CliOptions, ChecksServersAndTextfilesSelectTheirPrinters) {
     // Every address of the machine only when asked for in so many words.
     EXPECT_TRUE(parse({"--serve", "0.0.0.0:9464", "--listen-on-any-address"}).anyAddress);
     EXPECT_TRUE(parse({"--listen-on-any-address", "--serve=[::]:9464"}).anyAddress);
+    // With a web configuration its TLS and users decide (checked when it is read).
+    EXPECT_EQ(parse({"--serve", "0.0.0.0:9464", "--web-config=/etc/orvan/web.yml"}).webConfig,
+              "/etc/orvan/web.yml");
 }
 
 TEST(CliOptions, MalformedLinesAreRefused) {
@@ -86,6 +89,7 @@ TEST(CliOptions, MalformedLinesAreRefused) {
         {"--critical", "low"},
         {"--serve", "0.0.0.0:9464"},
         {"--serve", "[::]:9464"},
+        {"--web-config", "web.yml"},
     };
     for (const auto& args : bad) {
         const auto p = headless::ParseOptions(args);
