@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell_rig.h"
@@ -82,36 +83,44 @@ TEST(ConfirmedChange, NeverReachesAnotherPrinterThanTheOneItWasAskedFor) {
 // A modal dialog shows one printer's settings: while it is up the cycle
 // notices a loss but does not move to another printer, so the dialog's
 // Update finds no printer instead of writing to the next one.
-TEST(ConfirmedChange, AnOpenDialogKeepsItsPrinterUntilItCloses) {
-    ShellRig rig;
-    ASSERT_TRUE(rig.start());
+// The IPv6 Setting dialog on the Printer Select tab, shown modally while the
+// monitor keeps running; the user's steps run one after another, each after
+// its delay, and the dialog is closed after the last.
+void inIpv6Dialog(ShellRig& rig, std::vector<std::pair<int, std::function<void()>>> steps) {
     rig.main().SSTab1.setTab(shell::PrinterSelectTab);
     auto& dialog = rig.monitor->settingTabs().printerSelect.ipv6Setting;
-    // The user's steps, one second apart, while the monitor keeps running.
+    steps.emplace_back(100, [&dialog] { dialog.form.requestClose(); });
     ui::Timer user{"User"};
     rig.loop.attach(user);
-    int step = 0;
+    std::size_t next = 0;
     user.onTick = [&] {
-        switch (step++) {
-            case 0:
-                rig.world.setUsbAttached(0, false);
-                rig.world.clearCalls();
-                user.setInterval(5 * kCycleMs);
-                break;
-            case 1:
-                rig.boxes.answerNext(ui::Answer::Ok);
-                dialog.Cmd1[0].click();
-                break;
-            default:
-                user.setEnabled(false);
-                dialog.form.requestClose();
-        }
+        steps[next++].second();
+        if (next < steps.size())
+            user.setInterval(steps[next].first);
+        else
+            user.setEnabled(false);
     };
-    user.setInterval(1000);
+    user.setInterval(steps[0].first);
     user.setEnabled(true);
     dialog.open(true);
     rig.loop.detach(user);
-    EXPECT_EQ(step, 3);
+    EXPECT_EQ(next, steps.size());
+}
+
+void pressUpdate(ShellRig& rig) {
+    rig.boxes.answerNext(ui::Answer::Ok);
+    rig.monitor->settingTabs().printerSelect.ipv6Setting.Cmd1[0].click();
+}
+
+TEST(ConfirmedChange, AnOpenDialogKeepsItsPrinterUntilItCloses) {
+    ShellRig rig;
+    ASSERT_TRUE(rig.start());
+    inIpv6Dialog(rig, {{1000,
+                        [&] {
+                            rig.world.setUsbAttached(0, false);
+                            rig.world.clearCalls();
+                        }},
+                       {5 * kCycleMs, [&] { pressUpdate(rig); }}});
     EXPECT_EQ(networkCalls(rig.world), std::vector<std::string>{});
     ASSERT_FALSE(rig.boxes.shown().empty());
     EXPECT_EQ(rig.boxes.shown().back().text, "Printer is not found.");
@@ -125,36 +134,19 @@ TEST(ConfirmedChange, AnOpenDialogKeepsItsPrinterUntilItCloses) {
 TEST(ConfirmedChange, AnErrorUnderAnOpenDialogLeavesItsTab) {
     ShellRig rig;
     ASSERT_TRUE(rig.start());
-    rig.main().SSTab1.setTab(shell::PrinterSelectTab);
-    auto& dialog = rig.monitor->settingTabs().printerSelect.ipv6Setting;
-    ui::Timer user{"User"};
-    rig.loop.attach(user);
-    int step = 0;
     int tabAfterError = -1;
     bool seenAfterError = false;
-    user.onTick = [&] {
-        switch (step++) {
-            case 0:
-                rig.main().form.setMinimized(true);
-                rig.world.usb(0).setPrinterError(-0x0102D000);
-                user.setInterval(kCycleMs);
-                break;
-            case 1:
-                seenAfterError = rig.main().form.seen();
-                tabAfterError = rig.main().SSTab1.tab();
-                rig.world.clearCalls();
-                rig.boxes.answerNext(ui::Answer::Ok);
-                dialog.Cmd1[0].click();
-                break;
-            default:
-                user.setEnabled(false);
-                dialog.form.requestClose();
-        }
-    };
-    user.setInterval(100);
-    user.setEnabled(true);
-    dialog.open(true);
-    rig.loop.detach(user);
+    inIpv6Dialog(rig, {{100,
+                        [&] {
+                            rig.main().form.setMinimized(true);
+                            rig.world.usb(0).setPrinterError(-0x0102D000);
+                        }},
+                       {kCycleMs, [&] {
+                            seenAfterError = rig.main().form.seen();
+                            tabAfterError = rig.main().SSTab1.tab();
+                            rig.world.clearCalls();
+                            pressUpdate(rig);
+                        }}});
     EXPECT_TRUE(seenAfterError);
     EXPECT_EQ(tabAfterError, shell::PrinterSelectTab);
     ASSERT_EQ(rig.world.callsTo("KQCMD_ModeSelect").size(), 1u);
