@@ -37,6 +37,11 @@ constexpr auto kResponseTime = std::chrono::seconds(5);  // to take the answer
 // connection under the answer.
 constexpr std::size_t kMostDrained = 1024 * 1024;
 
+// After a failed socket or TLS call: the connection only has to wait.
+bool onlyWaiting() {
+    return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+}
+
 void setNonBlocking(int fd) {
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
 }
@@ -288,7 +293,7 @@ bool MetricsServer::readFrom(Connection& c) {
     for (;;) {
         const long n = receiveSome(c, buffer, sizeof(buffer));
         if (n == 0) return false;
-        if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        if (n < 0) return onlyWaiting();
         c.in.append(buffer, static_cast<std::size_t>(std::min<ssize_t>(
                                 n, static_cast<ssize_t>(kLongestRequestHead + 4 - c.in.size()))));
         const auto end = c.in.find("\r\n\r\n");
@@ -310,7 +315,7 @@ bool MetricsServer::readFrom(Connection& c) {
 bool MetricsServer::writeTo(Connection& c) {
     while (c.sent < c.out.size()) {
         const long n = sendSome(c, c.out.data() + c.sent, c.out.size() - c.sent);
-        if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        if (n < 0) return onlyWaiting();
         c.sent += static_cast<std::size_t>(n);
     }
     if (c.tls) {
@@ -326,7 +331,7 @@ bool MetricsServer::drain(Connection& c) {
     for (;;) {
         const long n = receiveSome(c, buffer, sizeof(buffer));
         if (n == 0) return false;
-        if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        if (n < 0) return onlyWaiting();
         c.drained += static_cast<std::size_t>(n);
         if (c.drained > kMostDrained) return false;
     }

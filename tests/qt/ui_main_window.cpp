@@ -2,17 +2,21 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QLocalSocket>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
+#include "qt/forward_listener.h"
 #include "qt/main_window.h"
 #include "qt/picture_widgets.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/tray_icon.h"
+#include "shell/platform.h"
 
 using namespace orvan;
 
@@ -53,6 +57,7 @@ class UiMainWindow : public QObject {
     void messageBoxShowsTitleIconAndButtons();
     void messageBoxAnswersMapBack();
     void trayShowsTheProgramsOwnIcon();
+    void aSecondStartsRequestAloneBringsTheWindowForward();
 };
 
 void UiMainWindow::tenTabsInCaptionOrderAllVisible() {
@@ -211,6 +216,33 @@ void UiMainWindow::trayShowsTheProgramsOwnIcon() {
     QCOMPARE(shown.pixelColor(43, 50), own.pixelColor(43, 50));
     QCOMPARE(shown.pixelColor(43, 50), QColor("#1a1a1a"));
     QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
+}
+
+// Only the exact request of a second start brings the window forward; junk,
+// an over-long line or a silent connection do nothing.
+void UiMainWindow::aSecondStartsRequestAloneBringsTheWindowForward() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("forward.sock");
+    int forwards = 0;
+    qt::ForwardListener listener(path, [&forwards] { ++forwards; });
+    QVERIFY(listener.listening());
+    auto send = [&path](const QByteArray& bytes) {
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        QVERIFY(socket.waitForConnected(1000));
+        if (!bytes.isEmpty()) socket.write(bytes);
+        socket.flush();
+        // The listener closes every connection once read, a silent one after
+        // its wait: nothing more can come of it then.
+        QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QLocalSocket::UnconnectedState, 3000);
+    };
+    send(shell::kForwardRequest);
+    QTRY_COMPARE(forwards, 1);
+    for (const QByteArray& other :
+         {QByteArray("hello\n"), QByteArray(200, 'f'), QByteArray("forward"), QByteArray()})
+        send(other);
+    QCoreApplication::processEvents();
+    QCOMPARE(forwards, 1);
 }
 
 QTEST_MAIN(UiMainWindow)
