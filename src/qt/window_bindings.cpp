@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -22,26 +23,29 @@ using ui::Property;
 
 namespace {
 
-// Qt marks a window it minimises as one to map iconic (the X window's
-// WM_HINTS) and never takes that back, so a window once minimised by the
-// program, restored, hidden and shown again would come up minimised. The
-// hint is set back to normal before such a window is shown.
-void clearIconicStartHint(QWidget* window) {
+// Qt marks a window it minimises as one to map iconic (WM_HINTS' initial
+// state) and never takes that back, so a window once minimised by the
+// program, restored, hidden and shown again would come up minimised: the
+// hint is set back to normal before such a window is mapped.
+
+constexpr const char* kMinimizing = "orvanMinimizing";
+constexpr int kMapSettleMs = 150;
+
+void mapNormally(QWidget* window) {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection() || !window->windowHandle()) return;
+    if (!x11 || !x11->connection()) return;
     xcb_connection_t* c = x11->connection();
-    const auto id = static_cast<xcb_window_t>(window->winId());
+    const auto id = static_cast<xcb_window_t>(window->winId());  // creates the native window
     constexpr std::uint32_t kFields = 9, kStateHint = 1u << 1, kNormalState = 1;
+    std::array<std::uint32_t, kFields> hints{};
     auto cookie = xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, kFields);
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
         xcb_get_property_reply(c, cookie, nullptr), &std::free);
-    if (!reply || reply->format != 32 ||
-        xcb_get_property_value_length(reply.get()) <
+    if (reply && reply->format == 32 &&
+        xcb_get_property_value_length(reply.get()) >=
             static_cast<int>(kFields * sizeof(std::uint32_t)))
-        return;
-    std::array<std::uint32_t, kFields> hints{};
-    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof(hints));
-    if (!(hints[0] & kStateHint) || hints[2] == kNormalState) return;
+        std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof(hints));
+    hints[0] |= kStateHint;
     hints[2] = kNormalState;
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32,
                         kFields, hints.data());
@@ -56,14 +60,24 @@ void applyFormVisible(QWidget* window, const ui::Form& form) {
     if (!window->isVisible())
         window->setWindowModality(form.modal() ? Qt::ApplicationModal : Qt::NonModal);
     if (form.minimized()) {
-        window->showMinimized();
+        // Until the window manager has it minimised, reports that it is not
+        // are the platform's echo of the window as first mapped.
+        window->setProperty(kMinimizing, true);
+        if (window->isVisible()) {
+            window->showMinimized();
+            return;
+        }
+        // A window never mapped is not minimised reliably (Qt maps it
+        // normal): shown first, minimised once the window manager has it.
+        window->show();
+        QTimer::singleShot(kMapSettleMs, window, [window] {
+            if (window->property(kMinimizing).toBool()) window->showMinimized();
+        });
         return;
     }
-    // A window minimised by the program once keeps asking the window
-    // manager to map it iconic; shown again after a hide it must come up
-    // normal, as it does after a restore.
+    window->setProperty(kMinimizing, false);
     if (!window->isVisible()) {
-        clearIconicStartHint(window);
+        mapNormally(window);
         window->showNormal();
     } else {
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -100,9 +114,13 @@ ControlLink* bind(QWidget* window, ui::Form& form) {
         // accept): the model follows, so that showing it again works.
         if (e->type() == QEvent::Hide && !e->spontaneous() && !window->isVisible())
             link->gesture<ui::Form>([](auto& f) { f.setVisible(false); });
-        // Minimised or restored by the window manager.
-        if (e->type() == QEvent::WindowStateChange) {
+        // Minimised or restored by the window manager (the program's own
+        // state changes come unspontaneous, some before the window manager
+        // has acted on them).
+        if (e->type() == QEvent::WindowStateChange && e->spontaneous()) {
             const bool minimized = window->isMinimized();
+            if (window->property(kMinimizing).toBool() && !minimized) return false;
+            if (minimized) window->setProperty(kMinimizing, false);
             link->gesture<ui::Form>([minimized](auto& f) { f.setMinimized(minimized); });
         }
         if (!isCloseGesture(window, e)) return false;
