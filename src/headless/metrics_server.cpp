@@ -1,4 +1,5 @@
 #include "headless/metrics_server.h"
+#include "ui/ascii_case.h"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -63,10 +64,7 @@ std::string headerValue(const std::string& head, const std::string& name) {
         const std::size_t start = at + 2, end = head.find("\r\n", start);
         const std::string line = head.substr(start, end - start);
         const auto colon = line.find(':');
-        if (colon == name.size() &&
-            std::equal(name.begin(), name.end(), line.begin(), [](char a, char b) {
-                return a == std::tolower(static_cast<unsigned char>(b));
-            })) {
+        if (colon == name.size() && ui::equalsIgnoringCase(name, line.substr(0, colon))) {
             const auto value = line.find_first_not_of(' ', colon + 1);
             return value == std::string::npos ? "" : line.substr(value);
         }

@@ -5,20 +5,13 @@
 #include <optional>
 
 #include "link/conversions.h"
+#include "link/link_messages.h"
 #include "link/port_libraries.h"
-#include "shell/shell_messages.h"
 #include "status/error_catalogue.h"
-#include "tabs/setting_tab_buttons.h"
+#include "ui/ascii_case.h"
 
 namespace orvan::headless {
 namespace {
-
-bool sameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 struct ParsedAddress {
     bool ipv6 = false;
@@ -47,7 +40,7 @@ report::PrinterReport missingPrinter(const std::string& name, std::int64_t now) 
     report::PrinterReport r;
     r.name = name;
     const bool address = parseAddress(name).has_value();
-    r.connection = address || sameText(name.substr(0, 4), "NET:") ? "network" : "usb";
+    r.connection = address || ui::equalsIgnoringCase(name.substr(0, 4), "NET:") ? "network" : "usb";
     if (address) r.address = name;
     r.id = address ? "net:" + name : name;
     r.readAt = now;
@@ -101,7 +94,7 @@ PrinterSurvey::~PrinterSurvey() {
 bool PrinterSurvey::discover(SurveyResult& out, std::int64_t now) {
     discoveredAt_ = now;
     if (!settings_.hasCommandLibrary && !settings_.hasSettingsLibrary) {
-        out.messages.push_back(shell::kNoLibraries);
+        out.messages.push_back(link::kNoLibraries);
         out.problem = "no port library";
         return false;
     }
@@ -115,7 +108,7 @@ bool PrinterSurvey::discover(SurveyResult& out, std::int64_t now) {
         }
     }
     if (discovery_.discover(combo0_, combo7_1_) == -1) {
-        out.messages.push_back(shell::kPortManagerMissing);
+        out.messages.push_back(link::kPortManagerMissing);
         out.problem = "port library missing";
         return false;
     }
@@ -127,7 +120,7 @@ int PrinterSurvey::findListed(const std::string& nameOrAddress) const {
     const auto& entries = discovery_.entries();
     const auto address = parseAddress(nameOrAddress);
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (sameText(entries[i].displayName, nameOrAddress) ||
+        if (ui::equalsIgnoringCase(entries[i].displayName, nameOrAddress) ||
             (address && atAddress(entries[i], *address)))
             return static_cast<int>(i);
     return -1;
@@ -183,21 +176,21 @@ SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
     } catch (const link::PortLibraryMissing&) {
         needDiscovery_ = true;
         out.printers.clear();
-        out.messages.push_back(shell::kPortManagerMissing);
+        out.messages.push_back(link::kPortManagerMissing);
         out.problem = "port library missing";
         return out;
     }
     reportLost(selection, chosen, now, out);
     if (out.printers.empty() && discovery_.entries().empty()) {
-        out.messages.push_back(tabs::kPrinterNotFound);
+        out.messages.push_back(link::kPrinterNotFound);
         out.problem = "no printer";
         return out;
     }
     for (const auto& name : missing) {
-        const bool known = std::any_of(out.printers.begin(), out.printers.end(),
-                                       [&](const report::PrinterReport& r) {
-                                           return sameText(r.name, name) || r.address == name;
-                                       });
+        const bool known = std::any_of(
+            out.printers.begin(), out.printers.end(), [&](const report::PrinterReport& r) {
+                return ui::equalsIgnoringCase(r.name, name) || r.address == name;
+            });
         if (known) continue;
         // A name asked for that matches nothing is not a printer in trouble
         // (UNKNOWN); the remembered printer is one the monitor watched, lost.
@@ -233,9 +226,9 @@ void PrinterSurvey::reportLost(const Selection& selection, const std::vector<int
         }
         const bool wanted =
             selection.kind == Selection::Kind::All ||
-            sameText(slot.last->name, selection.kind == Selection::Kind::Named
-                                          ? selection.name
-                                          : settings_.rememberedPrinter) ||
+            ui::equalsIgnoringCase(slot.last->name, selection.kind == Selection::Kind::Named
+                                                        ? selection.name
+                                                        : settings_.rememberedPrinter) ||
             (selection.kind == Selection::Kind::Named && slot.last->address == selection.name);
         if (wanted) {
             report::PrinterReport r = *slot.last;

@@ -5,16 +5,10 @@
 
 #include "report/runtime_files.h"
 #include "report/status_publisher.h"
+#include "ui/ascii_case.h"
 
 namespace orvan::headless {
 namespace {
-
-bool sameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 report::StatusDocument problem(report::Source source, std::string why) {
     report::StatusDocument doc;
@@ -68,7 +62,8 @@ report::StatusDocument StatusSource::fromMonitor(const Selection& selection,
                                                     " s old: it has stopped watching");
     if (selection.kind == Selection::Kind::Named) {
         std::erase_if(doc->printers, [&](const report::PrinterReport& p) {
-            return !sameText(p.name, selection.name) && !sameText(p.address, selection.name);
+            return !ui::equalsIgnoringCase(p.name, selection.name) &&
+                   !ui::equalsIgnoringCase(p.address, selection.name);
         });
         if (doc->printers.empty()) doc->problem = "the running monitor watches another printer";
     } else if (doc->printers.empty()) {

@@ -1,11 +1,12 @@
 #pragma once
 // The three cycles that move settings between the printer and the image:
 // the identity refresh, read-all (printer to image) and apply-all (image to
-// printer). Which pages move is decided by the tab that is showing.
+// printer). What moves is the plan of the screen that is showing.
 #include <cstdint>
 #include <functional>
 
 #include "link/channel.h"
+#include "link/link_plan.h"
 #include "link/result_code.h"
 
 namespace orvan::link {
@@ -28,18 +29,16 @@ class Cycles {
            PrinterData& data, Hooks hooks);
 
     ResultCode identityRefresh();
-    // Reads the pages of the given tab; returns the last read's result.
-    ResultCode readAll(int tab);
-    // Writes the pages of the given tab after the busy wait; 0 when cancelled.
+    // Reads what the plan reads; returns the last read's result.
+    ResultCode readAll(const LinkPlan& plan);
+    // Writes what the plan writes after the busy wait; 0 when cancelled.
     // `afterWait` runs once the printer is free, before the pages go: a
     // write of a screen's own that must go with the pages or not at all.
-    ResultCode applyAll(int tab, const std::function<void()>& afterWait = {});
+    ResultCode applyAll(const LinkPlan& plan, const std::function<void()>& afterWait = {});
 
   private:
-    ResultCode readAllUsb(int tab);
-    ResultCode readAllNetwork(int tab);
-    ResultCode applyAllUsb(int tab);
-    ResultCode applyAllNetwork(int tab);
+    ResultCode readAllUsb(const LinkPlan& plan);
+    ResultCode applyAllUsb(const LinkPlan& plan);
 
     Channel& channel_;
     Pages& pages_;

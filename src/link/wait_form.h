@@ -13,6 +13,8 @@ inline constexpr const char* kWaitText =
     "after it ends.";
 
 struct WaitForm {
+    static constexpr const char* kForm = "wait_dialog";  // its Designer form
+
     WaitForm();
 
     // On screen: the window, its text and its button (the timer is not).

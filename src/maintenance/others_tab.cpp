@@ -4,22 +4,13 @@
 
 #include "link/link_guard.h"
 #include "maintenance/firmware_name.h"
+#include "maintenance/maintenance_messages.h"
 #include "maintenance/printer_maintenance.h"
 #include "status/report_failure.h"
 #include "ui/message_box.h"
 
 namespace orvan::maintenance {
 namespace {
-
-constexpr const char* kTestPrintQuestion = "Would you like to start Test Print?";
-constexpr const char* kTestPrintFailed = "It fails to start Test Print.";
-constexpr const char* kFirmwareQuestion = "Would you like to update Printer Firmware?";
-constexpr const char* kFirmwareFailed = "It fails to update Printer Firmware.";
-constexpr const char* kFirmwareUpdated =
-    "Firmware was updated correctly.\rTurn off and on the printer power to run new firmware.";
-constexpr const char* kFileNotSpecified = "File is not specified.";
-constexpr const char* kFileNameInvalid = "File name is invalid.";
-constexpr const char* kFileNotFound = "File is not found.";
 
 struct FrameRow {
     int index;
@@ -87,7 +78,7 @@ void OthersTab::setup() {
     shiftFolderList();
 }
 
-void OthersTab::refresh() {
+void OthersTab::fill() {
     sides_.select(static_cast<int>(TestSides::One));
     showGroups();
 }

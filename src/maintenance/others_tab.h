@@ -8,6 +8,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "link/channel.h"
 #include "tabs/tab_context.h"
@@ -53,6 +56,10 @@ struct OthersLink {
 
 class OthersTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "others_tab";
+    static inline const link::LinkPlan kLinkPlan{};
+
     OthersTab(tabs::TabContext context, OthersLink link);
     OthersTab(const OthersTab&) = delete;
     OthersTab& operator=(const OthersTab&) = delete;
@@ -60,7 +67,7 @@ class OthersTab {
     // Once at start: the browser on the program's folder, the list unshifted.
     void setup();
     // On every click on the tab: "Single Side", and who sees what.
-    void refresh();
+    void fill();
 
     ui::ControlList controls();
 

@@ -5,7 +5,7 @@
 #include "link/password.h"
 #include "link/port_libraries.h"
 #include "network/certificate_forms.h"
-#include "network/ipsec_messages.h"
+#include "network/network_messages.h"
 #include "network/printer_select_tab.h"
 #include "network/typed_address.h"
 #include "status/report_failure.h"

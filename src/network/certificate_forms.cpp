@@ -3,7 +3,7 @@
 #include "link/link_guard.h"
 #include "link/password.h"
 #include "network/certificate_file.h"
-#include "network/ipsec_messages.h"
+#include "network/network_messages.h"
 #include "network/typed_address.h"
 #include "tabs/setting_tab_buttons.h"
 

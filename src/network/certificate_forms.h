@@ -31,6 +31,8 @@ inline constexpr const char* kFileEmpty = "The file is empty.";
 
 class CertificateFileForm {
   public:
+    static constexpr const char* kForm = "certificate_file_dialog";  // its Designer form
+
     using Download = std::function<link::ResultCode(DownloadType, std::span<const std::uint8_t>)>;
 
     // Opens on `programDirectory`; "Write" hands the file's bytes to `download`.
@@ -66,6 +68,8 @@ class CertificateFileForm {
 
 class CertificatePasswordForm {
   public:
+    static constexpr const char* kForm = "certificate_password_dialog";  // its Designer form
+
     CertificatePasswordForm(ui::EventLoop& loop);
     CertificatePasswordForm(const CertificatePasswordForm&) = delete;
     CertificatePasswordForm& operator=(const CertificatePasswordForm&) = delete;

@@ -33,6 +33,8 @@ struct IpsecLinks {
 
 class IpsecForm {
   public:
+    static constexpr const char* kForm = "ipsec_dialog";  // its Designer form
+
     IpsecForm(tabs::TabContext context, IpsecLinks links, PrinterSelectTab& tab);
     IpsecForm(const IpsecForm&) = delete;
     IpsecForm& operator=(const IpsecForm&) = delete;

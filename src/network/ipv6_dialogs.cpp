@@ -4,7 +4,7 @@
 
 #include "link/conversions.h"
 #include "link/link_guard.h"
-#include "network/input_messages.h"
+#include "network/network_messages.h"
 
 namespace orvan::network {
 namespace {
@@ -61,10 +61,12 @@ std::optional<int> PrefixLength(std::string_view text) {
 
 // ---- "IPv6 Setting" ---------------------------------------------------------
 
-Ipv6SettingForm::Ipv6SettingForm(tabs::TabContext context, ui::EventLoop& loop)
+Ipv6SettingForm::Ipv6SettingForm(tabs::TabContext context, const link::LinkPlan& plan,
+                                 ui::EventLoop& loop)
     : context_(std::move(context)),
+      plan_(plan),
       loop_(loop),
-      buttons_(context_.link,
+      buttons_(context_.link, plan,
                tabs::SettingTabSteps{[this] { refreshed(); }, {}, [this] { return update(); }}) {
     form.setCaption("IPv6 Setting");
     for (std::size_t index : {kAddressText, kGatewayText, kPrefixText}) {
@@ -144,15 +146,16 @@ link::ResultCode Ipv6SettingForm::update() {
     page.Block47 = address;
     page.Block31 = gateway;
     page.Byte29 = static_cast<std::int16_t>(*prefix);
-    return context_.link.cycles.applyAll(context_.link.selectedTab());
+    return context_.link.cycles.applyAll(plan_);
 }
 
 // ---- "IPv6 Property" ----------------------------------------------------------
 
-Ipv6PropertyForm::Ipv6PropertyForm(tabs::TabContext context, ui::EventLoop& loop)
+Ipv6PropertyForm::Ipv6PropertyForm(tabs::TabContext context, const link::LinkPlan& plan,
+                                   ui::EventLoop& loop)
     : context_(std::move(context)),
       loop_(loop),
-      buttons_(context_.link, tabs::SettingTabSteps{[this] { fill(); }, {}, {}}) {
+      buttons_(context_.link, plan, tabs::SettingTabSteps{[this] { fill(); }, {}, {}}) {
     form.setCaption("IPv6 Property");
     for (int n = 1; n <= 3; ++n)
         Label1[static_cast<std::size_t>(n)] = std::make_unique<ui::Label>(ui::indexed("Label1", n));

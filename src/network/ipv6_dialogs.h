@@ -36,7 +36,10 @@ std::optional<int> PrefixLength(std::string_view text);
 
 class Ipv6SettingForm {
   public:
-    Ipv6SettingForm(tabs::TabContext context, ui::EventLoop& loop);
+    static constexpr const char* kForm = "ipv6_setting_dialog";  // its Designer form
+
+    // `plan` is the pages of the tab that opens it.
+    Ipv6SettingForm(tabs::TabContext context, const link::LinkPlan& plan, ui::EventLoop& loop);
     Ipv6SettingForm(const Ipv6SettingForm&) = delete;
     Ipv6SettingForm& operator=(const Ipv6SettingForm&) = delete;
 
@@ -60,6 +63,7 @@ class Ipv6SettingForm {
     link::ResultCode update();
 
     tabs::TabContext context_;
+    const link::LinkPlan& plan_;
     ui::EventLoop& loop_;
     tabs::SettingTabButtons buttons_;
     bool staticMode_ = false;
@@ -67,7 +71,9 @@ class Ipv6SettingForm {
 
 class Ipv6PropertyForm {
   public:
-    Ipv6PropertyForm(tabs::TabContext context, ui::EventLoop& loop);
+    static constexpr const char* kForm = "ipv6_property_dialog";  // its Designer form
+
+    Ipv6PropertyForm(tabs::TabContext context, const link::LinkPlan& plan, ui::EventLoop& loop);
     Ipv6PropertyForm(const Ipv6PropertyForm&) = delete;
     Ipv6PropertyForm& operator=(const Ipv6PropertyForm&) = delete;
 

@@ -1,6 +1,7 @@
 #include "network/printer_choice.h"
 
 #include "link/printer_list.h"
+#include "network/printer_select_tab.h"
 
 namespace orvan::network {
 namespace {
@@ -71,7 +72,7 @@ void PrinterChoice::fullRefresh() {
     link.cycles.identityRefresh();
     link.state.retryWhenBusy = true;
     if (link.queryStatus) link.queryStatus();
-    link.cycles.readAll(link.selectedTab());
+    link.cycles.readAll(PrinterSelectTab::kLinkPlan);
 }
 
 // "Delete Printer" acts on the remembered address at the last chosen

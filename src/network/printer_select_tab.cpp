@@ -63,11 +63,11 @@ void showField(ui::Control& field, bool enabled) {
 
 PrinterSelectTab::PrinterSelectTab(tabs::TabContext context, PrinterSelectShell shell)
     : Combo7_1(shell.printerCombo),
-      ipv6Setting(context, shell.loop),
-      ipv6Property(context, shell.loop),
+      ipv6Setting(context, kLinkPlan, shell.loop),
+      ipv6Property(context, kLinkPlan, shell.loop),
       context_(std::move(context)),
       shell_(std::move(shell)),
-      buttons_(context_.link,
+      buttons_(context_.link, kLinkPlan,
                tabs::SettingTabSteps{[this] { fill(); }, {}, [this] { return update(); }}),
       choice_(context_, shell_, [this] { fill(); }) {
     for (std::size_t i :

@@ -8,6 +8,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "network/ipv6_dialogs.h"
 #include "network/printer_choice.h"
@@ -22,6 +25,15 @@ namespace orvan::network {
 
 class PrinterSelectTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "printer_select_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::modePage(link::kNetworkPage), link::buffer(link::kMacAddressBuffer),
+                     link::buffer(link::kIpsecModeBuffer)},
+        .netRead = &link::NetworkRequests::networkRead,
+        .usbWrites = {link::kNetworkPage},
+        .netWrite = &link::NetworkRequests::networkWrite};
+
     PrinterSelectTab(tabs::TabContext context, PrinterSelectShell shell);
     PrinterSelectTab(const PrinterSelectTab&) = delete;
     PrinterSelectTab& operator=(const PrinterSelectTab&) = delete;

@@ -5,9 +5,8 @@
 
 #include "link/buffer_writes.h"
 #include "link/conversions.h"
-#include "network/input_messages.h"
-#include "network/ipsec_messages.h"
 #include "network/ipv4_fields.h"
+#include "network/network_messages.h"
 #include "network/printer_name.h"
 #include "network/printer_select_tab.h"
 #include "network/typed_address.h"
@@ -23,10 +22,9 @@ link::ResultCode PrinterSelectTab::update() {
     StorePrinterName(context_.data.image.NetworkSetting, TrimBlanks(Text7[0].text()));
     const bool usb = !overNetwork();
     link::ResultCode ipsec = 0;
-    const link::ResultCode result =
-        context_.link.cycles.applyAll(context_.link.selectedTab(), [this, usb, &ipsec] {
-            if (usb) ipsec = switchIpsecOffIfAsked();
-        });
+    const link::ResultCode result = context_.link.cycles.applyAll(kLinkPlan, [this, usb, &ipsec] {
+        if (usb) ipsec = switchIpsecOffIfAsked();
+    });
     // Told once everything is written: no box between the busy wait and the page.
     if (ipsec != 0)
         status::ReportFailure(context_.link.boxes, kIpsecModeFailure, ipsec,

@@ -10,7 +10,7 @@
 namespace orvan::qt {
 
 QtMainWindow::QtMainWindow(shell::MainForm& model, QWidget* parent) : QMainWindow(parent) {
-    setupForm(FormId::MainWindow, this);
+    setupForm("main_window", this);
     tabs_ = findChild<QTabWidget*>("SSTab1");
     menu_ = new QMenu(this);
     bindMenu(menu_, model.Menu1, model.MenuItem);

@@ -4,16 +4,17 @@
 // page shows, so a page built late shows the same as one built at start,
 // and start-up pays only for the tab on screen.
 #include <QObject>
-#include <array>
+#include <vector>
 
 #include "qt/main_window.h"
-#include "shell/monitor.h"
+#include "shell/screen.h"
 
 namespace orvan::qt {
 
 class TabPages : public QObject {
   public:
-    TabPages(QtMainWindow& window, shell::Monitor& monitor);
+    // `tabs` in caption order; it must outlive the pages.
+    TabPages(QtMainWindow& window, const std::vector<shell::Screen>& tabs);
 
     // Builds the page of `tab` unless it is built already (or has no form).
     void ensure(int tab);
@@ -21,8 +22,8 @@ class TabPages : public QObject {
 
   private:
     QtMainWindow& window_;
-    shell::Monitor& monitor_;
-    std::array<bool, shell::kTabCount> built_{};
+    const std::vector<shell::Screen>& tabs_;
+    std::vector<bool> built_;
 };
 
 }  // namespace orvan::qt

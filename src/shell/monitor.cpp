@@ -27,7 +27,7 @@ Monitor::Monitor(Environment env)
     wireWindow();
     wireStatusTab();
     wireTrayMenu();
-    settingTabs_ = std::make_unique<SettingTabs>(
+    screens_ = std::make_unique<Screens>(
         tabContext(),
         SettingTabLinks{env_.guidance,
                         {[this] { return configuration_.ReadCardType(); },
@@ -39,9 +39,9 @@ Monitor::Monitor(Environment env)
                         printerSelectShell(),
                         othersLink(),
                         network::IpsecLinks{env_.loop, channel_, pages_, env_.common, files(),
-                                            env_.programDirectory}});
-    settingTabs_->install(tabs);
-    printerSelectComboClicked = [this] { settingTabs_->printerSelect.comboClicked(); };
+                                            env_.programDirectory}},
+        OwnScreens{statusScreen(), adminForm_, busyWait_.form()});
+    printerSelectComboClicked = [this] { screens_->printerSelect.comboClicked(); };
     discovery_.onSelected = [this] { showWatchedPrinter(); };
     showWatchedPrinter();
 }
@@ -104,9 +104,19 @@ maintenance::OthersLink Monitor::othersLink() {
 
 tabs::TabContext Monitor::tabContext() {
     return tabs::TabContext{
-        tabs::SettingTabLink{state_, cycles_, catalogue_, boxes_,
-                             [this] { return main_.SSTab1.tab(); }, [this] { queryStatus(); }},
-        data_, [this](std::size_t index) { return isOpen(static_cast<int>(index)); }};
+        tabs::SettingTabLink{state_, cycles_, catalogue_, boxes_, [this] { queryStatus(); }}, data_,
+        [this](std::size_t index) { return isOpen(static_cast<int>(index)); }};
+}
+
+// The "Printer Status" tab's row: its view resets at start-up and shows the
+// status on a click.
+Screen Monitor::statusScreen() {
+    return Screen{status::StatusTab::kForm, [this] { return statusTab_.controls(); },
+                  [this] { statusView_->reset(); },
+                  [this] {
+                      if (showStatus) showStatus();
+                  },
+                  &status::StatusTab::kLinkPlan};
 }
 
 void Monitor::wireStatusTab() {
@@ -123,7 +133,6 @@ void Monitor::wireStatusTab() {
     statusView_ = std::make_unique<status::StatusTabView>(statusTab_, std::move(sources));
     showStatus = [this] { statusView_->ShowStatus(); };
     refreshMediaAndCounters = [this] { statusView_->refreshMediaAndCounters(); };
-    tabs[StatusTab].setup = [this] { statusView_->reset(); };
     statusTab_.Cmd0_2.onClick = link::whenLinkIdle(state_, [this] { refreshOnlinePrinters(); });
 }
 

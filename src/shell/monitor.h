@@ -32,8 +32,7 @@
 #include "shell/platform.h"
 #include "shell/posix_file_system.h"
 #include "shell/rights.h"
-#include "shell/setting_tabs.h"
-#include "shell/tab_handlers.h"
+#include "shell/screens.h"
 #include "shell/tray_placement.h"
 #include "shell/user_rights.h"
 #include "status/error_catalogue.h"
@@ -133,8 +132,6 @@ class Monitor {
     // Status display hooks: the Status tab installs them.
     std::function<void()> showStatus;
     std::function<void()> refreshMediaAndCounters;
-    // Per-tab set-up and refresh; tabs install theirs as they land.
-    std::array<TabHandlers, kTabCount> tabs;
     // Refresh of the Printer Select tab (used by the cycle on tab 7).
     void refreshPrinterSelect();
     // The user's choice on the Printer Select combo (Combo7_1); the Printer
@@ -169,7 +166,7 @@ class Monitor {
     const status::ErrorCatalogue& catalogue() const { return catalogue_; }
     status::StatusTab& statusTab() { return statusTab_; }
     status::StatusTabView& statusView() { return *statusView_; }
-    SettingTabs& settingTabs() { return *settingTabs_; }
+    Screens& screens() { return *screens_; }
     // The administrators dialog that the Others tab opens.
     AdminForm& adminForm() { return adminForm_; }
     // What every tab is built from.
@@ -217,6 +214,7 @@ class Monitor {
     void restoreRememberedPrinter();
     bool runLoadStep(const std::function<void()>& step);
     void wireStatusTab();
+    Screen statusScreen();
     void tellOutside(link::ResultCode code, link::Severity severity);
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
@@ -254,7 +252,7 @@ class Monitor {
     StatusSnapshot snapshot_;
     status::StatusTab statusTab_{Combo0};
     std::unique_ptr<status::StatusTabView> statusView_;
-    std::unique_ptr<SettingTabs> settingTabs_;
+    std::unique_ptr<Screens> screens_;
     int shownTab_ = StatusTab;  // the tab whose data was last refreshed
     bool ended_ = false;
     bool holdsInstanceLock_ = false;  // only the copy holding it publishes

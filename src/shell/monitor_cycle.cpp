@@ -1,4 +1,5 @@
 // The monitor cycle on Timer1, the printer list rebuild and tab dispatch.
+#include "link/link_messages.h"
 #include "shell/monitor.h"
 #include "shell/shell_messages.h"
 
@@ -49,14 +50,13 @@ void Monitor::fullRefresh() {
     state_.retryWhenBusy = true;
     cycles_.identityRefresh();
     queryStatus();
-    cycles_.readAll(main_.SSTab1.tab());
+    cycles_.readAll(screens_->plan(main_.SSTab1.tab()));
     if (showStatus) showStatus();
     takeSnapshot();
 }
 
 void Monitor::refreshPrinterSelect() {
-    auto& refresh = tabs[PrinterSelectTab].refresh;
-    if (refresh) refresh();
+    screens_->printerSelect.fill();
 }
 
 void Monitor::monitorTick() {
@@ -84,9 +84,9 @@ void Monitor::monitorTick() {
     }
     if (state_.printerCount > 0) {
         queryStatus();
-        if (visible && tab == StatusTab) cycles_.readAll(tab);
+        if (visible && tab == StatusTab) cycles_.readAll(screens_->plan(tab));
         if (visible && tab == PrinterSelectTab && rebuilt == Rebuild::Found) {
-            cycles_.readAll(tab);
+            cycles_.readAll(screens_->plan(tab));
             refreshPrinterSelect();
         }
     }
@@ -135,7 +135,7 @@ void Monitor::monitorTick() {
 bool Monitor::rebuildPrinterList() {
     const link::ResultCode result = discovery_.discover(Combo0, Combo7_1);
     if (result == -1) {
-        ui::warn(boxes_, kPortManagerMissing);
+        ui::warn(boxes_, link::kPortManagerMissing);
         endRequested = true;
         main_.Timer2.setInterval(10);
         main_.Timer2.setEnabled(true);
@@ -165,7 +165,7 @@ void Monitor::refreshOnlinePrinters() {
                 state_.retryWhenBusy = true;
                 cycles_.identityRefresh();
                 queryStatus();
-                cycles_.readAll(main_.SSTab1.tab());
+                cycles_.readAll(screens_->plan(main_.SSTab1.tab()));
             } else {
                 state_.status.printerResult = 0;
                 state_.status.printerState = 0;
@@ -182,21 +182,17 @@ void Monitor::tabClicked() {
     shownTab_ = tab;
     cycles_.identityRefresh();
     queryStatus();
-    cycles_.readAll(tab);
+    cycles_.readAll(screens_->plan(tab));
     auto keepComboOnSelected = [this](ui::ComboBox& combo) {
         const int selected = state_.selected.listIndex;
         if (state_.printerCount > 1 && combo.listIndex() >= 0 && combo.listIndex() != selected)
             putComboOnSelected(combo);
     };
-    if (tab == StatusTab) {
-        keepComboOnSelected(Combo0);
-        if (showStatus) showStatus();
-        takeSnapshot();
-    } else {
-        if (tab == PrinterSelectTab) keepComboOnSelected(Combo7_1);
-        auto& refresh = tabs[static_cast<std::size_t>(tab)].refresh;
-        if (refresh) refresh();
-    }
+    if (tab == StatusTab) keepComboOnSelected(Combo0);
+    if (tab == PrinterSelectTab) keepComboOnSelected(Combo7_1);
+    const Screen& screen = screens_->tab(tab);
+    if (screen.fill) screen.fill();
+    if (tab == StatusTab) takeSnapshot();
     restartMonitorTimer();
 }
 

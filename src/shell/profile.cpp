@@ -1,4 +1,5 @@
 #include "shell/profile.h"
+#include "ui/ascii_case.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,18 +25,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
 }
 
 std::string_view cutAtNul(std::string_view s) {
@@ -111,13 +100,13 @@ Place locate(const std::vector<Line>& lines, std::string_view section, std::stri
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (const auto name = sectionName(lines[i])) {
             if (place.header != npos) break;  // the first matching section ends here
-            if (sameName(*name, section)) place.header = place.lastContent = i;
+            if (ui::equalsIgnoringCase(*name, section)) place.header = place.lastContent = i;
             continue;
         }
         if (place.header == npos) continue;
         if (!trim(lines[i].text).empty()) place.lastContent = i;
         const auto kv = keyValue(lines[i]);
-        if (kv && place.keyLine == npos && sameName(kv->key, key)) place.keyLine = i;
+        if (kv && place.keyLine == npos && ui::equalsIgnoringCase(kv->key, key)) place.keyLine = i;
     }
     return place;
 }

@@ -27,6 +27,8 @@ const char* RightCaption(std::size_t index);
 // `save` (the configuration file) on "Update"; "Close" changes nothing.
 class AdminForm {
   public:
+    static constexpr const char* kForm = "admin_dialog";  // its Designer form
+
     using SaveRights = std::function<void(const UserRights&)>;
 
     AdminForm(UserRights& rights, SaveRights save);

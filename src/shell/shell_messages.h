@@ -1,12 +1,11 @@
 #pragma once
-// Messages of the start-up and the printer list that programs beside the
-// monitor (orvan-status) show as well.
+// The questions of the monitor's start and end.
 
 namespace orvan::shell {
 
-inline constexpr const char* kNoLibraries =
-    "LNKCMD.dll and LNKSET.dll is not found. Status Monitor ends.";
-inline constexpr const char* kPortManagerMissing =
-    "KQ Port Manager is not found. Status Monitor ends.";
+inline constexpr const char* kDisplayOnlyQuestion =
+    "There is no authority to update printer setting information. Is it all right although it is "
+    "only displayed?";
+inline constexpr const char* kEndQuestion = "Would you like to end Status Monitor?";
 
 }  // namespace orvan::shell

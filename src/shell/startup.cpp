@@ -2,34 +2,21 @@
 #include <algorithm>
 #include <cctype>
 
+#include "link/link_messages.h"
 #include "shell/monitor.h"
 #include "shell/shell_messages.h"
+#include "ui/ascii_case.h"
 
 namespace orvan::shell {
 
 namespace {
 
-constexpr const char* kDisplayOnlyQuestion =
-    "There is no authority to update printer setting information. Is it all right although it is "
-    "only displayed?";
-constexpr const char* kEndQuestion = "Would you like to end Status Monitor?";
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // Start modes by the whole command line: one option only, case ignored.
 StartMode startModeFor(const std::string& commandLine) {
-    if (equalsIgnoringCase(commandLine, "-s")) return StartMode::TrayOnly;
-    if (equalsIgnoringCase(commandLine, "-i")) return StartMode::SelectPrinter;
+    if (ui::equalsIgnoringCase(commandLine, "-s")) return StartMode::TrayOnly;
+    if (ui::equalsIgnoringCase(commandLine, "-i")) return StartMode::SelectPrinter;
     return StartMode::Normal;
 }
-
-// Tabs are set up in this order at start.
-constexpr std::array<int, 10> kSetupOrder = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
 
 }  // namespace
 
@@ -51,7 +38,7 @@ bool Monitor::initialise(const std::string& commandLine) {
     discovery_.options.hasCommandLibrary = hasCommandLibrary;
     discovery_.options.hasSettingsLibrary = hasSettingsLibrary;
     if (!hasCommandLibrary && !hasSettingsLibrary) {
-        boxes_.show(kNoLibraries, ui::Icon::Error, ui::Buttons::Ok);
+        boxes_.show(link::kNoLibraries, ui::Icon::Error, ui::Buttons::Ok);
         end();
         return false;
     }
@@ -69,7 +56,7 @@ bool Monitor::initialise(const std::string& commandLine) {
     startMode = startModeFor(notifications.rest);
     // A copy allowed beside another ("-t") still takes the lock when it is
     // free, so that a plain start after it finds a copy running.
-    const bool secondCopyAllowed = equalsIgnoringCase(notifications.rest, "-t");
+    const bool secondCopyAllowed = ui::equalsIgnoringCase(notifications.rest, "-t");
     holdsInstanceLock_ = os.acquireInstanceLock();
     if (!holdsInstanceLock_ && !secondCopyAllowed) {
         // A copy already runs: its window comes forward, and this one ends.
@@ -94,7 +81,7 @@ bool Monitor::runLoadStep(const std::function<void()>& step) {
         step();
         return true;
     } catch (const link::PortLibraryMissing&) {
-        ui::warn(boxes_, kPortManagerMissing);
+        ui::warn(boxes_, link::kPortManagerMissing);
         endRequested = true;
         return false;
     } catch (const std::exception&) {
@@ -119,10 +106,10 @@ void Monitor::load() {
             if (state_.printerCount > 0) restoreRememberedPrinter();
         }))
         return;
-    for (int tab : kSetupOrder) {
-        auto& setup = tabs[static_cast<std::size_t>(tab)].setup;
-        if (setup && !runLoadStep(setup)) return;
-    }
+    // The last tab first.
+    const auto& tabs = screens_->tabs();
+    for (auto tab = tabs.rbegin(); tab != tabs.rend(); ++tab)
+        if (tab->setup && !runLoadStep(tab->setup)) return;
     const std::array<std::function<void()>, 8> steps = {
         [this] { catalogue_ = status::BuildErrorCatalogue(); },
         [this] {
@@ -135,7 +122,7 @@ void Monitor::load() {
         },
         [this] { queryStatus(); },
         [this] { main_.SSTab1.setTab(StatusTab); },
-        [this] { cycles_.readAll(main_.SSTab1.tab()); },
+        [this] { cycles_.readAll(screens_->plan(main_.SSTab1.tab())); },
         [this] {
             if (showStatus) showStatus();
         },
@@ -173,7 +160,7 @@ void Monitor::restoreRememberedPrinter() {
     const std::string remembered = configuration_.ReadRememberedPrinter();
     const auto& entries = discovery_.entries();
     for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < state_.printerCount; ++i) {
-        if (!equalsIgnoringCase(entries[i].displayName, remembered)) continue;
+        if (!ui::equalsIgnoringCase(entries[i].displayName, remembered)) continue;
         selectingPrinter = true;
         discovery_.selectListed(static_cast<int>(i));
         Combo0.setListIndex(static_cast<int>(i));

@@ -33,7 +33,7 @@ void Monitor::openOnStatusTab() {
     cycles_.identityRefresh();
     queryStatus();
     main_.SSTab1.setTab(StatusTab);
-    cycles_.readAll(StatusTab);
+    cycles_.readAll(status::StatusTab::kLinkPlan);
     if (showStatus) showStatus();
     takeSnapshot();
 }
@@ -60,8 +60,7 @@ void Monitor::menuItemChosen(int index) {
         // gets its refresh here.
         const bool switched = main_.SSTab1.tab() != OthersTab;
         main_.SSTab1.setTab(OthersTab);
-        auto& refresh = tabs[OthersTab].refresh;
-        if (!switched && refresh) refresh();
+        if (!switched) screens_->others.fill();
     }
     bringWindowForward();
 }

@@ -3,6 +3,10 @@
 // them; the front end draws them. The printer combo of the "Printer
 // Selection" frame belongs to the shell and is only borrowed here.
 #include <array>
+#include "link/counters.h"
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "ui/control_list.h"
 #include "ui/controls.h"
@@ -15,6 +19,14 @@ inline constexpr int kGaugeWidth = 1700;
 inline constexpr int kGaugeHeight = 300;
 
 struct StatusTab {
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "status_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .retriesWhenBusy = false,
+        .usbReads = {link::logPage(link::kPrinterLogPage), link::modePage(link::kMediaInfoPage),
+                     link::modePage(link::kPrintConditionPage), link::buffer(link::kJobListBuffer)},
+        .netRead = &link::NetworkRequests::statusTabRead};
+
     explicit StatusTab(ui::ComboBox& printerCombo);
     StatusTab(const StatusTab&) = delete;
     StatusTab& operator=(const StatusTab&) = delete;

@@ -1,5 +1,7 @@
 #include "status/status_view.h"
 
+#include "link/link_messages.h"
+
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -195,7 +197,7 @@ void StatusTabView::followJobList(int from) {
 
 void StatusTabView::clearPrintCounter() {
     if (!connected()) {
-        ui::warn(src_.boxes, "Printer is not found.");
+        ui::warn(src_.boxes, link::kPrinterNotFound);
         return;
     }
     if (!ui::confirm(src_.boxes, "Would you like to clear Print Counter?")) return;

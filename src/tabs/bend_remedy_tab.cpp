@@ -18,7 +18,8 @@ constexpr std::int16_t kDisabledSpeed = 4;
 BendRemedyTab::BendRemedyTab(TabContext context, ColourGuidance& guidance)
     : context_(std::move(context)),
       guidance_(guidance),
-      buttons_(context_.link, SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
+      buttons_(context_.link, kLinkPlan,
+               SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
     onCellClick(Label3_1, [this](int cell) { select(cell); });
     Opt3_1.setCaption("Disable");
     Opt3_1.onClick = [this] {

@@ -10,6 +10,9 @@
 // The remedy is either "Disable" (BendCell 30, no cell marked) or exactly
 // one marked cell.
 #include <array>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "tabs/colour_guidance.h"
 #include "tabs/hint_grid.h"
@@ -23,6 +26,15 @@ namespace orvan::tabs {
 
 class BendRemedyTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "bend_remedy_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::modePage(link::kPrintConditionPage)},
+        .netRead = &link::NetworkRequests::bendRemedyRead,
+        .usbWrites = {link::kPrintConditionPage},
+        .netWrite = &link::NetworkRequests::bendRemedyWrite,
+        .reloadsCardMaterial = true};
+
     BendRemedyTab(TabContext context, ColourGuidance& guidance);
     BendRemedyTab(const BendRemedyTab&) = delete;
     BendRemedyTab& operator=(const BendRemedyTab&) = delete;

@@ -120,7 +120,8 @@ void collectList(const ui::ComboBox& list, FieldRef field, link::SettingsImage& 
 
 LaminatorTab::LaminatorTab(TabContext context)
     : context_(std::move(context)),
-      buttons_(context_.link, SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
+      buttons_(context_.link, kLinkPlan,
+               SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
     for (int index : {kBottomCassette, kTopCassette, kCleaningCounter, kTotalCounter,
                       kBottomPosition, kTopPosition})
         Label8[static_cast<std::size_t>(index)] =

@@ -6,6 +6,10 @@
 // while its cassette is in.
 #include <array>
 #include <memory>
+#include "link/counters.h"
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "tabs/option_pair.h"
 #include "tabs/setting_tab_buttons.h"
@@ -20,6 +24,14 @@ enum LaminatorSide : int { BottomSide = 0, TopSide = 1 };
 
 class LaminatorTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "laminator_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::logPage(link::kLaminatorLogPage), link::modePage(link::kLaminatorPage)},
+        .netRead = &link::NetworkRequests::laminatorRead,
+        .usbWrites = {link::kLaminatorPage},
+        .netWrite = &link::NetworkRequests::laminatorWrite};
+
     // Label8 indexes in use: the cassette labels (bottom, top), the two
     // counters, and the position labels (bottom, top).
     static constexpr int kBottomCassette = 0, kTopCassette = 1;

@@ -63,7 +63,8 @@ std::string RibbonName(int code) {
 MediaSettingTab::MediaSettingTab(TabContext context, CardMaterialLink cardMaterial)
     : context_(std::move(context)),
       cardMaterial_(std::move(cardMaterial)),
-      buttons_(context_.link, SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
+      buttons_(context_.link, kLinkPlan,
+               SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
     Cmd4[kUpdateButton].setCaption("Update");
     Cmd4[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd4[kUpdateButton], Cmd4[kRefreshButton]);

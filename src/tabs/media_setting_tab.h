@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "tabs/setting_tab_buttons.h"
 #include "tabs/tab_context.h"
@@ -32,6 +35,16 @@ std::string RibbonName(int code);
 
 class MediaSettingTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "media_setting_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::modePage(link::kMediaInfoPage),
+                     link::modePage(link::kPrintConditionPage)},
+        .netRead = &link::NetworkRequests::mediaRead,
+        .usbWrites = {link::kPrintConditionPage},
+        .netWrite = &link::NetworkRequests::mediaWrite,
+        .reloadsCardMaterial = true};
+
     MediaSettingTab(TabContext context, CardMaterialLink cardMaterial);
     MediaSettingTab(const MediaSettingTab&) = delete;
     MediaSettingTab& operator=(const MediaSettingTab&) = delete;

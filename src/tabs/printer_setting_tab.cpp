@@ -127,7 +127,8 @@ bool inRange(int field, const BarRow& row) {
 
 PrinterSettingTab::PrinterSettingTab(TabContext context)
     : context_(std::move(context)),
-      buttons_(context_.link, SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
+      buttons_(context_.link, kLinkPlan,
+               SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
     for (std::size_t i = 0; i < Frame1.size(); ++i) Frame1[i].setCaption(kGroupCaptions[i]);
     for (const auto& row : kPairCaptions) {
         (this->*row.frame).setCaption(row.frameCaption);

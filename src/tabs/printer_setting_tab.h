@@ -5,6 +5,9 @@
 // are the working copy between showing and collecting.
 #include <array>
 #include <memory>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "tabs/option_pair.h"
 #include "tabs/setting_tab_buttons.h"
@@ -26,6 +29,15 @@ enum PrinterSettingBar : int {
 
 class PrinterSettingTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "printer_setting_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::modePage(link::kPrintConditionPage),
+                     link::modePage(link::kMagneticPage)},
+        .netRead = &link::NetworkRequests::conditionRead,
+        .usbWrites = {link::kPrintConditionPage, link::kMagneticPage},
+        .netWrite = &link::NetworkRequests::conditionWrite};
+
     explicit PrinterSettingTab(TabContext context);
     PrinterSettingTab(const PrinterSettingTab&) = delete;
     PrinterSettingTab& operator=(const PrinterSettingTab&) = delete;

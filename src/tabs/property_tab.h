@@ -4,6 +4,10 @@
 // never reads or writes the printer itself.
 #include <array>
 #include <memory>
+#include "link/counters.h"
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "tabs/tab_context.h"
 #include "ui/control_list.h"
@@ -13,6 +17,13 @@ namespace orvan::tabs {
 
 class PropertyTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "property_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::logPage(link::kPrinterLogPage),
+                     link::modePage(link::kPrintConditionPage)},
+        .netRead = &link::NetworkRequests::propertyRead};
+
     // The indexes of Label5 the tab uses; the others are null.
     static constexpr int kLabelCount = 37;
 
@@ -22,6 +33,7 @@ class PropertyTab {
 
     // Empties every value label (at start, and without a printer).
     void clear();
+    void setup() { clear(); }
     // Versions, units and counters from the last refresh.
     void fill();
 

@@ -56,7 +56,8 @@ const RetransferTab::Side RetransferTab::kBack{&RetransferTab::Label2_4, &Settin
 RetransferTab::RetransferTab(TabContext context, ColourGuidance& guidance)
     : context_(std::move(context)),
       guidance_(guidance),
-      buttons_(context_.link, SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
+      buttons_(context_.link, kLinkPlan,
+               SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
     onCellClick(Label2_3, [this](int cell) { select(kFront, kBack, cell); });
     onCellClick(Label2_4, [this](int cell) { select(kBack, kFront, cell); });
     for (auto& bar : HScroll2) bar.setRange(0, kMaxUvSpeed);

@@ -8,6 +8,9 @@
 // row (temperature byte), column 0 the rightmost (speed byte 5). The two
 // selections always share their row.
 #include <array>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "tabs/colour_guidance.h"
 #include "tabs/hint_grid.h"
@@ -21,6 +24,15 @@ namespace orvan::tabs {
 
 class RetransferTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "retransfer_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::modePage(link::kPrintConditionPage)},
+        .netRead = &link::NetworkRequests::retransferRead,
+        .usbWrites = {link::kPrintConditionPage},
+        .netWrite = &link::NetworkRequests::retransferWrite,
+        .reloadsCardMaterial = true};
+
     RetransferTab(TabContext context, ColourGuidance& guidance);
     RetransferTab(const RetransferTab&) = delete;
     RetransferTab& operator=(const RetransferTab&) = delete;

@@ -37,7 +37,7 @@ void openBox(ui::TextBox& box, bool open) {
 SecurityLockTab::SecurityLockTab(TabContext context, LockSender sendLock)
     : context_(std::move(context)),
       sendLock_(std::move(sendLock)),
-      buttons_(context_.link,
+      buttons_(context_.link, kLinkPlan,
                SettingTabSteps{[this] { fill(); }, {}, [this] { return update(); }}) {
     for (int i = 0; i < static_cast<int>(Opt9.size()); ++i) {
         ui::OptionButton& option = Opt9[static_cast<std::size_t>(i)];
@@ -101,7 +101,7 @@ link::ResultCode SecurityLockTab::update() {
     if (result != 0)
         ui::warn(context_.link.boxes,
                  context_.link.catalogue.DescribeCode(result, context_.link.state.statusWord));
-    context_.link.cycles.readAll(context_.link.selectedTab());
+    context_.link.cycles.readAll(kLinkPlan);
     fill();
     return 0;  // reported above
 }

@@ -5,6 +5,9 @@
 // tab always shows the state the printer reports.
 #include <array>
 #include <functional>
+#include "link/link_plan.h"
+#include "link/net_requests.h"
+#include "link/pages.h"
 
 #include "link/result_code.h"
 #include "link/security_lock.h"
@@ -25,6 +28,12 @@ inline constexpr const char* kPasswordMismatch = "The passwords you typed do not
 
 class SecurityLockTab {
   public:
+    // Its Designer form, and what the cycles move while it shows.
+    static constexpr const char* kForm = "security_lock_tab";
+    static inline const link::LinkPlan kLinkPlan{
+        .usbReads = {link::modePage(link::kPrintConditionPage)},
+        .netRead = &link::NetworkRequests::securityLockRead};
+
     static constexpr int kPasswordLength = 8;
 
     SecurityLockTab(TabContext context, LockSender sendLock);

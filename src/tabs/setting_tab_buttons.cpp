@@ -4,8 +4,9 @@
 
 namespace orvan::tabs {
 
-SettingTabButtons::SettingTabButtons(SettingTabLink link, SettingTabSteps steps)
-    : link_(std::move(link)), steps_(std::move(steps)) {}
+SettingTabButtons::SettingTabButtons(SettingTabLink link, const link::LinkPlan& plan,
+                                     SettingTabSteps steps)
+    : link_(std::move(link)), plan_(plan), steps_(std::move(steps)) {}
 
 void SettingTabButtons::wire(ui::Button& update, ui::Button& refresh) {
     update.onClick = link::whenLinkIdle(link_.state, [this] { click(kUpdateButton); });
@@ -25,7 +26,7 @@ void SettingTabButtons::refresh() {
     if (!ui::confirm(link_.boxes, kRefreshQuestion)) return;
     link_.cycles.identityRefresh();
     if (link_.queryStatus) link_.queryStatus();
-    link_.cycles.readAll(link_.selectedTab());
+    link_.cycles.readAll(plan_);
     if (steps_.fill) steps_.fill();
 }
 
@@ -36,7 +37,7 @@ void SettingTabButtons::update() {
         result = steps_.update();
     } else {
         if (steps_.collect) steps_.collect();
-        result = link_.cycles.applyAll(link_.selectedTab());
+        result = link_.cycles.applyAll(plan_);
     }
     if (result != 0)
         ui::warn(link_.boxes, link_.catalogue.DescribeCode(result, link_.state.statusWord));

@@ -5,8 +5,11 @@
 #include <functional>
 
 #include "link/cycles.h"
+#include "link/link_messages.h"
+#include "link/link_plan.h"
 #include "link/link_state.h"
 #include "status/error_catalogue.h"
+#include "tabs/tab_messages.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
 
@@ -15,16 +18,7 @@ namespace orvan::tabs {
 inline constexpr int kUpdateButton = 0;
 inline constexpr int kRefreshButton = 1;
 
-inline constexpr const char* kPrinterNotFound = "Printer is not found.";
-// A password goes to the printer as single-byte codes; one that has no such
-// code is refused rather than sent cut or changed.
-inline constexpr const char* kPasswordNotSingleByte =
-    "The password contains a character that cannot be sent to the printer. "
-    "Use letters, digits and signs of a single-byte character set only.";
-inline constexpr const char* kRefreshQuestion = "Would you like to refresh Printer Setting?";
-inline constexpr const char* kChangeQuestion = "Would you like to change Printer Setting?";
-inline constexpr const char* kOnlinePrintersQuestion =
-    "Would you like to refresh the status of Online Printers?";
+using link::kPrinterNotFound;
 
 // What the buttons need of the rest of the monitor.
 struct SettingTabLink {
@@ -32,7 +26,6 @@ struct SettingTabLink {
     link::Cycles& cycles;
     const status::ErrorCatalogue& catalogue;
     ui::MessageBoxes& boxes;
-    std::function<int()> selectedTab;   // the tab the cycles work for
     std::function<void()> queryStatus;  // status query into the shared status
 };
 
@@ -47,7 +40,8 @@ struct SettingTabSteps {
 
 class SettingTabButtons {
   public:
-    SettingTabButtons(SettingTabLink link, SettingTabSteps steps);
+    // `plan` is what the tab's Refresh reads and its Update writes.
+    SettingTabButtons(SettingTabLink link, const link::LinkPlan& plan, SettingTabSteps steps);
 
     // Installs the click handlers of the tab's two buttons; a click while a
     // link operation waits for window events is ignored (link_guard.h).
@@ -59,6 +53,7 @@ class SettingTabButtons {
     void update();
 
     SettingTabLink link_;
+    const link::LinkPlan& plan_;
     SettingTabSteps steps_;
 };
 

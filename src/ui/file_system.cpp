@@ -1,4 +1,5 @@
 #include "ui/file_system.h"
+#include "ui/ascii_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,17 +7,12 @@
 namespace orvan::ui {
 namespace {
 
-bool sameLetter(char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-}
-
 // Glob match of one alternative, iterative with one backtrack point.
 bool matchesOne(std::string_view name, std::string_view glob) {
     std::size_t n = 0, g = 0, star = std::string_view::npos, mark = 0;
     while (n < name.size()) {
         if (g < glob.size() &&
-            (glob[g] == '?' || (glob[g] != '*' && sameLetter(glob[g], name[n])))) {
+            (glob[g] == '?' || (glob[g] != '*' && sameLetterIgnoringCase(glob[g], name[n])))) {
             ++n;
             ++g;
         } else if (g < glob.size() && glob[g] == '*') {

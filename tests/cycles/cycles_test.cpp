@@ -3,9 +3,30 @@
 #include <gtest/gtest.h>
 
 #include "cycle_rig.h"
+#include "maintenance/others_tab.h"
+#include "network/printer_select_tab.h"
+#include "status/status_tab.h"
+#include "tabs/bend_remedy_tab.h"
+#include "tabs/laminator_tab.h"
+#include "tabs/media_setting_tab.h"
+#include "tabs/printer_setting_tab.h"
+#include "tabs/property_tab.h"
+#include "tabs/retransfer_tab.h"
+#include "tabs/security_lock_tab.h"
 
 namespace orvan::testing {
 namespace {
+
+// The tabs' plans by position on the window.
+const link::LinkPlan& planOf(int tab) {
+    static const link::LinkPlan* const kPlans[] = {
+        &status::StatusTab::kLinkPlan,     &tabs::PrinterSettingTab::kLinkPlan,
+        &tabs::RetransferTab::kLinkPlan,   &tabs::BendRemedyTab::kLinkPlan,
+        &tabs::MediaSettingTab::kLinkPlan, &tabs::PropertyTab::kLinkPlan,
+        &tabs::LaminatorTab::kLinkPlan,    &network::PrinterSelectTab::kLinkPlan,
+        &tabs::SecurityLockTab::kLinkPlan, &maintenance::OthersTab::kLinkPlan};
+    return *kPlans[tab];
+}
 
 using Reads = std::vector<std::string>;
 
@@ -21,7 +42,7 @@ TEST(ReadAll, EachTabReadsItsPagesInOrderOverUsb) {
     };
     for (const auto& [tab, expected] : plans) {
         CycleRig rig;
-        EXPECT_EQ(rig.cycles.readAll(tab), 0) << "tab " << tab;
+        EXPECT_EQ(rig.cycles.readAll(planOf(tab)), 0) << "tab " << tab;
         EXPECT_EQ(rig.usbReads(), expected) << "tab " << tab;
     }
 }
@@ -29,7 +50,7 @@ TEST(ReadAll, EachTabReadsItsPagesInOrderOverUsb) {
 TEST(ReadAll, TheStatusTabKeepsTheRetryFlagItFindsAndEveryUsbReadAllClearsIt) {
     CycleRig quiet;
     quiet.world.scriptResult("KQCMD_ModeSense", 1, 1);  // transient on the 0x23 read
-    quiet.cycles.readAll(0);
+    quiet.cycles.readAll(planOf(0));
     EXPECT_EQ(quiet.world.countCalls("KQCMD_ModeSense"), 2);  // no retry: 0x23 once, 0x28 once
     EXPECT_EQ(quiet.loop.now(), 0);
     EXPECT_FALSE(quiet.state.retryWhenBusy);
@@ -37,7 +58,7 @@ TEST(ReadAll, TheStatusTabKeepsTheRetryFlagItFindsAndEveryUsbReadAllClearsIt) {
     CycleRig asked;
     asked.state.retryWhenBusy = true;
     asked.world.scriptResult("KQCMD_ModeSense", 1, 1);
-    asked.cycles.readAll(0);
+    asked.cycles.readAll(planOf(0));
     EXPECT_EQ(asked.world.countCalls("KQCMD_ModeSense"), 3);  // 0x23 retried after a pause
     EXPECT_EQ(asked.loop.now(), 1000);
     EXPECT_FALSE(asked.state.retryWhenBusy);
@@ -46,7 +67,7 @@ TEST(ReadAll, TheStatusTabKeepsTheRetryFlagItFindsAndEveryUsbReadAllClearsIt) {
 TEST(ReadAll, SettingTabsSetTheRetryFlagFirstAndClearItAtTheEnd) {
     CycleRig rig;
     rig.world.scriptResult("KQCMD_ModeSense", 1, 2);
-    rig.cycles.readAll(1);
+    rig.cycles.readAll(planOf(1));
     EXPECT_EQ(rig.targets("KQCMD_ModeSense", 3), (std::vector<std::int64_t>{40, 40, 40, 42}));
     EXPECT_EQ(rig.loop.now(), 2000);
     EXPECT_FALSE(rig.state.retryWhenBusy);
@@ -56,7 +77,7 @@ TEST(ReadAll, ANetworkReadAllLeavesTheRetryFlagAlone) {
     CycleRig rig;
     rig.useNetwork();
     rig.state.retryWhenBusy = true;
-    EXPECT_EQ(rig.cycles.readAll(1), 0);
+    EXPECT_EQ(rig.cycles.readAll(planOf(1)), 0);
     EXPECT_TRUE(rig.state.retryWhenBusy);
     EXPECT_EQ(rig.world.countCalls("P_FlushSettingReq"), 1);
     EXPECT_EQ(rig.world.countCalls("P_FlushPropertyReq"), 1);
@@ -66,36 +87,36 @@ TEST(ReadAll, ANetworkReadAllLeavesTheRetryFlagAlone) {
 TEST(ReadAll, TheCardMaterialIsReloadedForTheGridAndMediaTabsOnly) {
     for (int tab : {2, 3, 4}) {
         CycleRig rig;
-        rig.cycles.readAll(tab);
+        rig.cycles.readAll(planOf(tab));
         EXPECT_EQ(rig.data.image.CardMaterial, 3) << tab;
     }
     CycleRig other;
-    other.cycles.readAll(1);
+    other.cycles.readAll(planOf(1));
     EXPECT_EQ(other.data.image.CardMaterial, 0);
 }
 
 TEST(ReadAll, NothingHappensWithoutAPrinter) {
     CycleRig rig;
     rig.state.printerCount = 0;
-    EXPECT_EQ(rig.cycles.readAll(1), 0);
+    EXPECT_EQ(rig.cycles.readAll(planOf(1)), 0);
     EXPECT_EQ(rig.cycles.identityRefresh(), 0);
-    EXPECT_EQ(rig.cycles.applyAll(1), 0);
+    EXPECT_EQ(rig.cycles.applyAll(planOf(1)), 0);
     EXPECT_TRUE(rig.world.calls().empty());
     EXPECT_EQ(rig.busyWaits, 0);
 }
 
 TEST(ApplyAll, PrinterSettingSendsBothPagesAndReportsTheFirstFailure) {
     CycleRig rig;
-    rig.cycles.readAll(1);
+    rig.cycles.readAll(planOf(1));
     rig.world.clearCalls();
     rig.world.scriptResult("KQCMD_ModeSelect", -0x0102D000, 1);
-    EXPECT_EQ(rig.cycles.applyAll(1), -0x0102D000);
+    EXPECT_EQ(rig.cycles.applyAll(planOf(1)), -0x0102D000);
     EXPECT_EQ(rig.targets("KQCMD_ModeSelect", 3), (std::vector<std::int64_t>{40, 42}));
 
     rig.world.clearCalls();
     rig.world.scriptResult("KQCMD_ModeSelect", 0, 1);
     rig.world.scriptResult("KQCMD_ModeSelect", -0x0103B000, 1);
-    EXPECT_EQ(rig.cycles.applyAll(1), -0x0103B000);
+    EXPECT_EQ(rig.cycles.applyAll(planOf(1)), -0x0103B000);
 }
 
 // Every written field holds its own page byte number, so a request shows
@@ -154,7 +175,7 @@ TEST(ApplyAll, EachSettingTabWritesItsPagesOverUsb) {
     for (const auto& [tab, expected] : writes) {
         CycleRig rig;
         numberWrittenFields(rig.data.image);
-        ASSERT_EQ(rig.cycles.applyAll(tab), 0) << "tab " << tab;
+        ASSERT_EQ(rig.cycles.applyAll(planOf(tab)), 0) << "tab " << tab;
         std::vector<std::pair<int, Bytes>> sent;
         for (const auto& call : rig.world.callsTo("KQCMD_ModeSelect"))
             sent.emplace_back(static_cast<int>(call.args[3]), call.bytes);
@@ -186,7 +207,7 @@ TEST(ApplyAll, EachSettingTabWritesItsItemsOverTheNetwork) {
         CycleRig rig;
         rig.useNetwork();
         numberWrittenFields(rig.data.image);
-        ASSERT_EQ(rig.cycles.applyAll(tab), 0) << "tab " << tab;
+        ASSERT_EQ(rig.cycles.applyAll(planOf(tab)), 0) << "tab " << tab;
         Items sent;
         for (const auto& call : rig.world.calls())
             if (call.operation == "U_Set1stSettingValue" ||
@@ -201,7 +222,7 @@ TEST(ApplyAll, EachSettingTabWritesItsItemsOverTheNetwork) {
 TEST(ApplyAll, TabsWithoutWritablePagesWriteNothing) {
     for (int tab : {0, 5, 8, 9}) {
         CycleRig rig;
-        EXPECT_EQ(rig.cycles.applyAll(tab), 0);
+        EXPECT_EQ(rig.cycles.applyAll(planOf(tab)), 0);
         EXPECT_EQ(rig.world.countCalls("KQCMD_ModeSelect"), 0) << tab;
     }
 }
@@ -209,22 +230,22 @@ TEST(ApplyAll, TabsWithoutWritablePagesWriteNothing) {
 TEST(ApplyAll, ACancelledBusyWaitWritesNothingAndReportsNothing) {
     CycleRig rig;
     rig.printerFreed = false;
-    EXPECT_EQ(rig.cycles.applyAll(1), 0);
+    EXPECT_EQ(rig.cycles.applyAll(planOf(1)), 0);
     EXPECT_EQ(rig.busyWaits, 1);
     EXPECT_EQ(rig.world.countCalls("KQCMD_ModeSelect"), 0);
 
     rig.useNetwork();
-    EXPECT_EQ(rig.cycles.applyAll(1), 0);
+    EXPECT_EQ(rig.cycles.applyAll(planOf(1)), 0);
     EXPECT_EQ(rig.world.countCalls("P_FlushSettingValue"), 0);
 }
 
 TEST(RoundTrip, AChangedPrintLevelReachesThePrinterAndNothingElseMoves) {
     CycleRig rig;
-    rig.cycles.readAll(1);
+    rig.cycles.readAll(planOf(1));
     const std::vector<std::uint8_t> before(rig.world.usb(0).page(0x28).begin(),
                                            rig.world.usb(0).page(0x28).end());
     rig.data.image.PrintCondition.Byte41 = static_cast<std::int16_t>(before[41] == 7 ? 8 : 7);
-    ASSERT_EQ(rig.cycles.applyAll(1), 0);
+    ASSERT_EQ(rig.cycles.applyAll(planOf(1)), 0);
     const auto after = rig.world.usb(0).page(0x28);
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
@@ -238,9 +259,9 @@ TEST(RoundTrip, AChangedPrintLevelReachesThePrinterAndNothingElseMoves) {
 TEST(RoundTrip, ANetworkWriteCarriesTheSameFieldToTheSamePrinterByte) {
     CycleRig rig;
     rig.useNetwork();
-    ASSERT_EQ(rig.cycles.readAll(1), 0);
+    ASSERT_EQ(rig.cycles.readAll(planOf(1)), 0);
     rig.data.image.PrintCondition.Byte50 = 9;
-    ASSERT_EQ(rig.cycles.applyAll(1), 0);
+    ASSERT_EQ(rig.cycles.applyAll(planOf(1)), 0);
     EXPECT_EQ(rig.world.network(0).pageByte(0x28, 50), 9);
 }
 

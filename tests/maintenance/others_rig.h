@@ -19,12 +19,12 @@ struct OthersRig : TabRig {
     int adminDialogs = 0;
     maintenance::OthersTab tab{context(), link()};
 
-    OthersRig() : TabRig(9) {
+    OthersRig() : TabRig(maintenance::OthersTab::kLinkPlan) {
         ScratchDir::write(dir.file("A100.PRF"), "firmware");
         ScratchDir::write(dir.file("B200.CFG"), "config");
         ScratchDir::write(dir.file("notes.txt"), "not firmware");
         tab.setup();
-        tab.refresh();
+        tab.fill();
     }
 
     maintenance::OthersLink link() {

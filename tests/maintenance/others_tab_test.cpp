@@ -167,7 +167,7 @@ TEST(OthersTab, GroupsFollowTheConnectionAndTheRights) {
         rig.granted[11] = c.firmwareRight;
         if (c.network) rig.useNetwork();
         rig.tab.Opt6[1].setValue(true);
-        rig.tab.refresh();
+        rig.tab.fill();
         auto& t = rig.tab;
         auto expectShown = [](std::initializer_list<const ui::Control*> group, bool shown) {
             for (const ui::Control* control : group)

@@ -73,7 +73,7 @@ struct IpsecRig : SelectRig {
     }
     ~IpsecRig() { monitor.reset(); }  // before the parts it was built with
 
-    network::IpsecForm& dialog() { return monitor->settingTabs().ipsec; }
+    network::IpsecForm& dialog() { return monitor->screens().ipsec; }
     network::CertificateFileForm& chooser() { return dialog().chooser; }
     std::string beside(const std::string& name) const { return dir.file(name); }
     static std::string text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }

@@ -121,7 +121,7 @@ TEST(Ipv6SettingDialog, WhatTheFillShowsAnUpdateSendsBackByteForByte) {
     printer.setPageByte(0x2D, 29, 128);
     for (int offset = 31; offset < 47; ++offset) printer.setPageByte(0x2D, offset, 0);
     for (int offset = 47; offset < 63; ++offset) printer.setPageByte(0x2D, offset, 0xFE);
-    rig.monitor->cycles().readAll(shell::PrinterSelectTab);
+    rig.monitor->cycles().readAll(network::PrinterSelectTab::kLinkPlan);
     rig.inSettingDialog(true, {[&] {
                             EXPECT_EQ(rig.field(kPrefixText).text(), " 128");
                             EXPECT_EQ(rig.field(kGatewayText).text(), " ");

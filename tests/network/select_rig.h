@@ -14,7 +14,7 @@ namespace orvan::testing {
 struct SelectRig : ShellRig {
     SelectRig() { begin(); }
 
-    network::PrinterSelectTab& tab() { return monitor->settingTabs().printerSelect; }
+    network::PrinterSelectTab& tab() { return monitor->screens().printerSelect; }
     ui::ComboBox& combo() { return monitor->Combo7_1; }
     link::IpHistory& history() { return monitor->ipHistory(); }
     link::SettingsImage& image() { return monitor->data().image; }

@@ -32,7 +32,7 @@ class GridTabPages : public QObject {
 };
 
 void GridTabPages::cellsLieBottomUpFromTheRightAtTheirPitch() {
-    std::unique_ptr<QWidget> retransfer(qt::createForm(qt::FormId::RetransferTab));
+    std::unique_ptr<QWidget> retransfer(qt::createForm(tabs::RetransferTab::kForm));
     for (const char* grid : {"frontCells", "backCells"})
         QCOMPARE(retransfer->findChild<QWidget*>(grid)->size(), QSize(121, 84));
     // 315 x 265 twips at a pitch of 300 x 250: 21 x 17 or 18 pixels, 20 apart.
@@ -46,7 +46,7 @@ void GridTabPages::cellsLieBottomUpFromTheRightAtTheirPitch() {
     QCOMPARE(cell(retransfer.get(), "Label2_4_29")->property("accessiblePrefix").toString(),
              QString("Temperature +2, Speed +2: "));
 
-    std::unique_ptr<QWidget> bend(qt::createForm(qt::FormId::BendRemedyTab));
+    std::unique_ptr<QWidget> bend(qt::createForm(tabs::BendRemedyTab::kForm));
     QCOMPARE(bend->findChild<QWidget*>("bendCells")->size(), QSize(101, 101));
     QCOMPARE(cell(bend.get(), "Label3_1_0")->geometry(), QRect(80, 83, 21, 18));
     QCOMPARE(cell(bend.get(), "Label3_1_29")->geometry(), QRect(0, 0, 21, 18));

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "link/printer_data.h"
-#include "qt/admin_dialog.h"
 #include "qt/form_binder.h"
 #include "qt/forms.h"
 #include "qt/picture_widgets.h"
+#include "shell/rights.h"
 #include "status/status_view.h"
 #include "ui/scripted_message_boxes.h"
 
@@ -34,7 +34,7 @@ void StatusTabPage::statusLinesFollowTheViewsPlacementAndLineBreaks() {
     status::StatusTab tab(combo0);
     status::StatusTabView view(
         tab, {state, data, status::SharedCatalogue(), boxes, "", [] { return false; }, {}, {}});
-    std::unique_ptr<QWidget> page(qt::createForm(qt::FormId::StatusTab));
+    std::unique_ptr<QWidget> page(qt::createForm(status::StatusTab::kForm));
     QVERIFY(qt::bindForm(page.get(), tab.controls()).ok());
     view.reset();
     page->show();
@@ -80,7 +80,9 @@ void StatusTabPage::adminDialogGesturesReachTheModel() {
     rights.flags[4] = true;
     int saves = 0;
     shell::AdminForm model(rights, [&](const shell::UserRights&) { ++saves; });
-    qt::AdminDialog dialog(model);
+    std::unique_ptr<QWidget> built(qt::createForm(shell::AdminForm::kForm));
+    QWidget& dialog = *built;
+    QVERIFY(qt::bindForm(&dialog, model.controls()).ok());
     QCOMPARE(dialog.windowTitle(), QString("Administrators"));
     QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 10);
 

@@ -15,7 +15,7 @@ TEST(CardMaterial, ANewMaterialRecomputesTheGridHintsWithThatCard) {
     rig.rebuild();
     ASSERT_TRUE(rig.start());
     rig.main().SSTab1.setTab(shell::MediaSettingTab);
-    auto& media = rig.monitor->settingTabs().mediaSetting;
+    auto& media = rig.monitor->screens().mediaSetting;
     const std::size_t before = guidance.identifierCalls.size();
 
     rig.boxes.answerNext(ui::Answer::Ok);

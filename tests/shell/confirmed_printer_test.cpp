@@ -37,19 +37,17 @@ TEST(ConfirmedChange, NeverReachesAnotherPrinterThanTheOneItWasAskedFor) {
     };
     const std::vector<Gesture> gestures = {
         {"Printer Setting Update", shell::PrinterSettingTab,
-         [](shell::Monitor& m) { m.settingTabs().printerSetting.Cmd1[0].click(); }},
+         [](shell::Monitor& m) { m.screens().printerSetting.Cmd1[0].click(); }},
         {"Media Setting Update", shell::MediaSettingTab,
-         [](shell::Monitor& m) { m.settingTabs().mediaSetting.Cmd4[0].click(); }},
+         [](shell::Monitor& m) { m.screens().mediaSetting.Cmd4[0].click(); }},
         {"print counter Clear", shell::StatusTab,
          [](shell::Monitor& m) { m.statusTab().Cmd0_1.click(); }},
         {"Printer Select Update", shell::PrinterSelectTab,
-         [](shell::Monitor& m) { m.settingTabs().printerSelect.Cmd7[0].click(); }},
+         [](shell::Monitor& m) { m.screens().printerSelect.Cmd7[0].click(); }},
         {"Security Lock Update", shell::SecurityLockTab,
-         [](shell::Monitor& m) { m.settingTabs().securityLock.Cmd9[0].click(); }},
+         [](shell::Monitor& m) { m.screens().securityLock.Cmd9[0].click(); }},
         {"test print", shell::OthersTab,
-         [](shell::Monitor& m) {
-             m.settingTabs().others.button(maintenance::PrintButton).click();
-         }},
+         [](shell::Monitor& m) { m.screens().others.button(maintenance::PrintButton).click(); }},
     };
     for (const Gesture& gesture : gestures) {
         SCOPED_TRACE(gesture.name);
@@ -88,7 +86,7 @@ TEST(ConfirmedChange, NeverReachesAnotherPrinterThanTheOneItWasAskedFor) {
 // its delay, and the dialog is closed after the last.
 void inIpv6Dialog(ShellRig& rig, std::vector<std::pair<int, std::function<void()>>> steps) {
     rig.main().SSTab1.setTab(shell::PrinterSelectTab);
-    auto& dialog = rig.monitor->settingTabs().printerSelect.ipv6Setting;
+    auto& dialog = rig.monitor->screens().printerSelect.ipv6Setting;
     steps.emplace_back(100, [&dialog] { dialog.form.requestClose(); });
     ui::Timer user{"User"};
     rig.loop.attach(user);
@@ -109,7 +107,7 @@ void inIpv6Dialog(ShellRig& rig, std::vector<std::pair<int, std::function<void()
 
 void pressUpdate(ShellRig& rig) {
     rig.boxes.answerNext(ui::Answer::Ok);
-    rig.monitor->settingTabs().printerSelect.ipv6Setting.Cmd1[0].click();
+    rig.monitor->screens().printerSelect.ipv6Setting.Cmd1[0].click();
 }
 
 TEST(ConfirmedChange, AnOpenDialogKeepsItsPrinterUntilItCloses) {

@@ -20,8 +20,8 @@ struct GestureRig : ShellRig {
         EXPECT_TRUE(start());
         buttons = std::make_unique<tabs::SettingTabButtons>(
             tabs::SettingTabLink{state(), monitor->cycles(), monitor->catalogue(), monitor->boxes(),
-                                 [this] { return main().SSTab1.tab(); },
                                  [this] { monitor->queryStatus(); }},
+            tabs::PrinterSettingTab::kLinkPlan,
             tabs::SettingTabSteps{[this] { ++fills; }, [this] { ++collects; }, {}});
         buttons->wire(update, refresh);
         monitor->printerSelectComboClicked = [this] { ++printerSelectChoices; };

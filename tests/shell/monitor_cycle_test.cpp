@@ -268,11 +268,11 @@ TEST(StatusTabUpdate, CancelChangesNothing) {
 
 TEST(TabDispatch, AClickRefreshesThatTabAndRestartsTheMonitor) {
     Started rig;
-    int refreshed = -1;
-    rig.monitor->tabs[shell::LaminatorTab].refresh = [&] { refreshed = shell::LaminatorTab; };
+    ui::Label& counter = rig.monitor->screens().laminator.label8(tabs::LaminatorTab::kCleaningCounter);
+    counter.setCaption("stale");
     rig.main().Timer1.setEnabled(false);
     rig.main().SSTab1.setTab(shell::LaminatorTab);
-    EXPECT_EQ(refreshed, shell::LaminatorTab);
+    EXPECT_NE(counter.caption(), "stale");
     EXPECT_TRUE(rig.main().Timer1.enabled());
     EXPECT_EQ(rig.world.countCalls("KQCMD_StandardInquiry"), 1);
     EXPECT_GE(rig.world.countCalls("KQCMD_LogSense"), 1);

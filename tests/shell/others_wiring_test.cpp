@@ -14,7 +14,7 @@ TEST(OthersWiring, AdministratorsOpensTheModalDialogWhoseUpdateKeepsTheRights) {
     ShellRig rig;
     ASSERT_TRUE(rig.start());
     rig.main().SSTab1.setTab(shell::OthersTab);
-    auto& others = rig.monitor->settingTabs().others;
+    auto& others = rig.monitor->screens().others;
     ASSERT_TRUE(others.button(maintenance::AdministratorsButton).visible());
     shell::AdminForm& dialog = rig.monitor->adminForm();
     rig.main().Timer1.setEnabled(false);  // so the dialog's wait comes to the user at once
@@ -72,7 +72,7 @@ TEST(OthersWiring, AnInstalledProgramIgnoresTheUsersOwnRightsAndKeepsHisValuesAp
     EXPECT_EQ(rig.monitor->configuration().ReadCardType(), 4);
 
     rig.main().SSTab1.setTab(shell::OthersTab);
-    auto& others = rig.monitor->settingTabs().others;
+    auto& others = rig.monitor->screens().others;
     EXPECT_FALSE(others.button(maintenance::PrintButton).visible());
     EXPECT_FALSE(others.button(maintenance::StartButton).visible());
     EXPECT_FALSE(others.button(maintenance::AdministratorsButton).visible());

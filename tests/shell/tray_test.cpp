@@ -141,7 +141,7 @@ TEST(TrayGestures, VersionOpensTheOthersTabRefreshed) {
     for (int hiddenOn : {shell::StatusTab, shell::OthersTab}) {
         TrayRig rig;
         rig.main().SSTab1.setTab(hiddenOn);
-        auto& others = rig.monitor->settingTabs().others;
+        auto& others = rig.monitor->screens().others;
         others.Opt6[1].setValue(true);
         rig.hide();
         rig.tray.whileTracking = [&] { rig.main().MenuItem[shell::MenuVersion].click(); };

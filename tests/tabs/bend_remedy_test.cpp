@@ -13,7 +13,7 @@ using Cells = std::vector<int>;
 using Values = std::vector<std::pair<std::int64_t, std::uint8_t>>;
 
 struct BendRig : GridTabRig<tabs::BendRemedyTab> {
-    BendRig() : GridTabRig(3) {}
+    BendRig() : GridTabRig() {}
     tabs::BendRemedyTab& t() { return *tab; }
     void update() { clickUpdate(tab->Cmd3[tabs::kUpdateButton]); }
     Cells cells() { return marked(tab->Label3_1); }

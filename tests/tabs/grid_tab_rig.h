@@ -17,7 +17,7 @@ struct GridTabRig : TabRig {
     std::unique_ptr<tabs::ColourGuidance> guidance;
     std::unique_ptr<Tab> tab;
 
-    explicit GridTabRig(int tabIndex, bool withGuidance = true) : TabRig(tabIndex) {
+    explicit GridTabRig(bool withGuidance = true) : TabRig(Tab::kLinkPlan) {
         cardType = 0;
         guidance =
             std::make_unique<tabs::ColourGuidance>(withGuidance ? &library : nullptr, data.image);

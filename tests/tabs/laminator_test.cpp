@@ -17,7 +17,7 @@ using Tab = tabs::LaminatorTab;
 struct LaminatorRig : TabRig {
     tabs::LaminatorTab tab{context()};
 
-    LaminatorRig() : TabRig(6) {}
+    LaminatorRig() : TabRig(tabs::LaminatorTab::kLinkPlan) {}
 
     void show() {
         tab.setup();

@@ -23,7 +23,7 @@ struct MediaSettingRig : TabRig {
     std::int16_t materialSeenByHints = -1;
     tabs::MediaSettingTab tab{context(), link()};
 
-    MediaSettingRig() : TabRig(4) {}
+    MediaSettingRig() : TabRig(tabs::MediaSettingTab::kLinkPlan) {}
 
     tabs::CardMaterialLink link() {
         return {[this] { return config.ReadCardType(); },

@@ -16,7 +16,7 @@ using Values = std::vector<std::pair<std::int64_t, std::uint8_t>>;
 struct PrinterSettingRig : TabRig {
     tabs::PrinterSettingTab tab{context()};
 
-    PrinterSettingRig() : TabRig(1) {}
+    PrinterSettingRig() : TabRig(tabs::PrinterSettingTab::kLinkPlan) {}
 
     void show() {
         tab.setup();

@@ -10,7 +10,7 @@ namespace {
 
 struct PropertyRig : TabRig {
     tabs::PropertyTab tab{context()};
-    PropertyRig() : TabRig(5) {}
+    PropertyRig() : TabRig(tabs::PropertyTab::kLinkPlan) {}
     std::string label(int i) { return tab.label5(i).caption(); }
 };
 

@@ -14,7 +14,7 @@ using Values = std::vector<std::pair<std::int64_t, std::uint8_t>>;
 using Asked = std::vector<std::int64_t>;
 
 struct RetransferRig : GridTabRig<tabs::RetransferTab> {
-    explicit RetransferRig(bool withGuidance = true) : GridTabRig(2, withGuidance) {}
+    explicit RetransferRig(bool withGuidance = true) : GridTabRig(withGuidance) {}
     tabs::RetransferTab& t() { return *tab; }
     void update() { clickUpdate(tab->Cmd2[tabs::kUpdateButton]); }
     Cells front() { return marked(tab->Label2_3); }

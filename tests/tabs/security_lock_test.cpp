@@ -68,7 +68,7 @@ struct SecurityLockRig : TabRig {
                                   return link::SendSecurityLock(lockChannel, command, password);
                               }};
 
-    SecurityLockRig() : TabRig(8) {}
+    SecurityLockRig() : TabRig(tabs::SecurityLockTab::kLinkPlan) {}
 
     void show() {
         tab.setup();

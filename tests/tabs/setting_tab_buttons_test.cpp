@@ -3,6 +3,7 @@
 
 #include "cycles/cycle_rig.h"
 #include "status/error_catalogue.h"
+#include "tabs/printer_setting_tab.h"
 #include "tabs/setting_tab_buttons.h"
 #include "ui/scripted_message_boxes.h"
 
@@ -14,12 +15,11 @@ using ui::Answer;
 struct ButtonsRig : CycleRig {
     ui::ScriptedMessageBoxes boxes;
     status::ErrorCatalogue catalogue = status::BuildErrorCatalogue();
-    int tab = 1;
     int fills = 0, collects = 0, statusQueries = 0;
     ui::Button update{"Cmd1[0]"}, refresh{"Cmd1[1]"};
     tabs::SettingTabButtons buttons{
-        tabs::SettingTabLink{state, cycles, catalogue, boxes, [this] { return tab; },
-                             [this] { ++statusQueries; }},
+        tabs::SettingTabLink{state, cycles, catalogue, boxes, [this] { ++statusQueries; }},
+        tabs::PrinterSettingTab::kLinkPlan,
         tabs::SettingTabSteps{[this] { ++fills; }, [this] { ++collects; }, {}}};
 
     ButtonsRig() { buttons.wire(update, refresh); }

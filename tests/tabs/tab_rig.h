@@ -15,24 +15,22 @@ namespace orvan::testing {
 struct TabRig : CycleRig {
     ui::ScriptedMessageBoxes boxes;
     status::ErrorCatalogue catalogue = status::BuildErrorCatalogue();
-    int selectedTab = 0;
+    const link::LinkPlan& plan;  // the tab's
     bool administrator = true;
     std::vector<bool> granted = std::vector<bool>(12, false);
 
-    explicit TabRig(int tab) : selectedTab(tab) {}
+    explicit TabRig(const link::LinkPlan& tabPlan) : plan(tabPlan) {}
 
     tabs::TabContext context() {
-        return tabs::TabContext{tabs::SettingTabLink{state, cycles, catalogue, boxes,
-                                                     [this] { return selectedTab; }, [] {}},
-                                data, [this](std::size_t i) {
-                                    return administrator || (i < granted.size() && granted[i]);
-                                }};
+        return tabs::TabContext{
+            tabs::SettingTabLink{state, cycles, catalogue, boxes, [] {}}, data,
+            [this](std::size_t i) { return administrator || (i < granted.size() && granted[i]); }};
     }
 
     // What a tab click does before the tab's own fill: identity and pages.
     void readTab() {
         cycles.identityRefresh();
-        cycles.readAll(selectedTab);
+        cycles.readAll(plan);
     }
 
     // The last page request sent to the selected USB printer.

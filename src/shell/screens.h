@@ -1,15 +1,19 @@
 #pragma once
-// The tabs beyond "Printer Status", each with its logic and controls, built
-// from one context and installed into the monitor's tab dispatch.
-#include <array>
+// The window's screens, in one list: the ten tabs in caption order and the
+// dialogs. The units of the tabs beyond "Printer Status" live here, built
+// from one context; the start-up, the cycles' tab dispatch and the front end
+// all walk these rows.
+#include <vector>
 
 #include "link/guidance_library.h"
+#include "link/wait_form.h"
 #include "maintenance/others_tab.h"
 #include "network/ipsec_dialog.h"
 #include "network/printer_select_shell.h"
 #include "network/printer_select_tab.h"
 #include "shell/main_form.h"
-#include "shell/tab_handlers.h"
+#include "shell/rights.h"
+#include "shell/screen.h"
 #include "tabs/bend_remedy_tab.h"
 #include "tabs/colour_guidance.h"
 #include "tabs/laminator_tab.h"
@@ -32,15 +36,29 @@ struct SettingTabLinks {
     network::IpsecLinks ipsec;
 };
 
-struct SettingTabs {
+// The screens the monitor itself owns: the "Printer Status" tab (its unit
+// and view live with the cycle) and the two dialogs of the shell and link.
+struct OwnScreens {
+    Screen statusTab;
+    AdminForm& admin;
+    link::WaitForm& wait;
+};
+
+class Screens {
+  public:
     // A new card material chosen on the Media Setting tab recomputes the
     // hint colours of the grids.
-    SettingTabs(const tabs::TabContext& context, SettingTabLinks links);
-    SettingTabs(const SettingTabs&) = delete;
-    SettingTabs& operator=(const SettingTabs&) = delete;
+    Screens(const tabs::TabContext& context, SettingTabLinks links, OwnScreens own);
+    Screens(const Screens&) = delete;
+    Screens& operator=(const Screens&) = delete;
 
-    // Sets each tab's start-up step and its refresh on a tab click.
-    void install(std::array<TabHandlers, kTabCount>& handlers);
+    // In caption order: row i is tab i of SSTab1.
+    const std::vector<Screen>& tabs() const { return tabs_; }
+    const std::vector<Screen>& dialogs() const { return dialogs_; }
+    // The tab at that position; a position past the tabs is an empty screen.
+    const Screen& tab(int index) const;
+    // What the cycles move while the tab at that position shows.
+    const link::LinkPlan& plan(int index) const;
 
     // The hint colours the grids paint from.
     tabs::ColourGuidance guidance;
@@ -55,6 +73,10 @@ struct SettingTabs {
     maintenance::OthersTab others;
     // Opened by the Printer Select tab's IPsec "Details ...".
     network::IpsecForm ipsec;
+
+  private:
+    std::vector<Screen> tabs_;
+    std::vector<Screen> dialogs_;
 };
 
 }  // namespace orvan::shell

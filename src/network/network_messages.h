@@ -1,7 +1,21 @@
 #pragma once
-// The texts the IPsec settings and the key download show: each failure text
-// goes before "Details:" and the catalogue's message for the result.
+// The messages of the network screens. A field filled in wrongly: the fixed
+// text, then "Details:" and the field's tag (and, where the screen shows it,
+// the text as typed). The IPsec settings and the key download: each failure
+// text goes before "Details:" and the catalogue's message for the result.
+#include <string>
+
+#include "tabs/tab_messages.h"
+#include "ui/message_box.h"
+
 namespace orvan::network {
+
+inline constexpr const char* kInvalidInputText =
+    "Invalid input paramter. Please confirm input paramter.";
+
+inline void ReportInvalidInput(ui::MessageBoxes& boxes, const std::string& details) {
+    ui::warn(boxes, std::string(kInvalidInputText) + "\rDetails:" + details);
+}
 
 inline constexpr const char* kIpsecModeFailure = "It fails to setting IP Sec mode.";
 inline constexpr const char* kIpsecModeReadFailure = "It fails to get IP Sec mode.";
@@ -18,7 +32,8 @@ inline constexpr const char* kDerConversionFailure =
 
 // Shown alone, without details.
 inline constexpr const char* kNoPassword = "There is no password of certificate.";
-inline constexpr const char* kFileNotSpecified = "File is not specified.";
-inline constexpr const char* kFileNotFound = "File is not found.";
+
+using tabs::kFileNotFound;
+using tabs::kFileNotSpecified;
 
 }  // namespace orvan::network
