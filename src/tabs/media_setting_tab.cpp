@@ -64,8 +64,6 @@ MediaSettingTab::MediaSettingTab(TabContext context, CardMaterialLink cardMateri
     : context_(std::move(context)),
       cardMaterial_(std::move(cardMaterial)),
       buttons_(context_.link, SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
-    Cmd4[kUpdateButton].setCaption("Update");
-    Cmd4[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd4[kUpdateButton], Cmd4[kRefreshButton]);
 }
 
