@@ -1,16 +1,12 @@
 #pragma once
 // The small window shown while a settings write waits for the printer to
-// finish printing. Its behaviour lives in BusyWait.
+// finish printing. Its behaviour lives in BusyWait; its texts are its form's.
 #include "ui/control_list.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
 namespace orvan::link {
-
-inline constexpr const char* kWaitText =
-    "Please wait! Printer is printing or offline.     The contents are saved automatically "
-    "after it ends.";
 
 struct WaitForm {
     static constexpr const char* kForm = "wait_dialog";  // its Designer form

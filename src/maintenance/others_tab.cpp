@@ -12,22 +12,9 @@
 namespace orvan::maintenance {
 namespace {
 
-struct FrameRow {
-    int index;
-    const char* caption;
-};
-constexpr FrameRow kFrames[] = {
-    {TestPrintFrame, "Test Print"}, {FirmwareFrame, "Firmware DownLoad"},
-    {FolderClipFrame, ""},          {TitleFrame, ""},
-    {AdministratorsFrame, ""},
-};
-
-struct ButtonRow {
-    int index;
-    const char* caption;
-};
-constexpr ButtonRow kButtons[] = {
-    {PrintButton, "Print"}, {StartButton, "Start"}, {AdministratorsButton, "Administrators ..."}};
+constexpr int kFrames[] = {TestPrintFrame, FirmwareFrame, FolderClipFrame, TitleFrame,
+                           AdministratorsFrame};
+constexpr int kButtons[] = {PrintButton, StartButton, AdministratorsButton};
 
 void showAll(std::initializer_list<ui::Control*> controls, bool visible) {
     for (ui::Control* c : controls) c->setVisible(visible);
@@ -39,21 +26,13 @@ OthersTab::OthersTab(tabs::TabContext context, OthersLink link)
     : context_(std::move(context)),
       link_(std::move(link)),
       browser_(link_.files, context_.link.boxes, {Drive6, Dir6, File6, Text6}) {
-    for (const auto& row : kFrames) {
-        Frame6[static_cast<std::size_t>(row.index)] =
-            std::make_unique<ui::Frame>(ui::indexed("Frame6", row.index));
-        frame(row.index).setCaption(row.caption);
-    }
-    for (const auto& row : kButtons) {
-        Cmd6[static_cast<std::size_t>(row.index)] =
-            std::make_unique<ui::Button>(ui::indexed("Cmd6", row.index));
-        button(row.index).setCaption(row.caption);
-    }
-    Opt6[0].setCaption("Single Side");
-    Opt6[1].setCaption("Both Sides");
+    for (int index : kFrames)
+        Frame6[static_cast<std::size_t>(index)] =
+            std::make_unique<ui::Frame>(ui::indexed("Frame6", index));
+    for (int index : kButtons)
+        Cmd6[static_cast<std::size_t>(index)] =
+            std::make_unique<ui::Button>(ui::indexed("Cmd6", index));
     for (auto& option : Opt6) sides_.add(option);
-    Label6_2[0].setCaption(ui::kMonitorTitle);
-    Label6_2[1].setCaption(kVersionText);
 
     const link::LinkState& state = context_.link.state;
     button(PrintButton).onClick = link::whenLinkIdle(state, [this] { testPrint(); });

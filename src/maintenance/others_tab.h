@@ -23,7 +23,6 @@
 namespace orvan::maintenance {
 
 inline constexpr const char* kFirmwarePattern = "*.PRF;*.CFG;*.TBL;*.LMF";
-inline constexpr const char* kVersionText = "Version 11.07.21.0";
 
 // Button indexes of Cmd6.
 enum OthersButton : int { PrintButton = 0, StartButton = 2, AdministratorsButton = 3 };

@@ -34,13 +34,10 @@ CertificateFileForm::CertificateFileForm(tabs::TabContext context, ui::EventLoop
       programDirectory_(std::move(programDirectory)),
       download_(std::move(download)),
       browser_(files, context_.link.boxes, {Drive5, Dir5, File5, Text5}) {
-    form.setCaption("Select Certificate Download File");
     HScroll5.setRange(0, ui::kFolderShiftSteps);
     HScroll5.onChange = [this] {
         ui::ShiftFolderList(Dir5, kChooserFolderListWidth, HScroll5.value());
     };
-    Cmd5[kWriteButton].setCaption("Write");
-    Cmd5[kCancelButton].setCaption("Cancel");
     Cmd5[kWriteButton].onClick = link::whenLinkIdle(context_.link.state, [this] { write(); });
     Cmd5[kCancelButton].onClick = [this] { form.setVisible(false); };
 }
@@ -94,10 +91,8 @@ void CertificateFileForm::write() {
 // ---- "Printer Certificate Password" ---------------------------------------------
 
 CertificatePasswordForm::CertificatePasswordForm(ui::EventLoop& loop) : loop_(loop) {
-    form.setCaption("Printer Certificate Password");
     Text1.setMaxLength(kPasswordLength);
     Text1.setPasswordChar('*');
-    Command1.setCaption("OK");
     Command1.onClick = [this] {
         link::WipeText(password_);
         password_ = Text1.text();

@@ -17,10 +17,7 @@ IpsecForm::IpsecForm(tabs::TabContext context, IpsecLinks links, PrinterSelectTa
       loop_(links.loop),
       tab_(tab),
       download_(context_, DownloadLinks{links.channel, links.pages, links.common}, prompt, tab) {
-    form.setCaption("IPSec Setting");
     for (const DownloadTypeRow& row : kDownloadTypes) Combo1.addItem(row.item);
-    Command1.setCaption("Select...");
-    Command2.setCaption("Close");
     Command1.onClick = [this] { select(); };
     Command2.onClick = [this] { close(); };
     // The close box shows the new state on the tab as "Close" does.

@@ -68,14 +68,10 @@ Ipv6SettingForm::Ipv6SettingForm(tabs::TabContext context, const link::LinkPlan&
       loop_(loop),
       buttons_(context_.link, plan,
                tabs::SettingTabSteps{[this] { refreshed(); }, {}, [this] { return update(); }}) {
-    form.setCaption("IPv6 Setting");
     for (std::size_t index : {kAddressText, kGatewayText, kPrefixText}) {
         Text1[index] = std::make_unique<ui::TextBox>(ui::indexed("Text1", static_cast<int>(index)));
         Text1[index]->setMaxLength(index == kPrefixText ? kPrefixLength : kAddressLength);
     }
-    Cmd1[kDialogUpdate].setCaption("Update");
-    Cmd1[kDialogRefresh].setCaption("Refresh");
-    Cmd1[kDialogClose].setCaption("Close");
     buttons_.wire(Cmd1[kDialogUpdate], Cmd1[kDialogRefresh]);
     wireClose(form, Cmd1[kDialogClose], context_);
 }
@@ -156,14 +152,11 @@ Ipv6PropertyForm::Ipv6PropertyForm(tabs::TabContext context, const link::LinkPla
     : context_(std::move(context)),
       loop_(loop),
       buttons_(context_.link, plan, tabs::SettingTabSteps{[this] { fill(); }, {}, {}}) {
-    form.setCaption("IPv6 Property");
     for (int n = 1; n <= 3; ++n)
         Label1[static_cast<std::size_t>(n)] = std::make_unique<ui::Label>(ui::indexed("Label1", n));
     for (int index : {kDialogRefresh, kDialogClose})
         Cmd1[static_cast<std::size_t>(index)] =
             std::make_unique<ui::Button>(ui::indexed("Cmd1", index));
-    Cmd1[kDialogRefresh]->setCaption("Refresh");
-    Cmd1[kDialogClose]->setCaption("Close");
     Cmd1[kDialogRefresh]->onClick =
         link::whenLinkIdle(context_.link.state, [this] { buttons_.click(tabs::kRefreshButton); });
     wireClose(form, *Cmd1[kDialogClose], context_);

@@ -21,21 +21,10 @@ constexpr std::size_t kCurrentAddressCaption = 5;
 constexpr std::size_t kCurrentAddress = 6;
 constexpr std::size_t kMacAddress = 2;  // of Label7_4
 
-struct PairCaptions {
-    tabs::OptionPair PrinterSelectTab::*pair;
-    const char* first;
-    const char* second;
-};
-constexpr PairCaptions kPairCaptions[] = {
-    {&PrinterSelectTab::Option7_5, "IPv4", "IPv6"},
-    {&PrinterSelectTab::Option7_1, "Network", "USB"},
-    {&PrinterSelectTab::Option7_2, "Obtain and IP Address Automatically",
-     "Use the following IP Address"},
-    {&PrinterSelectTab::Option7_6, "Obtain and IP Address Automatically",
-     "Use the following IP Address"},
-    {&PrinterSelectTab::Option7_3, "IPSec Disable", "IPSec Enable"},
-    {&PrinterSelectTab::Option7_4, "Preshared Key", "Printer Certificate"},
-};
+// Every option pair of the tab, each kept exclusive.
+constexpr tabs::OptionPair PrinterSelectTab::*kPairs[] = {
+    &PrinterSelectTab::Option7_5, &PrinterSelectTab::Option7_1, &PrinterSelectTab::Option7_2,
+    &PrinterSelectTab::Option7_6, &PrinterSelectTab::Option7_3, &PrinterSelectTab::Option7_4};
 
 // The pairs that show the printer's settings (not the address family).
 constexpr tabs::OptionPair PrinterSelectTab::*kSettingPairs[] = {
@@ -74,23 +63,8 @@ PrinterSelectTab::PrinterSelectTab(tabs::TabContext context, PrinterSelectShell 
          {std::size_t{0}, std::size_t{1}, std::size_t{2}, kCurrentAddressCaption, kCurrentAddress})
         Label7_3[i] = std::make_unique<ui::Label>(ui::indexed("Label7_3", static_cast<int>(i)));
     Label7_4[kMacAddress] = std::make_unique<ui::Label>(ui::indexed("Label7_4", kMacAddress));
-    label7_3(0).setCaption("IP Address");
-    label7_3(1).setCaption("Subnet Mask");
-    label7_3(2).setCaption("Default Gateway");
-    label7_3(kCurrentAddressCaption).setCaption("Current Address");
-    for (const auto& row : kPairCaptions) {
-        tabs::OptionPair& pair = this->*row.pair;
-        pair[0].setCaption(row.first);
-        pair[1].setCaption(row.second);
-        tabs::groupPair(pair);
-    }
+    for (auto pair : kPairs) tabs::groupPair(this->*pair);
     Text7[0].setMaxLength(static_cast<int>(kPrinterNameLength));
-    Command7_1.setCaption("Scan Printer");
-    Command7_2.setCaption("Details ...");
-    Command7_3.setCaption("Sync Time");
-    Command7_4.setCaption("Details ...");
-    Cmd7[tabs::kUpdateButton].setCaption("Update");
-    Cmd7[tabs::kRefreshButton].setCaption("Refresh");
     wire();
 }
 

@@ -93,6 +93,7 @@ QString labelText(const std::string& caption) {
 // buddy) is named after it as the text changes.
 ControlLink* bind(QLabel* w, ui::Label& c) {
     w->setTextFormat(Qt::PlainText);  // printer texts are never markup
+    c.adoptCaption(fromQt(w->text()));
     auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::FontSize && w->wordWrap()) applyGeometry(w, c);
         if (p != Property::Caption) return;
@@ -108,6 +109,7 @@ ControlLink* bind(QLabel* w, ui::Label& c) {
 }
 
 ControlLink* bind(QAbstractButton* w, ui::Button& c) {
+    c.adoptCaption(fromQt(w->text()));
     auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Caption) w->setText(toQt(c.caption()));
     });
@@ -121,6 +123,7 @@ ControlLink* bind(QAbstractButton* w, ui::Button& c) {
 // them option buttons), so a clear goes through with it switched off.
 ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
     w->setAutoExclusive(true);
+    c.adoptCaption(fromQt(w->text()));
     auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Caption) w->setText(toQt(c.caption()));
         if (p == Property::Value && w->isChecked() != c.value()) {
@@ -137,6 +140,7 @@ ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
 }
 
 ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
+    c.adoptCaption(fromQt(w->text()));
     auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Caption) w->setText(toQt(c.caption()));
         if (p == Property::Value) {
@@ -157,6 +161,7 @@ ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
 // Named by its title: without a name of its own a frame would be read out
 // under the title of the frame around it.
 ControlLink* bind(QGroupBox* w, ui::Frame& c) {
+    c.adoptCaption(fromQt(w->title()));
     return bindWidget(w, c, [w, &c](Property p) {
         if (p != Property::Caption) return;
         w->setTitle(toQt(c.caption()));

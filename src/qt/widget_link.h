@@ -19,7 +19,9 @@ inline QColor toQColor(ui::Colour c) {
 }
 
 // Binds the shared properties of `control` to `widget`, then `own` for the
-// kind's own properties (Caption included), and applies them all once. The
+// kind's own properties (Caption included), and applies them all once. Each
+// kind first lets a control whose caption the logic never set adopt the text
+// its widget shows, so a form's static captions are never overwritten. The
 // widget's objectName becomes the control's widget name; got-focus is
 // forwarded. An internal name is never what a screen reader says: a widget
 // that shows a caption is named by it, an input by the label beside it.

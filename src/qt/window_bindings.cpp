@@ -100,6 +100,7 @@ bool isCloseGesture(QWidget* window, QEvent* e) {
 
 ControlLink* bind(QWidget* window, ui::Form& form) {
     window->setObjectName(toQt(form.name()));
+    form.adoptCaption(fromQt(window->windowTitle()));
     auto* link = new ControlLink(window, form, [window, &form](Property p) {
         if (p == Property::Caption) {
             window->setWindowTitle(toQt(form.caption()));
@@ -139,12 +140,9 @@ ControlLink* bind(QTabWidget* w, ui::TabControl& c) {
     w->tabBar()->setExpanding(false);
     auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Items) {
-            const int n = static_cast<int>(c.captions().size());
-            while (w->count() < n) w->addTab(new QWidget, QString());
-            for (int i = 0; i < n; ++i) {
-                w->setTabText(i, toQt(c.captions()[static_cast<std::size_t>(i)]));
+            while (w->count() < c.count()) w->addTab(new QWidget, QString());
+            for (int i = 0; i < w->count(); ++i)
                 w->widget(i)->setAccessibleName(withoutMnemonic(w->tabText(i)));
-            }
         }
         if (p == Property::Items || p == Property::ListIndex) w->setCurrentIndex(c.tab());
     });

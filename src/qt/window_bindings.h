@@ -21,6 +21,7 @@ namespace orvan::qt {
 ControlLink* bind(QWidget* window, ui::Form& form);
 
 // All captions stay visible at once: no scroll arrows, no shortened texts.
+// The captions are the titles of the form's pages, and name the pages.
 // Missing pages are added empty; a page is never removed.
 ControlLink* bind(QTabWidget* w, ui::TabControl& c);
 

@@ -1,13 +1,6 @@
 #include "shell/main_form.h"
 
-#include "ui/message_box.h"
-
 namespace orvan::shell {
-
-const std::array<const char*, kTabCount> kTabCaptions = {
-    "Printer Status", "Printer Setting", "Retransfer",     "Bend Remedy",   "Media Setting",
-    "Property",       "Laminator",       "Printer Select", "Security Lock", "Others",
-};
 
 namespace {
 
@@ -16,9 +9,8 @@ constexpr std::array<const char*, kMenuItemCount> kMenuCaptions = {"Open(&O)", "
 }  // namespace
 
 MainForm::MainForm() {
-    form.setCaption(ui::kMonitorTitle);
-    SSTab1.setCaptions({kTabCaptions.begin(), kTabCaptions.end()});
-    Cmdm.setCaption("Minimize");
+    // The window's title, the tabs' captions and the button's are the form's.
+    SSTab1.setCount(kTabCount);
     Menu1.setCaption("Menue");
     // The menu is only the tray popup's source; it stays out of sight.
     Menu1.setVisible(false);

@@ -29,8 +29,6 @@ enum Tab : int {
 };
 inline constexpr int kTabCount = 10;
 
-extern const std::array<const char*, kTabCount> kTabCaptions;
-
 // Indexes of the popup menu's items.
 enum MenuEntry : int { MenuOpen = 0, MenuSeparator = 1, MenuVersion = 2 };
 inline constexpr int kMenuItemCount = 3;

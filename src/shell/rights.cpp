@@ -5,22 +5,11 @@
 namespace orvan::shell {
 namespace {
 
-// One caption per flag; flags 5 and 6 are kept for the file's sake but open
-// nothing, so the dialog offers no box for them.
-constexpr std::array<const char*, kUserRightCount> kCaptions = {
-    "Print Counter Clear",
-    "Printer Setting - Tab",
-    "Retransfer - Tab",
-    "Bend Remedy - Tab",
-    "Media Setting - Tab",
-    nullptr,
-    nullptr,
-    "Printer Select - Tab",
-    "Laminator - Tab",
-    "Security Lock",
-    "Test Print",
-    "Firmware Download",
-};
+// Flags 5 and 6 are kept for the file's sake but open nothing, so the
+// dialog offers no box for them.
+constexpr bool hasBox(std::size_t index) {
+    return index != 5 && index != 6;
+}
 
 }  // namespace
 
@@ -28,21 +17,12 @@ bool IsOpen(const UserRights& rights, bool isAdministrator, std::size_t index) {
     return isAdministrator || rights.granted(index);
 }
 
-const char* RightCaption(std::size_t index) {
-    return index < kCaptions.size() ? kCaptions[index] : nullptr;
-}
-
 AdminForm::AdminForm(UserRights& rights, SaveRights save)
     : rights_(rights), save_(std::move(save)) {
-    form.setCaption("Administrators");
-    Frame1.setCaption("Non-administrative User Settings");
     for (std::size_t i = 0; i < Check1.size(); ++i) {
-        if (!kCaptions[i]) continue;
+        if (!hasBox(i)) continue;
         Check1[i] = std::make_unique<ui::CheckBox>(ui::indexed("Check1", static_cast<int>(i)));
-        Check1[i]->setCaption(kCaptions[i]);
     }
-    Cmd1[0].setCaption("Update");
-    Cmd1[1].setCaption("Close");
     form.onLoad = [this] { load(); };
     form.onCloseRequested = [this] { close(); };
     Cmd1[0].onClick = [this] { update(); };

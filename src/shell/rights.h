@@ -19,10 +19,6 @@ namespace orvan::shell {
 // An index outside the twelve flags opens nothing for a non-administrator.
 bool IsOpen(const UserRights& rights, bool isAdministrator, std::size_t index);
 
-// Caption of the dialog's check box for a flag; null for the two flags that
-// have no box (5 and 6) and for indexes beyond the twelve.
-const char* RightCaption(std::size_t index);
-
 // The administrators dialog. It edits the rights in place and hands them to
 // `save` (the configuration file) on "Update"; "Close" changes nothing.
 class AdminForm {

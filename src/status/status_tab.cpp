@@ -36,9 +36,6 @@ StatusTab::StatusTab(ui::ComboBox& printerCombo) : Combo0(printerCombo) {
         Pic0[i].setHeight(kGaugeHeight);
         Pic0[i].setBorder(true);
     }
-    Label0_5[0].setCaption("Number of Ink Sets");
-    Cmd0_1.setCaption("Clear");
-    Cmd0_2.setCaption("Update");
 }
 
 ui::ControlList StatusTab::controls() {

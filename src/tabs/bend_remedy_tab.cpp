@@ -21,12 +21,9 @@ BendRemedyTab::BendRemedyTab(TabContext context, ColourGuidance& guidance)
       buttons_(context_.link, kLinkPlan,
                SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
     onCellClick(Label3_1, [this](int cell) { select(cell); });
-    Opt3_1.setCaption("Disable");
     Opt3_1.onClick = [this] {
         if (!selecting_) select(kBendDisabled);
     };
-    Cmd3[kUpdateButton].setCaption("Update");
-    Cmd3[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd3[kUpdateButton], Cmd3[kRefreshButton]);
 }
 

@@ -127,24 +127,13 @@ LaminatorTab::LaminatorTab(TabContext context)
         Label8[static_cast<std::size_t>(index)] =
             std::make_unique<ui::Label>(ui::indexed("Label8", index));
 
-    constexpr const char* kCaptions[][2] = {{"Laminate", "Pass Through"},
-                                            {"Enable", "Disable"},
-                                            {"Patch", "Overlay"},
-                                            {"Patch", "Overlay"}};
-    OptionPair* pairs[] = {&Opt8_1, &Opt8_2, &Opt8_3, &Opt8_4};
-    for (std::size_t i = 0; i < std::size(pairs); ++i) {
-        (*pairs[i])[0].setCaption(kCaptions[i][0]);
-        (*pairs[i])[1].setCaption(kCaptions[i][1]);
-        groupPair(*pairs[i]);
-    }
+    for (OptionPair* pair : {&Opt8_1, &Opt8_2, &Opt8_3, &Opt8_4}) groupPair(*pair);
     for (int i = 0; i < 2; ++i) {
         ui::HScrollBar& bar = HScroll8[static_cast<std::size_t>(i)];
         bar.setRange(0, kPositionMax);
         bar.setValue(kPositionMiddle);
         bar.onChange = [this, i] { showPosition(i); };
     }
-    Cmd8[kUpdateButton].setCaption("Update");
-    Cmd8[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd8[kUpdateButton], Cmd8[kRefreshButton]);
 }
 

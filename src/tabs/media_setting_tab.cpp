@@ -65,8 +65,6 @@ MediaSettingTab::MediaSettingTab(TabContext context, CardMaterialLink cardMateri
       cardMaterial_(std::move(cardMaterial)),
       buttons_(context_.link, kLinkPlan,
                SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
-    Cmd4[kUpdateButton].setCaption("Update");
-    Cmd4[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd4[kUpdateButton], Cmd4[kRefreshButton]);
 }
 

@@ -84,33 +84,6 @@ constexpr const char* kPowerSavingItems[] = {" 5min", "10min", "15min", "20min",
 constexpr const char* kDisplayCounterItems[] = {"Total Counter", "Head Counter", "Free Counter",
                                                 "Cleaning Counter", "Error Counter"};
 
-constexpr const char* kGroupCaptions[] = {"Printer Setting", "MG Unit", "Power Control", "Others"};
-
-struct PairCaptions {
-    OptionPair PrinterSettingTab::*pair;
-    ui::Frame PrinterSettingTab::*frame;
-    const char* frameCaption;
-    const char* first;
-    const char* second;
-};
-constexpr PairCaptions kPairCaptions[] = {
-    {&PrinterSettingTab::Opt1_1, &PrinterSettingTab::FrameOpt1_1, "Resin K Ink Print Mode",
-     "Standard", "Fine"},
-    {&PrinterSettingTab::Opt1_2, &PrinterSettingTab::FrameOpt1_2, "ISO Mode", "Lo-Co", "Hi-Co"},
-    {&PrinterSettingTab::Opt1_3, &PrinterSettingTab::FrameOpt1_3, "Buzzer", "Enable", "Disable"},
-    {&PrinterSettingTab::Opt1_4, &PrinterSettingTab::FrameOpt1_4, "JIS Mode", "Lo-Co", "Hi-Co"},
-    {&PrinterSettingTab::Opt1_5, &PrinterSettingTab::FrameOpt1_5, "HR Control", "Enable",
-     "Disable"},
-    {&PrinterSettingTab::Opt1_6, &PrinterSettingTab::FrameOpt1_6, "MG Peel Mode", "Standard",
-     "MG Stripe"},
-    {&PrinterSettingTab::Opt1_7, &PrinterSettingTab::FrameOpt1_7, "Standby Mode", "Front Wait",
-     "Back Wait"},
-    {&PrinterSettingTab::Opt1_8, &PrinterSettingTab::FrameOpt1_8, "Display Mode", "Counter",
-     "Laminator Status"},
-    {&PrinterSettingTab::Opt1_9, &PrinterSettingTab::FrameOpt1_9, "Back Side Cooling", "Enable",
-     "Disable"},
-};
-
 void fillList(ui::ComboBox& list, std::span<const char* const> items) {
     list.clear();
     for (const char* item : items) list.addItem(item);
@@ -129,22 +102,13 @@ PrinterSettingTab::PrinterSettingTab(TabContext context)
     : context_(std::move(context)),
       buttons_(context_.link, kLinkPlan,
                SettingTabSteps{[this] { fill(); }, [this] { collect(); }, {}}) {
-    for (std::size_t i = 0; i < Frame1.size(); ++i) Frame1[i].setCaption(kGroupCaptions[i]);
-    for (const auto& row : kPairCaptions) {
-        (this->*row.frame).setCaption(row.frameCaption);
-        OptionPair& pair = this->*row.pair;
-        pair[0].setCaption(row.first);
-        pair[1].setCaption(row.second);
-        groupPair(pair);
-    }
+    for (const auto& row : kPairs) groupPair(this->*row.pair);
     for (const auto& row : kLevelBars) HScroll1[row.index].setRange(0, row.max);
     HScroll1[RetryCount].setRange(0, kRetryBar.max);
     for (int i = 0; i < static_cast<int>(HScroll1.size()); ++i) {
         HScroll1[i].setValue(3);
         HScroll1[i].onChange = [this, i] { showValueLabel(i); };
     }
-    Cmd1[kUpdateButton].setCaption("Update");
-    Cmd1[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd1[kUpdateButton], Cmd1[kRefreshButton]);
 }
 

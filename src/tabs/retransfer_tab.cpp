@@ -61,8 +61,6 @@ RetransferTab::RetransferTab(TabContext context, ColourGuidance& guidance)
     onCellClick(Label2_3, [this](int cell) { select(kFront, kBack, cell); });
     onCellClick(Label2_4, [this](int cell) { select(kBack, kFront, cell); });
     for (auto& bar : HScroll2) bar.setRange(0, kMaxUvSpeed);
-    Cmd2[kUpdateButton].setCaption("Update");
-    Cmd2[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd2[kUpdateButton], Cmd2[kRefreshButton]);
 }
 

@@ -9,19 +9,18 @@ namespace {
 
 constexpr std::size_t kRightIndex = 9;
 
-// One row per option, in Opt9 order: its caption, the command it sends and
-// which password boxes it uses.
+// One row per option, in Opt9 order: the command it sends and which password
+// boxes it uses.
 struct ActionRow {
-    const char* caption;
     link::LockCommand command;
     bool usesPassword;
     bool usesConfirmation;
 };
 constexpr ActionRow kActions[] = {
-    {"Security Lock", link::LockCommand::Lock, false, false},
-    {"Security Unlock", link::LockCommand::Unlock, true, false},
-    {"New Password", link::LockCommand::NewPassword, true, true},
-    {"Delete Password", link::LockCommand::DeletePassword, true, false},
+    {link::LockCommand::Lock, false, false},
+    {link::LockCommand::Unlock, true, false},
+    {link::LockCommand::NewPassword, true, true},
+    {link::LockCommand::DeletePassword, true, false},
 };
 
 constexpr const char* kLocked = "Security Lock";
@@ -41,7 +40,6 @@ SecurityLockTab::SecurityLockTab(TabContext context, LockSender sendLock)
                SettingTabSteps{[this] { fill(); }, {}, [this] { return update(); }}) {
     for (int i = 0; i < static_cast<int>(Opt9.size()); ++i) {
         ui::OptionButton& option = Opt9[static_cast<std::size_t>(i)];
-        option.setCaption(kActions[i].caption);
         options_.add(option);
         option.onClick = [this, i] { followOption(i); };
     }
@@ -49,8 +47,6 @@ SecurityLockTab::SecurityLockTab(TabContext context, LockSender sendLock)
         box.setMaxLength(kPasswordLength);
         box.setPasswordChar('*');
     }
-    Cmd9[kUpdateButton].setCaption("Update");
-    Cmd9[kRefreshButton].setCaption("Refresh");
     buttons_.wire(Cmd9[kUpdateButton], Cmd9[kRefreshButton]);
 }
 

@@ -48,7 +48,20 @@ class Control {
     const std::string& name() const { return name_; }
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& v) { set(caption_, v, Property::Caption); }
+    void setCaption(const std::string& v) {
+        captionKnown_ = true;
+        set(caption_, v, Property::Caption);
+    }
+    // A caption that never changes is written once, in the form. The front
+    // end hands the form's text to a control whose caption nothing has set
+    // yet; no observer hears of it, as nothing on screen changes. From then
+    // on the model holds it, so another widget for the control shows it too.
+    bool captionKnown() const { return captionKnown_; }
+    void adoptCaption(const std::string& shown) {
+        if (captionKnown_) return;
+        caption_ = shown;
+        captionKnown_ = true;
+    }
     bool enabled() const { return enabled_; }
     void setEnabled(bool v) { set(enabled_, v, Property::Enabled); }
     bool visible() const { return visible_; }
@@ -104,6 +117,7 @@ class Control {
   private:
     std::string name_;
     std::string caption_;
+    bool captionKnown_ = false;
     bool enabled_ = true;
     bool visible_ = true;
     Colour foreColour_ = kBlack;

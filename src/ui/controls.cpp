@@ -135,13 +135,13 @@ void AnimatedPicture::setMargins(int left, int top) {
     set(marginTop_, top, Property::Picture);
 }
 
-void TabControl::setCaptions(std::vector<std::string> c) {
-    set(captions_, std::move(c), Property::Items);
-    if (tab_ >= static_cast<int>(captions_.size())) set(tab_, 0, Property::ListIndex);
+void TabControl::setCount(int n) {
+    set(count_, std::max(0, n), Property::Items);
+    if (tab_ >= count_) set(tab_, 0, Property::ListIndex);
 }
 
 void TabControl::setTab(int index) {
-    if (index < 0 || index >= static_cast<int>(captions_.size())) return;
+    if (index < 0 || index >= count_) return;
     if (set(tab_, index, Property::ListIndex)) raise(onClick);
 }
 

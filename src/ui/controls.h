@@ -182,18 +182,20 @@ class AnimatedPicture : public Control {
     int marginLeft_ = 0, marginTop_ = 0;
 };
 
-// Tab control: captions by index and the selected tab. Selecting another tab
-// raises onClick once. Fewer captions than the selected index selects tab 0.
+// Tab control: how many tabs and the selected one. Selecting another tab
+// raises onClick once; an index past the last tab is refused, and fewer tabs
+// than the selected index select tab 0. The tabs' captions never change, so
+// they live in the form alone.
 class TabControl : public Control {
   public:
     using Control::Control;
-    const std::vector<std::string>& captions() const { return captions_; }
-    void setCaptions(std::vector<std::string> c);
+    int count() const { return count_; }
+    void setCount(int n);
     int tab() const { return tab_; }
     void setTab(int index);
 
   private:
-    std::vector<std::string> captions_;
+    int count_ = 0;
     int tab_ = 0;
 };
 

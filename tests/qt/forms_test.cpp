@@ -1,7 +1,6 @@
 // Every screen's form against its model: each control has a widget of its
-// kind and each capitalised widget a control; what a screen reader is told;
-// and every caption of the setting tabs on screen.
-#include <QAbstractButton>
+// kind and each capitalised widget a control; whose captions are shown; and
+// what a screen reader is told.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QComboBox>
@@ -68,6 +67,7 @@ class FormsTest : public QObject {
   private slots:
     void everyScreenMatchesItsForm();
     void aMissingRenamedOrWrongWidgetIsFound();
+    void staticCaptionsAreTheFormsAndTheLogicsReachTheWidgets();
     void aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames();
     void theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels();
     void theIpsecWindowsStackAndTheFolderListScrollsSideways();
@@ -105,6 +105,43 @@ void FormsTest::aMissingRenamedOrWrongWidgetIsFound() {
     QCOMPARE(mismatch.wrongKind, QStringList{"Combo1_2"});
     QCOMPARE(mismatch.unbound, QStringList{"Cmd1_9"});
     QVERIFY(!mismatch.ok());
+}
+
+// A caption that never changes is written in the form alone: binding keeps
+// it on screen and hands it to the model. One the logic set before the page
+// was built wins, and one it sets afterwards reaches the widget and what a
+// screen reader hears.
+void FormsTest::staticCaptionsAreTheFormsAndTheLogicsReachTheWidgets() {
+    Screens screens;
+    tabs::PrinterSettingTab& tab = screens.sim.monitor.screens().printerSetting;
+    tab.Label1_3[tabs::YmcLevel].setCaption("2");
+    tab.FrameOpt1_4.setCaption("JIS Mode (none fitted)");
+    std::unique_ptr<QWidget> page(qt::createForm(tabs::PrinterSettingTab::kForm));
+    QVERIFY(qt::bindForm(page.get(), tab.controls()).ok());
+
+    auto* levels = page->findChild<QGroupBox*>("Frame1_0");
+    QCOMPARE(levels->title(), QString("Printer Setting"));
+    QCOMPARE(tab.Frame1[0].caption(), std::string("Printer Setting"));
+    QCOMPARE(page->findChild<QRadioButton*>("Opt1_6_1")->text(), QString("MG Stripe"));
+    QCOMPARE(tab.Opt1_6[1].caption(), std::string("MG Stripe"));
+    QCOMPARE(page->findChild<QPushButton*>("Cmd1_1")->text(), QString("Refresh"));
+    QCOMPARE(page->findChild<QLabel*>("Label1_3_3")->text(), QString("2"));
+    auto* jis = page->findChild<QGroupBox*>("FrameOpt1_4");
+    QCOMPARE(jis->title(), QString("JIS Mode (none fitted)"));
+
+    tab.Frame1[0].setCaption("Print Levels");
+    QCOMPARE(levels->title(), QString("Print Levels"));
+    QCOMPARE(spokenName(levels), QString("Print Levels"));
+
+    // A dialog's title and a label's long text come from the form as well.
+    std::unique_ptr<QWidget> wait(qt::createForm(link::WaitForm::kForm));
+    link::WaitForm& waitForm = screens.sim.monitor.busyWait().form();
+    QVERIFY(qt::bindForm(wait.get(), waitForm.controls()).ok());
+    QCOMPARE(wait->windowTitle(), QString("Orvan Card Printer  Status Monitor"));
+    QCOMPARE(wait->findChild<QLabel*>("Label1")->text(),
+             QString("Please wait! Printer is printing or offline.     The contents are saved "
+                     "automatically after it ends."));
+    QCOMPARE(waitForm.CancelButton.caption(), std::string("Cancel"));
 }
 
 void FormsTest::aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames() {

@@ -65,10 +65,17 @@ void UiMainWindow::tenTabsInCaptionOrderAllVisible() {
     auto window = qt::buildMainWindow(model);
     model.form.setVisible(true);
     QTabWidget* tabs = window->tabs();
+    const QStringList captions = {
+        "Printer Status", "Printer Setting", "Retransfer",     "Bend Remedy",   "Media Setting",
+        "Property",       "Laminator",       "Printer Select", "Security Lock", "Others"};
     QCOMPARE(tabs->count(), shell::kTabCount);
-    for (int i = 0; i < shell::kTabCount; ++i)
-        QCOMPARE(tabs->tabText(i), QString(shell::kTabCaptions[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < shell::kTabCount; ++i) {
+        QCOMPARE(tabs->tabText(i), captions[i]);
+        QCOMPARE(tabs->widget(i)->accessibleName(), captions[i]);
+    }
     QCOMPARE(tabs->tabText(shell::PrinterSelectTab), QString("Printer Select"));
+    model.SSTab1.setTab(shell::OthersTab);
+    QCOMPARE(tabs->currentIndex(), int(shell::OthersTab));
     QVERIFY(tabs->tabBar()->sizeHint().width() <= tabs->width());
     QCOMPARE(window->windowTitle(), QString("Orvan Card Printer  Status Monitor"));
 

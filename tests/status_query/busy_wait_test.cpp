@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "discovery/faulty_link.h"
-#include "ui/message_box.h"
 
 namespace orvan::link {
 namespace {
@@ -156,15 +155,6 @@ TEST_F(BusyWaitTest, CancelOrClosingTheWindowEndsTheWaitWithoutWriting) {
     EXPECT_FALSE(busy.waitUntilFree());
     EXPECT_EQ(busy.waitState(), WaitState::Cancelled);
     EXPECT_TRUE(timer1.enabled());
-}
-
-TEST(WaitFormText, ShowsTheWaitMessage) {
-    WaitForm w;
-    EXPECT_EQ(w.form.caption(), ui::kMonitorTitle);
-    EXPECT_EQ(w.Label1.caption(),
-              "Please wait! Printer is printing or offline.     The contents are saved "
-              "automatically after it ends.");
-    EXPECT_EQ(w.CancelButton.caption(), "Cancel");
 }
 
 }  // namespace

@@ -30,6 +30,25 @@ TEST(PropertyChange, NotifiesOnceWhenChangedAndNeverWhenUnchanged) {
               (std::vector<Property>{Property::Caption, Property::BackColour, Property::Geometry}));
 }
 
+// A static caption comes from the form: taken over quietly, only while the
+// logic has set none (an empty caption the logic set is still its own).
+TEST(PropertyChange, AFormsCaptionIsAdoptedQuietlyOnlyWhileTheLogicSetNone) {
+    Label fromForm("Label1"), cleared("Label2");
+    Recorder rec(fromForm);
+    EXPECT_FALSE(fromForm.captionKnown());
+    fromForm.adoptCaption("Card Type");
+    fromForm.adoptCaption("another form");
+    EXPECT_EQ(fromForm.caption(), "Card Type");
+    EXPECT_TRUE(fromForm.captionKnown());
+    EXPECT_TRUE(rec.seen.empty());
+    fromForm.setCaption("PVC");
+    EXPECT_EQ(rec.seen, std::vector<Property>{Property::Caption});
+
+    cleared.setCaption("");
+    cleared.adoptCaption("Card Type");
+    EXPECT_EQ(cleared.caption(), "");
+}
+
 TEST(PropertyChange, ObserverRemovedDuringNotificationIsNotCalled) {
     Label label("Label1");
     int secondCalls = 0;
@@ -198,7 +217,7 @@ TEST(TextBoxes, MaxLengthCutsWholeCharacters) {
 
 TEST(TabControls, SelectingAnotherTabRaisesClickOnce) {
     TabControl tabs("SSTab1");
-    tabs.setCaptions({"One", "Two", "Three"});
+    tabs.setCount(3);
     int clicks = 0;
     tabs.onClick = [&] { ++clicks; };
     tabs.setTab(2);
@@ -207,7 +226,7 @@ TEST(TabControls, SelectingAnotherTabRaisesClickOnce) {
     tabs.setTab(-1);
     EXPECT_EQ(tabs.tab(), 2);
     EXPECT_EQ(clicks, 1);
-    tabs.setCaptions({"Only"});
+    tabs.setCount(1);
     EXPECT_EQ(tabs.tab(), 0);
 }
 

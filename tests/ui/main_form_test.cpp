@@ -1,24 +1,10 @@
-// Rules of the main window's frame: its tabs by index, its menu and the
-// "Minimize" button.
+// Rules of the main window's frame: where "Minimize" puts it.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "shell/main_form.h"
 
 namespace orvan::shell {
 namespace {
-
-TEST(MainFrame, TabsCarryTheirCaptionsInIndexOrder) {
-    MainForm main;
-    const std::vector<std::string> expected = {
-        "Printer Status", "Printer Setting", "Retransfer",     "Bend Remedy",   "Media Setting",
-        "Property",       "Laminator",       "Printer Select", "Security Lock", "Others"};
-    EXPECT_EQ(main.SSTab1.captions(), expected);
-    EXPECT_EQ(expected[PrinterSelectTab], "Printer Select");
-    EXPECT_EQ(expected[OthersTab], "Others");
-}
 
 // Into the tray when there is one; without one the window stays on the task
 // bar, so it can never be lost.
