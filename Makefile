@@ -4,7 +4,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench fuzz format clean install
+.PHONY: all deps configure build programs run test bench fuzz format clean install
 
 all: build
 
@@ -19,7 +19,12 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what runs: the monitor, orvan-sim, orvan-status, the stand-in
+# libraries and the pictures.
+programs: configure
+	cmake --build $(BUILD) -j $(JOBS) --target orvan_programs
+
+run: programs
 	@tools/run-monitor.sh $(BUILD)/bin $(ARGS)
 
 test: build
@@ -29,8 +34,8 @@ test: build
 # PREFIX sets the install prefix (the program is rebuilt for it: it knows
 # where its libraries and system configuration are); DESTDIR stages the whole
 # tree below another folder.
-install: build
-	$(if $(PREFIX),cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) && cmake --build $(BUILD) -j $(JOBS) &&) \
+install: programs
+	$(if $(PREFIX),cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) && cmake --build $(BUILD) -j $(JOBS) --target orvan_programs &&) \
 	$(if $(DESTDIR),DESTDIR=$(DESTDIR)) cmake --install $(BUILD)
 
 bench: build

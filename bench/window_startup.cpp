@@ -48,6 +48,21 @@ void BM_MonitorWindowStartup(benchmark::State& state) {
 }
 BENCHMARK(BM_MonitorWindowStartup)->Unit(benchmark::kMillisecond);
 
+// The same start without a window: what the core's start-up costs alone.
+void BM_MonitorStartupWithoutWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        auto m = std::make_unique<MonitorWithWindow>();
+        if (!m->sim.start()) {
+            state.SkipWithError("the monitor did not start");
+            break;
+        }
+        state.PauseTiming();
+        m.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MonitorStartupWithoutWindow)->Unit(benchmark::kMillisecond);
+
 void BM_BareTabWindowShown(benchmark::State& state) {
     for (auto _ : state) {
         auto window = std::make_unique<QTabWidget>();

@@ -1,3 +1,13 @@
+# The sanitized variants serve the tests only: built at -O1 (what the
+# sanitizers are made for) with line tables, they compile in half the time
+# of -O2 with full debug information and still point at the faulty line.
+function(orvan_checked_build target)
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+        target_compile_options(${target} PRIVATE -O1 -g1)
+    endif()
+endfunction()
+
 # One static library per core layer, built twice: plain for the program and
 # the benchmarks, and with AddressSanitizer and UBSan for the unit tests.
 function(orvan_layer name)
@@ -20,6 +30,7 @@ function(orvan_layer name)
         if(variant STREQUAL "_san")
             target_compile_options(${target} ${scope} ${ORVAN_SANITIZE_FLAGS})
             target_link_options(${target} ${scope} ${ORVAN_SANITIZE_FLAGS})
+            orvan_checked_build(${target})
         endif()
     endforeach()
 endfunction()
@@ -46,6 +57,7 @@ function(orvan_plain_and_san name dir)
         if(variant STREQUAL "_san")
             target_compile_options(${target} ${scope} ${ORVAN_SANITIZE_FLAGS})
             target_link_options(${target} ${scope} ${ORVAN_SANITIZE_FLAGS})
+            orvan_checked_build(${target})
         endif()
     endforeach()
 endfunction()

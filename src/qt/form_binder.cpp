@@ -117,6 +117,9 @@ FormMismatch checkForm(QWidget* root, const ui::ControlList& controls) {
 
 FormMismatch bindForm(QWidget* root, const ui::ControlList& controls) {
     nameFromForm(root);
+    QFont font = root->font();
+    font.setPointSize(ui::kDefaultFontSize);
+    root->setFont(font);
     return walk(root, controls, true);
 }
 

@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QLayout>
+#include <QScrollArea>
 #include <QTabBar>
 
 #include "qt/form_binder.h"
@@ -27,10 +28,18 @@ QWidget* QtMainWindow::page(int index) const {
     return tabs_->widget(index);
 }
 
+// A page is built when its tab is first shown; inside a scroll area it can
+// never push the window larger than the size it started with (the form's,
+// room for the largest page), and a window made smaller scrolls instead.
 void QtMainWindow::setPage(int index, QWidget* content) {
     QWidget* target = page(index);
     if (!target || !content) return;
-    target->layout()->addWidget(content);
+    auto* scroll = new QScrollArea(target);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tabs_->tabText(index));
+    scroll->setWidget(content);
+    target->layout()->addWidget(scroll);
 }
 
 std::unique_ptr<QtMainWindow> buildMainWindow(shell::MainForm& model) {

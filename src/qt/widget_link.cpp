@@ -85,7 +85,11 @@ ControlLink* bindWidget(QWidget* widget, ui::Control& control, ControlLink::Appl
                 }
                 break;
             case ui::Property::FontSize: {
+                // The form's root carries the default size for all its
+                // widgets (bindForm): setting it on each one again costs a
+                // font resolution per widget at every start.
                 if (control.fontSize() <= 0) break;
+                if (!*bound && control.fontSize() == ui::kDefaultFontSize) break;
                 QFont f = widget->font();
                 f.setPointSize(control.fontSize());
                 widget->setFont(f);

@@ -92,7 +92,7 @@ std::vector<std::string> TemperatureItems() {
 
 std::vector<std::string> SpeedItems() {
     std::vector<std::string> items;
-    char text[16];
+    char text[32];  // room for any int, so that no length is ever in doubt
     for (int i = 0; i < kListLength; ++i) {
         const int tenths = 30 + 5 * i;
         std::snprintf(text, sizeof text, "%2d.%dmm/s", tenths / 10, tenths % 10);

@@ -17,6 +17,8 @@ constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kLightCyan = 0xFFFFC0;  // disabled input fields
+// Points; every control starts with it.
+constexpr int kDefaultFontSize = 9;
 
 enum class Property {
     Caption,
@@ -122,7 +124,7 @@ class Control {
     bool visible_ = true;
     Colour foreColour_ = kBlack;
     Colour backColour_ = kWhite;
-    int fontSize_ = 9;
+    int fontSize_ = kDefaultFontSize;
     bool border_ = false;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::pair<int, Observer>> observers_;
