@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "link/link_messages.h"
+
 namespace orvan::status {
 namespace {
 
@@ -24,7 +26,7 @@ constexpr LineStyle kPrinterStyles[] = {
     {"Ready", kBlue, 14, 600, 360, "P_READY.gif"},
     {nullptr, kRed, 14, 600, 360, "P_RUN.gif"},
     {nullptr, kRed, 11, 420, 1100, "P_ERROR.gif"},
-    {"Printer is not found.", kRed, 14, 600, 360, "P_ERROR.gif"},
+    {link::kPrinterNotFound, kRed, 14, 600, 360, "P_ERROR.gif"},
 };
 
 // The laminator line sits below the printer line; an absent laminator is

@@ -1,7 +1,5 @@
 #include "status/status_view.h"
 
-#include "link/link_messages.h"
-
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -10,6 +8,7 @@
 #include "link/conversions.h"
 #include "link/counters.h"
 #include "link/link_guard.h"
+#include "link/link_messages.h"
 #include "status/report_failure.h"
 #include "status/status_presentation.h"
 
