@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     qt::QtTrayIcon tray(&app);
     report::StatusPublisher publisher(report::RuntimePath(report::kStatusFileName));
     qt::DBusNotifier notifier;
+    bool ending = false;
     shell::Monitor monitor(shell::Environment{.loop = loop,
                                               .boxes = boxes,
                                               .platform = platform,
@@ -80,16 +81,15 @@ int main(int argc, char** argv) {
                                               .guidance = &guidance,
                                               .common = &common,
                                               .publisher = &publisher,
-                                              .notifier = &notifier});
-    bool ending = false;
-    monitor.onEnd = [&ending] {
-        ending = true;
-        QCoreApplication::exit(0);
-    };
+                                              .notifier = &notifier,
+                                              .onEnd = [&ending] {
+                                                  ending = true;
+                                                  QCoreApplication::exit(0);
+                                              }});
 
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;
 
-    qt::FrontEnd frontEnd(monitor, boxes);
+    qt::FrontEnd frontEnd(monitor.window(), boxes);
     tray.connectTo([&monitor](int message) { monitor.trayMouse(message); },
                    frontEnd.window().menu(), [&monitor] { monitor.trayChanged(); });
     // Only the copy holding the single-instance lock answers a second start.

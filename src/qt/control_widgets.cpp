@@ -285,40 +285,4 @@ ControlLink* bind(QLineEdit* w, ui::TextBox& c) {
     return link;
 }
 
-namespace {
-
-template <typename W, typename C>
-W* makeBound(C& c, QWidget* parent) {
-    auto* w = new W(parent);
-    bind(w, c);
-    return w;
-}
-
-}  // namespace
-
-QLabel* make(ui::Label& c, QWidget* parent) {
-    return makeBound<QLabel>(c, parent);
-}
-QPushButton* make(ui::Button& c, QWidget* parent) {
-    return makeBound<QPushButton>(c, parent);
-}
-QRadioButton* make(ui::OptionButton& c, QWidget* parent) {
-    return makeBound<QRadioButton>(c, parent);
-}
-QCheckBox* make(ui::CheckBox& c, QWidget* parent) {
-    return makeBound<QCheckBox>(c, parent);
-}
-QGroupBox* make(ui::Frame& c, QWidget* parent) {
-    return makeBound<QGroupBox>(c, parent);
-}
-ModelComboBox* make(ui::ComboBox& c, QWidget* parent) {
-    return makeBound<ModelComboBox>(c, parent);
-}
-QScrollBar* make(ui::HScrollBar& c, QWidget* parent) {
-    return makeBound<QScrollBar>(c, parent);
-}
-QLineEdit* make(ui::TextBox& c, QWidget* parent) {
-    return makeBound<QLineEdit>(c, parent);
-}
-
 }  // namespace orvan::qt

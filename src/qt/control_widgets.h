@@ -1,7 +1,7 @@
 #pragma once
-// Widgets for the plain control kinds. bind() ties an existing widget to its
-// model control; make() creates the widget and binds it. A user gesture
-// calls the model, which raises the control's event exactly once.
+// Widgets for the plain control kinds. bind() ties a form's widget to its
+// model control. A user gesture calls the model, which raises the control's
+// event exactly once.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -54,14 +54,5 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c);
 ControlLink* bind(QListWidget* w, ui::ListBox& c);
 ControlLink* bind(QScrollBar* w, ui::HScrollBar& c);
 ControlLink* bind(QLineEdit* w, ui::TextBox& c);
-
-QLabel* make(ui::Label& c, QWidget* parent);
-QPushButton* make(ui::Button& c, QWidget* parent);
-QRadioButton* make(ui::OptionButton& c, QWidget* parent);
-QCheckBox* make(ui::CheckBox& c, QWidget* parent);
-QGroupBox* make(ui::Frame& c, QWidget* parent);
-ModelComboBox* make(ui::ComboBox& c, QWidget* parent);
-QScrollBar* make(ui::HScrollBar& c, QWidget* parent);
-QLineEdit* make(ui::TextBox& c, QWidget* parent);
 
 }  // namespace orvan::qt

@@ -6,12 +6,12 @@
 
 namespace orvan::qt {
 
-FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
-    : monitor_(monitor), window_(buildMainWindow(monitor.main())) {
+FrontEnd::FrontEnd(const shell::WindowModel& model, QtMessageBoxes& boxes)
+    : activated_(model.activated), window_(buildMainWindow(model.main)) {
     installAccessibility();
     boxes.setParent(window_.get());
-    pages_ = new TabPages(*window_, monitor.screens().tabs());
-    dialogs_ = new Dialogs(window_.get(), monitor.screens().dialogs());
+    pages_ = new TabPages(*window_, model.tabs);
+    dialogs_ = new Dialogs(window_.get(), model.dialogs);
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }
@@ -19,7 +19,8 @@ FrontEnd::FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes)
 FrontEnd::~FrontEnd() = default;
 
 bool FrontEnd::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_.get() && event->type() == QEvent::WindowActivate) monitor_.activate();
+    if (watched == window_.get() && event->type() == QEvent::WindowActivate && activated_)
+        activated_();
     return false;
 }
 

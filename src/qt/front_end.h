@@ -2,19 +2,20 @@
 // The Qt windows of the monitor, bound to the shell's models: the main
 // window, its tab pages and the dialogs, all from the list of screens.
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "qt/dialogs.h"
 #include "qt/main_window.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/tab_pages.h"
-#include "shell/monitor.h"
+#include "shell/window_model.h"
 
 namespace orvan::qt {
 
 class FrontEnd : public QObject {
   public:
-    FrontEnd(shell::Monitor& monitor, QtMessageBoxes& boxes);
+    FrontEnd(const shell::WindowModel& model, QtMessageBoxes& boxes);
     ~FrontEnd() override;
     QtMainWindow& window() { return *window_; }
     TabPages& pages() { return *pages_; }
@@ -24,7 +25,7 @@ class FrontEnd : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    shell::Monitor& monitor_;
+    std::function<void()> activated_;
     std::unique_ptr<QtMainWindow> window_;
     TabPages* pages_;   // owned by the window
     Dialogs* dialogs_;  // owned by the window

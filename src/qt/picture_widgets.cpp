@@ -105,16 +105,4 @@ ControlLink* bind(AnimatedView* w, ui::AnimatedPicture& c) {
     });
 }
 
-PictureView* make(ui::PictureBox& c, QWidget* parent) {
-    auto* w = new PictureView(parent);
-    bind(w, c);
-    return w;
-}
-
-AnimatedView* make(ui::AnimatedPicture& c, QWidget* parent) {
-    auto* w = new AnimatedView(parent);
-    bind(w, c);
-    return w;
-}
-
 }  // namespace orvan::qt

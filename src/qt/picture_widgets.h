@@ -49,7 +49,5 @@ class AnimatedView : public QLabel {
 
 ControlLink* bind(PictureView* w, ui::PictureBox& c);
 ControlLink* bind(AnimatedView* w, ui::AnimatedPicture& c);
-PictureView* make(ui::PictureBox& c, QWidget* parent);
-AnimatedView* make(ui::AnimatedPicture& c, QWidget* parent);
 
 }  // namespace orvan::qt

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "shell/monitor.h"
+#include "shell/tray_icon.h"
 
 namespace orvan::qt {
 

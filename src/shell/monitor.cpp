@@ -41,7 +41,7 @@ Monitor::Monitor(Environment env)
                         network::IpsecLinks{env_.loop, channel_, pages_, env_.common, files(),
                                             env_.programDirectory}},
         OwnScreens{statusScreen(), adminForm_, busyWait_.form()});
-    printerSelectComboClicked = [this] { screens_->printerSelect.comboClicked(); };
+    printerSelectChosen_ = [this] { screens_->printerSelect.comboClicked(); };
     discovery_.onSelected = [this] { showWatchedPrinter(); };
     showWatchedPrinter();
 }
@@ -62,7 +62,7 @@ void Monitor::wireWindow() {
 }
 
 bool Monitor::trayShown() const {
-    return trayIconShown && env_.tray && env_.tray->shown();
+    return trayIconShown_ && env_.tray && env_.tray->shown();
 }
 
 // Shown, un-minimised, raised and focused; the popup's source out of sight.
@@ -81,9 +81,9 @@ network::PrinterSelectShell Monitor::printerSelectShell() {
                                        net_,
                                        discovery_,
                                        ipHistory_,
-                                       Combo0,
-                                       Combo7_1,
-                                       selectingPrinter,
+                                       combos_.Combo0,
+                                       combos_.Combo7_1,
+                                       combos_.moving(),
                                        [this] { return rebuildPrinterList(); },
                                        [this](bool run) {
                                            if (run)
@@ -98,7 +98,7 @@ maintenance::OthersLink Monitor::othersLink() {
                                    files(),
                                    env_.programDirectory,
                                    main_.Pointer,
-                                   [this] { return isAdministrator; },
+                                   [this] { return start_.isAdministrator; },
                                    [this] { adminForm_.open(env_.loop); }};
 }
 
@@ -112,10 +112,7 @@ tabs::TabContext Monitor::tabContext() {
 // status on a click.
 Screen Monitor::statusScreen() {
     return Screen{status::StatusTab::kForm, [this] { return statusTab_.controls(); },
-                  [this] { statusView_->reset(); },
-                  [this] {
-                      if (showStatus) showStatus();
-                  },
+                  [this] { statusView_->reset(); }, [this] { showStatus(); },
                   &status::StatusTab::kLinkPlan};
 }
 
@@ -131,8 +128,8 @@ void Monitor::wireStatusTab() {
         {}};
     status::UseCounters(sources, counters_);
     statusView_ = std::make_unique<status::StatusTabView>(statusTab_, std::move(sources));
-    showStatus = [this] { statusView_->ShowStatus(); };
-    refreshMediaAndCounters = [this] { statusView_->refreshMediaAndCounters(); };
+    redraw_ = {[this] { statusView_->ShowStatus(); },
+               [this] { statusView_->refreshMediaAndCounters(); }};
     statusTab_.Cmd0_2.onClick = link::whenLinkIdle(state_, [this] { refreshOnlinePrinters(); });
 }
 
@@ -141,27 +138,14 @@ void Monitor::wireStatusTab() {
 void Monitor::wireGestures() {
     main_.SSTab1.onClick = link::whenLinkIdle(
         state_, [this] { tabClicked(); }, [this] { main_.SSTab1.setTab(shownTab_); });
-    Combo0.onClick = guardedPrinterCombo(Combo0, [this] { printerComboClicked(); });
-    Combo7_1.onClick = guardedPrinterCombo(Combo7_1, [this] {
-        if (printerSelectComboClicked) printerSelectComboClicked();
-    });
+    combos_.wire([this] { printerComboClicked(); },
+                 [this] {
+                     if (printerSelectChosen_) printerSelectChosen_();
+                 });
 }
 
-// The shell's own changes of a combo (selectingPrinter) are never undone.
-ui::Control::Handler Monitor::guardedPrinterCombo(ui::ComboBox& combo,
-                                                  std::function<void()> clicked) {
-    auto guarded = link::whenLinkIdle(state_, std::move(clicked),
-                                      [this, &combo] { putComboOnSelected(combo); });
-    return [this, guarded = std::move(guarded)] {
-        if (!selectingPrinter) guarded();
-    };
-}
-
-void Monitor::putComboOnSelected(ui::ComboBox& combo) {
-    const int selected = state_.printerCount > 0 ? state_.selected.listIndex : 0;
-    selectingPrinter = true;
-    combo.setListIndex(selected < combo.count() ? selected : -1);
-    selectingPrinter = false;
+WindowModel Monitor::window() {
+    return {main_, screens_->tabs(), screens_->dialogs(), [this] { activate(); }};
 }
 
 Monitor::~Monitor() {
@@ -170,7 +154,7 @@ Monitor::~Monitor() {
 }
 
 bool Monitor::isOpen(int index) const {
-    return IsOpen(rights_, isAdministrator, static_cast<std::size_t>(index));
+    return IsOpen(rights_, start_.isAdministrator, static_cast<std::size_t>(index));
 }
 
 }  // namespace orvan::shell

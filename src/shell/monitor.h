@@ -1,7 +1,8 @@
 #pragma once
-// The monitor as a whole: the main window's model, the printer link, the
-// configuration and the flags that tie them together. Start-up and shut-down
-// live in startup.cpp, the monitor cycle and tab dispatch in monitor_cycle.cpp.
+// The monitor as a whole: the main window's model, the printer link and the
+// configuration, tied together by the monitor cycle and the tab dispatch
+// (monitor_cycle.cpp). Start-up and shut-down live in startup.cpp, the tray
+// in tray.cpp, what goes outside the window in outside_status.cpp.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -31,10 +32,12 @@
 #include "shell/main_form.h"
 #include "shell/platform.h"
 #include "shell/posix_file_system.h"
+#include "shell/printer_combos.h"
 #include "shell/rights.h"
 #include "shell/screens.h"
-#include "shell/tray_placement.h"
+#include "shell/tray_icon.h"
 #include "shell/user_rights.h"
+#include "shell/window_model.h"
 #include "status/error_catalogue.h"
 #include "status/status_tab.h"
 #include "status/status_view.h"
@@ -49,26 +52,6 @@ enum class StartMode { Normal = 0, TrayOnly = 1, SelectPrinter = 2 };
 
 // Why the main window is being closed.
 enum class UnloadMode { UserClose, ByCode, BySystem };
-
-// The icon's messages the monitor handles (TrayMouse); others are ignored.
-inline constexpr int kTrayDoubleClick = 515;
-inline constexpr int kTrayRightButton = 516;
-
-// The notification-area icon; the tray arrives with its own screen.
-class TrayIcon {
-  public:
-    virtual ~TrayIcon() = default;
-    virtual void add() = 0;
-    virtual void remove() = 0;
-    // Whether the icon is in a notification area now (a tray host may come
-    // later than the program, or go).
-    virtual bool shown() { return true; }
-    // Where the icon and the taskbar are now.
-    virtual TrayGeometry geometry() { return {}; }
-    // Shows the popup menu (MainForm's Menu1) and returns once it has
-    // closed; a chosen item has run its click by then.
-    virtual void trackPopup(const PopupPlacement&) {}
-};
 
 // What the Status tab last showed; a differing status redraws it. The two
 // result codes are kept apart: their sum could overflow, and two different
@@ -100,6 +83,8 @@ struct Environment {
     DesktopNotifier* notifier = nullptr;
     // Where the configuration files are; unset: this process's (ConfigPlacesOf).
     std::optional<ConfigPlaces> configPlaces = std::nullopt;
+    // Runs once when the program must end (the front end quits its loop).
+    std::function<void()> onEnd = {};
 };
 
 class Monitor {
@@ -118,33 +103,19 @@ class Monitor {
     bool queryUnload(UnloadMode mode);
     void unload();
     bool ended() const { return ended_; }
-    // Runs once when the program must end (the front end quits its loop).
-    std::function<void()> onEnd;
 
-    // ---- monitor cycle and dispatch ----
+    // ---- monitor cycle ----
+    // One tick of Timer1; every tenth runs a cycle.
     void monitorTick();
+    // Discovery into both printer combos, the first printer selected. False
+    // when the program must end.
     bool rebuildPrinterList();
-    void fullRefresh();
-    void tabClicked();
-    void printerComboClicked();
-    void refreshOnlinePrinters();
-    void takeSnapshot();
-    // Status display hooks: the Status tab installs them.
-    std::function<void()> showStatus;
-    std::function<void()> refreshMediaAndCounters;
-    // Refresh of the Printer Select tab (used by the cycle on tab 7).
-    void refreshPrinterSelect();
-    // The user's choice on the Printer Select combo (Combo7_1); the Printer
-    // Select tab installs it. The shell has already checked the link is idle.
-    std::function<void()> printerSelectComboClicked;
 
-    // ---- tray ----
+    // ---- tray and second start ----
     // A message of the tray icon: a double click opens the window on the
     // Status tab, the right button pops the menu up. Only while the window
     // is hidden.
     void trayMouse(int message);
-    // The popup's items, by index (MenuEntry).
-    void menuItemChosen(int index);
     // A notification area appeared or went away. Without one a hidden window
     // could not be found again: it comes back minimised to the task bar.
     void trayChanged();
@@ -152,88 +123,98 @@ class Monitor {
     void comeForward();
     bool holdsInstanceLock() const { return holdsInstanceLock_; }
 
+    // What the Qt layer builds the window from.
+    WindowModel window();
+
     // ---- parts ----
     MainForm& main() { return main_; }
     link::LinkState& state() { return state_; }
     link::PrinterData& data() { return data_; }
-    link::Channel& channel() { return channel_; }
     link::Cycles& cycles() { return cycles_; }
-    link::Counters& counters() { return counters_; }
-    link::StatusQuery& statusQuery() { return statusQuery_; }
     link::Discovery& discovery() { return discovery_; }
     link::BusyWait& busyWait() { return busyWait_; }
     Configuration& configuration() { return configuration_; }
-    const status::ErrorCatalogue& catalogue() const { return catalogue_; }
     status::StatusTab& statusTab() { return statusTab_; }
     status::StatusTabView& statusView() { return *statusView_; }
     Screens& screens() { return *screens_; }
+    PrinterCombos& printerCombos() { return combos_; }
     // The administrators dialog that the Others tab opens.
     AdminForm& adminForm() { return adminForm_; }
-    // What every tab is built from.
-    tabs::TabContext tabContext();
-    // What the Printer Select tab needs of the monitor besides.
-    network::PrinterSelectShell printerSelectShell();
-    // Every box the monitor and its tabs show; none opens once it has ended.
-    ui::MessageBoxes& boxes() { return boxes_; }
-    ui::EventLoop& loop() { return env_.loop; }
-    ui::FileSystem& files() { return env_.files ? *env_.files : systemFiles_; }
     UserRights& rights() { return rights_; }
-    const UserRights& rights() const { return rights_; }
     link::IpHistory& ipHistory() { return ipHistory_; }
     const StatusSnapshot& snapshot() const { return snapshot_; }
-
-    // The two printer combos: the Status tab's and the Printer Select tab's.
-    ui::ComboBox Combo0{"Combo0"};
-    ui::ComboBox Combo7_1{"Combo7_1"};
-
-    bool isAdministrator = false;
-    bool hasCommandLibrary = false;
-    bool hasSettingsLibrary = false;
-    bool endRequested = false;
-    bool trayIconShown = false;
-    bool menuOpen = false;  // the tray's popup menu is up
-    bool selectingPrinter = false;
-    bool desktopNotifications = true;  // off by option or configuration
-    StartMode startMode = StartMode::Normal;
-    std::string configFile;
-    std::int16_t cycleTicks = 0;
-
+    // What every tab is built from.
+    tabs::TabContext tabContext();
     // Whether the user may use function `index` (administrator or granted).
     bool isOpen(int index) const;
 
-    // Status query into the shared DeviceStatus.
-    void queryStatus();
-
   private:
-    void end();
+    // Tests arrange and observe the flags and hooks below through it
+    // (tests/support/monitor_probe.h).
+    friend struct MonitorProbe;
+
+    // What start-up read from the system, the command line and the
+    // configuration.
+    struct StartFlags {
+        bool isAdministrator = false;
+        bool hasCommandLibrary = false;
+        bool hasSettingsLibrary = false;
+        bool desktopNotifications = true;  // off by option or configuration
+        StartMode startMode = StartMode::Normal;
+        std::string configFile;
+    };
+
+    // How the cycle redraws the Status tab: by its view.
+    struct StatusRedraw {
+        std::function<void()> showStatus;
+        std::function<void()> refreshMediaAndCounters;
+    };
+
+    // monitor_cycle.cpp
+    void fullRefresh();
+    void tabClicked();
+    void printerComboClicked();
+    void refreshOnlinePrinters();
+    void refreshPrinterSelect();
+    void showStatus();
+    void takeSnapshot();
+    void queryStatus();
     void restartMonitorTimer();
+    link::Severity severityOf(link::ResultCode code) const;
+    // startup.cpp
+    void end();
     void removeTrayIcon();
-    void wireGestures();
-    ui::Control::Handler guardedPrinterCombo(ui::ComboBox& combo, std::function<void()> clicked);
-    void putComboOnSelected(ui::ComboBox& combo);
     void restoreRememberedPrinter();
     bool runLoadStep(const std::function<void()>& step);
-    void wireStatusTab();
-    Screen statusScreen();
+    // tray.cpp
+    void wireTrayMenu();
+    void menuItemChosen(int index);
+    bool trayShown() const;
+    void openOnStatusTab();
+    void popUpTrayMenu();
+    // outside_status.cpp
     void tellOutside(link::ResultCode code, link::Severity severity);
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
-    void wireTrayMenu();
+    // monitor.cpp
+    void wireGestures();
+    void wireStatusTab();
     void wireWindow();
-    bool trayShown() const;
+    Screen statusScreen();
     void bringWindowForward();
     void showWatchedPrinter();
-    link::Severity severityOf(link::ResultCode code) const;
-    void openOnStatusTab();
-    void popUpTrayMenu();
+    network::PrinterSelectShell printerSelectShell();
     maintenance::OthersLink othersLink();
+    ui::FileSystem& files() { return env_.files ? *env_.files : systemFiles_; }
 
     Environment env_;
     PosixFileSystem systemFiles_;
     link::LinkHoldingBoxes heldBoxes_{env_.boxes, state_};
+    // Every box the monitor and its tabs show; none opens once it has ended.
     ui::GatedMessageBoxes boxes_{heldBoxes_, [this] { return !ended_; }};
     MainForm main_;
     link::LinkState state_;
+    PrinterCombos combos_{state_};
     link::PrinterData data_;
     link::Channel channel_;
     link::Pages pages_;
@@ -250,12 +231,23 @@ class Monitor {
                          [this](const UserRights& r) { configuration_.SaveUserRights(r); }};
     link::IpHistory ipHistory_;
     StatusSnapshot snapshot_;
-    status::StatusTab statusTab_{Combo0};
+    status::StatusTab statusTab_{combos_.Combo0};
     std::unique_ptr<status::StatusTabView> statusView_;
     std::unique_ptr<Screens> screens_;
-    int shownTab_ = StatusTab;  // the tab whose data was last refreshed
+    StatusRedraw redraw_;
+    // The user's choice on the Printer Select combo; the shell has already
+    // checked the link is idle.
+    std::function<void()> printerSelectChosen_;
+
+    StartFlags start_;
+    bool endRequested_ = false;  // a missing port library: ends at the next activation
     bool ended_ = false;
     bool holdsInstanceLock_ = false;  // only the copy holding it publishes
+    bool trayIconShown_ = false;
+    bool trayMenuOpen_ = false;  // the tray's popup menu is up
+    std::int16_t cycleTicks_ = 0;
+    int shownTab_ = StatusTab;  // the tab whose data was last refreshed
+
     report::PrinterReader reportReader_{channel_};
     NotificationPolicy notices_;
     std::optional<report::PrinterReport> watched_;  // the last printer watched

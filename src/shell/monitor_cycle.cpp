@@ -31,6 +31,10 @@ link::Severity Monitor::severityOf(link::ResultCode code) const {
     return code < 0 ? catalogue_.ClassifyCode(code) : link::Severity::None;
 }
 
+void Monitor::showStatus() {
+    if (redraw_.showStatus) redraw_.showStatus();
+}
+
 void Monitor::takeSnapshot() {
     snapshot_ = snapshotOf(state_);
 }
@@ -51,7 +55,7 @@ void Monitor::fullRefresh() {
     cycles_.identityRefresh();
     queryStatus();
     cycles_.readAll(screens_->plan(main_.SSTab1.tab()));
-    if (showStatus) showStatus();
+    showStatus();
     takeSnapshot();
 }
 
@@ -64,9 +68,9 @@ void Monitor::monitorTick() {
         main_.Timer1.setEnabled(false);
         return;
     }
-    cycleTicks = static_cast<std::int16_t>(cycleTicks + kTickStep);
-    if (cycleTicks < kTicksPerCycle) return;
-    cycleTicks = 0;
+    cycleTicks_ = static_cast<std::int16_t>(cycleTicks_ + kTickStep);
+    if (cycleTicks_ < kTicksPerCycle) return;
+    cycleTicks_ = 0;
     // Skipped, not postponed, while a pause, a discovery or the busy wait runs.
     if (state_.linkBusy()) return;
 
@@ -109,15 +113,15 @@ void Monitor::monitorTick() {
         // An open printer dialog stays on its tab: it works with that tab's pages.
         if (state_.pinnedScreens == 0) {
             main_.SSTab1.setTab(StatusTab);
-            if (showStatus) showStatus();
+            showStatus();
             takeSnapshot();
         }
     } else if (main_.form.visible() && main_.SSTab1.tab() == StatusTab) {
         if (snapshotOf(state_) != snapshot_ || fault) {
-            if (showStatus) showStatus();
+            showStatus();
             takeSnapshot();
-        } else if (refreshMediaAndCounters) {
-            refreshMediaAndCounters();
+        } else if (redraw_.refreshMediaAndCounters) {
+            redraw_.refreshMediaAndCounters();
         }
     }
     showWatchedPrinter();
@@ -133,26 +137,23 @@ void Monitor::monitorTick() {
 }
 
 bool Monitor::rebuildPrinterList() {
-    const link::ResultCode result = discovery_.discover(Combo0, Combo7_1);
+    const link::ResultCode result = discovery_.discover(combos_.Combo0, combos_.Combo7_1);
     if (result == -1) {
         ui::warn(boxes_, link::kPortManagerMissing);
-        endRequested = true;
+        endRequested_ = true;
         main_.Timer2.setInterval(10);
         main_.Timer2.setEnabled(true);
         return false;
     }
-    selectingPrinter = true;
-    endRequested = false;
-    Combo0.setListIndex(Combo0.count() > 0 ? 0 : -1);
-    Combo7_1.setListIndex(Combo7_1.count() > 0 ? 0 : -1);
+    endRequested_ = false;
+    combos_.show(0);
     discovery_.selectListed(0);
-    selectingPrinter = false;
     return true;
 }
 
+// Only the user's choice: the shell's own moves of the combo run no handler.
 void Monitor::printerComboClicked() {
-    if (selectingPrinter) return;
-    discovery_.selectListed(Combo0.listIndex());
+    discovery_.selectListed(combos_.Combo0.listIndex());
     fullRefresh();
 }
 
@@ -170,7 +171,7 @@ void Monitor::refreshOnlinePrinters() {
                 state_.status.printerResult = 0;
                 state_.status.printerState = 0;
             }
-            if (showStatus) showStatus();
+            showStatus();
             takeSnapshot();
         }
     }
@@ -183,13 +184,8 @@ void Monitor::tabClicked() {
     cycles_.identityRefresh();
     queryStatus();
     cycles_.readAll(screens_->plan(tab));
-    auto keepComboOnSelected = [this](ui::ComboBox& combo) {
-        const int selected = state_.selected.listIndex;
-        if (state_.printerCount > 1 && combo.listIndex() >= 0 && combo.listIndex() != selected)
-            putComboOnSelected(combo);
-    };
-    if (tab == StatusTab) keepComboOnSelected(Combo0);
-    if (tab == PrinterSelectTab) keepComboOnSelected(Combo7_1);
+    if (tab == StatusTab) combos_.keepOnSelected(combos_.Combo0);
+    if (tab == PrinterSelectTab) combos_.keepOnSelected(combos_.Combo7_1);
     const Screen& screen = screens_->tab(tab);
     if (screen.fill) screen.fill();
     if (tab == StatusTab) takeSnapshot();

@@ -31,7 +31,7 @@ void Monitor::tellOutside(link::ResultCode code, link::Severity severity) {
 }
 
 void Monitor::notifyDesktop(link::ResultCode code, link::Severity severity) {
-    if (!env_.notifier || !desktopNotifications || !watched_) return;
+    if (!env_.notifier || !start_.desktopNotifications || !watched_) return;
     // A lost printer is no printer error.
     if (state_.printerCount == 0) severity = link::Severity::None;
     const std::string line = status::PrinterErrorText(catalogue_, code, state_.statusWord);

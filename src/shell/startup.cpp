@@ -26,25 +26,25 @@ bool Monitor::initialise(const std::string& commandLine) {
     const ConfigFiles files = LocateConfigFiles(
         env_.executablePath,
         env_.configPlaces ? *env_.configPlaces : ConfigPlacesOf(env_.executablePath));
-    configFile = files.user;
+    start_.configFile = files.user;
     configuration_ = Configuration(files);
 
     auto present = [&](const char* file) {
         return os.fileExists(systemDir + "/" + file) ||
                os.fileExists(os.currentDirectory() + "/" + file);
     };
-    hasCommandLibrary = present(link::kCommandLibraryFile);
-    hasSettingsLibrary = present(link::kSettingsLibraryFile);
-    discovery_.options.hasCommandLibrary = hasCommandLibrary;
-    discovery_.options.hasSettingsLibrary = hasSettingsLibrary;
-    if (!hasCommandLibrary && !hasSettingsLibrary) {
+    start_.hasCommandLibrary = present(link::kCommandLibraryFile);
+    start_.hasSettingsLibrary = present(link::kSettingsLibraryFile);
+    discovery_.options.hasCommandLibrary = start_.hasCommandLibrary;
+    discovery_.options.hasSettingsLibrary = start_.hasSettingsLibrary;
+    if (!start_.hasCommandLibrary && !start_.hasSettingsLibrary) {
         boxes_.show(link::kNoLibraries, ui::Icon::Error, ui::Buttons::Ok);
         end();
         return false;
     }
 
-    isAdministrator = os.isAdministrator();
-    if (!isAdministrator && !ui::confirm(boxes_, kDisplayOnlyQuestion)) {
+    start_.isAdministrator = os.isAdministrator();
+    if (!start_.isAdministrator && !ui::confirm(boxes_, kDisplayOnlyQuestion)) {
         end();
         return false;
     }
@@ -52,8 +52,8 @@ bool Monitor::initialise(const std::string& commandLine) {
     // "--no-notifications" may stand beside the other options, which are
     // judged on the rest of the line.
     const NotificationOption notifications = TakeNotificationOption(commandLine);
-    desktopNotifications = !notifications.off && configuration_.ReadDesktopNotifications();
-    startMode = startModeFor(notifications.rest);
+    start_.desktopNotifications = !notifications.off && configuration_.ReadDesktopNotifications();
+    start_.startMode = startModeFor(notifications.rest);
     // A copy allowed beside another ("-t") still takes the lock when it is
     // free, so that a plain start after it finds a copy running.
     const bool secondCopyAllowed = ui::equalsIgnoringCase(notifications.rest, "-t");
@@ -82,7 +82,7 @@ bool Monitor::runLoadStep(const std::function<void()>& step) {
         return true;
     } catch (const link::PortLibraryMissing&) {
         ui::warn(boxes_, link::kPortManagerMissing);
-        endRequested = true;
+        endRequested_ = true;
         return false;
     } catch (const std::exception&) {
         return true;
@@ -90,7 +90,7 @@ bool Monitor::runLoadStep(const std::function<void()>& step) {
 }
 
 void Monitor::load() {
-    if (hasCommandLibrary && !runLoadStep([this] {
+    if (start_.hasCommandLibrary && !runLoadStep([this] {
             std::int32_t slot = 0, scsiId = 0;
             env_.commands.KQCMD_ScanPrinter(&slot, &scsiId);
         }))
@@ -114,7 +114,7 @@ void Monitor::load() {
         [this] { catalogue_ = status::BuildErrorCatalogue(); },
         [this] {
             if (env_.tray) env_.tray->add();
-            trayIconShown = true;
+            trayIconShown_ = true;
         },
         [this] {
             state_.retryWhenBusy = true;
@@ -123,9 +123,7 @@ void Monitor::load() {
         [this] { queryStatus(); },
         [this] { main_.SSTab1.setTab(StatusTab); },
         [this] { cycles_.readAll(screens_->plan(main_.SSTab1.tab())); },
-        [this] {
-            if (showStatus) showStatus();
-        },
+        [this] { showStatus(); },
         [this] { takeSnapshot(); },
     };
     for (const auto& step : steps)
@@ -134,7 +132,7 @@ void Monitor::load() {
     main_.Timer1.setInterval(200);
     main_.Timer1.setEnabled(true);
 
-    switch (startMode) {
+    switch (start_.startMode) {
         case StartMode::TrayOnly:
             // Into the tray; without a notification area, onto the task bar.
             main_.form.setVisible(false);
@@ -161,17 +159,14 @@ void Monitor::restoreRememberedPrinter() {
     const auto& entries = discovery_.entries();
     for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < state_.printerCount; ++i) {
         if (!ui::equalsIgnoringCase(entries[i].displayName, remembered)) continue;
-        selectingPrinter = true;
         discovery_.selectListed(static_cast<int>(i));
-        Combo0.setListIndex(static_cast<int>(i));
-        Combo7_1.setListIndex(static_cast<int>(i));
-        selectingPrinter = false;
+        combos_.show(static_cast<int>(i));
         return;
     }
 }
 
 bool Monitor::activate() {
-    if (endRequested) end();
+    if (endRequested_) end();
     return ended_;
 }
 
@@ -202,9 +197,9 @@ void Monitor::unload() {
 }
 
 void Monitor::removeTrayIcon() {
-    if (!trayIconShown) return;
+    if (!trayIconShown_) return;
     if (env_.tray) env_.tray->remove();
-    trayIconShown = false;
+    trayIconShown_ = false;
 }
 
 // Ending is immediate: the link refuses every further operation, a pause or
@@ -217,7 +212,7 @@ void Monitor::end() {
     busyWait_.cancel();
     main_.Timer1.setEnabled(false);
     if (env_.publisher && holdsInstanceLock_) env_.publisher->withdraw();
-    if (onEnd) onEnd();
+    if (env_.onEnd) env_.onEnd();
 }
 
 }  // namespace orvan::shell

@@ -15,7 +15,7 @@ void Monitor::wireTrayMenu() {
 // The icon only answers while the window is hidden; while its menu is up a
 // second gesture would open another one inside it.
 void Monitor::trayMouse(int message) {
-    if (ended_ || main_.form.seen() || menuOpen) return;
+    if (ended_ || main_.form.seen() || trayMenuOpen_) return;
     if (message == kTrayDoubleClick) {
         link::whenLinkIdle(state_, [this] {
             if (state_.pinnedScreens == 0) openOnStatusTab();
@@ -34,7 +34,7 @@ void Monitor::openOnStatusTab() {
     queryStatus();
     main_.SSTab1.setTab(StatusTab);
     cycles_.readAll(status::StatusTab::kLinkPlan);
-    if (showStatus) showStatus();
+    showStatus();
     takeSnapshot();
 }
 
@@ -42,7 +42,7 @@ void Monitor::popUpTrayMenu() {
     const PopupPlacement placement = PlacePopup(env_.tray ? env_.tray->geometry() : TrayGeometry{});
     main_.Menu1.setVisible(true);
     env_.loop.processEvents();
-    link::RaisedFlag open(menuOpen);
+    link::RaisedFlag open(trayMenuOpen_);
     main_.MenuItem[MenuOpen].setDefault(true);
     if (env_.tray) env_.tray->trackPopup(placement);
 }
@@ -66,7 +66,7 @@ void Monitor::menuItemChosen(int index) {
 }
 
 void Monitor::trayChanged() {
-    if (ended_ || !trayIconShown || !env_.tray) return;
+    if (ended_ || !trayIconShown_ || !env_.tray) return;
     env_.tray->add();  // shows the icon once a notification area is there
     if (!env_.tray->shown() && !main_.form.visible()) minimize(main_, false);
 }

@@ -62,7 +62,7 @@ TEST(Ipv6SettingDialog, OpensWithTheTabsModeAndShowsTheStaticAddress) {
     EXPECT_EQ(rig.image().NetworkSetting.Byte30, 0);
 
     // Without the tab's right there is no Update even in static mode.
-    rig.monitor->isAdministrator = false;
+    rig.probe().startFlags().isAdministrator = false;
     rig.inSettingDialog(
         true, {[&] { EXPECT_FALSE(rig.dialog().Cmd1[network::kDialogUpdate].enabled()); }});
 }

@@ -63,7 +63,7 @@ TEST(PrinterCombo, DeletePrinterForgetsTheStoredAddressAfterItsQuestion) {
               (std::vector<std::string>{"USB:Unit1", "NET:ORVAN02", "--------------", "10.0.0.7",
                                         "--------------", "Delete Printer"}));
     EXPECT_EQ(rig.combo().listIndex(), 0);
-    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 0);
+    EXPECT_EQ(rig.combos().Combo0.listIndex(), 0);
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Usb);
     EXPECT_EQ(rig.tab().Text7[0].text(), "ORVAN01");
     EXPECT_EQ(rig.tab().choice().lastChosen(), 0);
@@ -119,7 +119,7 @@ TEST(PrinterCombo, FocusStopsTheMonitorAndTheShellsOwnMovesAreNoChoice) {
     rig.choose(1);
     EXPECT_FALSE(rig.main().Timer1.enabled());  // choosing does not start it again
 
-    // The rebuild moves the combo with selectingPrinter set: no refresh of
+    // The rebuild moves the combo as the shell's own move: no refresh of
     // its own, and a click on a tab starts the monitor again.
     rig.world.clearCalls();
     rig.monitor->rebuildPrinterList();

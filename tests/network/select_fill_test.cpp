@@ -114,7 +114,7 @@ TEST(PrinterSelectFill, OverTheNetworkTheAddressInUseIsShownAndSettingsAreLocked
 TEST(PrinterSelectFill, ChangingNeedsTheTabsRightShowingDoesNot) {
     SelectRig rig;
     rig.platform.administrator = false;
-    rig.monitor->isAdministrator = false;
+    rig.probe().startFlags().isAdministrator = false;
     rig.world.usb(0).setIpsecMethod(1);
     auto& tab = rig.tab();
     tab.setup();

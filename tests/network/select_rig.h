@@ -15,7 +15,7 @@ struct SelectRig : ShellRig {
     SelectRig() { begin(); }
 
     network::PrinterSelectTab& tab() { return monitor->screens().printerSelect; }
-    ui::ComboBox& combo() { return monitor->Combo7_1; }
+    ui::ComboBox& combo() { return combos().Combo7_1; }
     link::IpHistory& history() { return monitor->ipHistory(); }
     link::SettingsImage& image() { return monitor->data().image; }
 

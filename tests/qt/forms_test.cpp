@@ -149,7 +149,7 @@ void FormsTest::aScreenReaderHearsCaptionsLabelsAndValuesNeverInternalNames() {
     qt::QtMessageBoxes screenBoxes;
     std::unique_ptr<qt::FrontEnd> frontEnd;
     QVERIFY(
-        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); }));
+        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.window(), screenBoxes); }));
     QMainWindow& window = frontEnd->window();
     // A tab's page is built when the tab is first shown, with what its model
     // holds by then.
@@ -216,7 +216,7 @@ void FormsTest::theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels() {
     qt::QtMessageBoxes screenBoxes;
     std::unique_ptr<qt::FrontEnd> frontEnd;
     QVERIFY(
-        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); }));
+        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.window(), screenBoxes); }));
     sim.monitor.main().SSTab1.setTab(shell::PrinterSelectTab);
     sim.monitor.main().Timer1.setEnabled(false);  // the wait idles between gestures
     network::PrinterSelectTab& tab = sim.monitor.screens().printerSelect;
@@ -243,7 +243,7 @@ void FormsTest::theIpv6DialogsAreModalOverTheWindowAndFollowTheirModels() {
 
     // Over the network the property dialog opens instead.
     QDialog* property = nullptr;
-    sim.monitor.Combo7_1.setListIndex(1);
+    sim.monitor.printerCombos().Combo7_1.setListIndex(1);
     sim.monitor.main().Timer1.setEnabled(false);
     QString second;
     sim.loop.onIdle = [&] {
@@ -263,7 +263,7 @@ void FormsTest::theIpsecWindowsStackAndTheFolderListScrollsSideways() {
     qt::QtMessageBoxes screenBoxes;
     std::unique_ptr<qt::FrontEnd> frontEnd;
     QVERIFY(
-        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); }));
+        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.window(), screenBoxes); }));
     network::IpsecForm& ipsec = sim.monitor.screens().ipsec;
     // Each window is built when first shown, as the child of the one it opens over.
     QVERIFY(!frontEnd->window().findChild<QDialog*>("IpsecForm"));

@@ -60,7 +60,7 @@ void GridTabPages::clicksAndKeysOnCellsChooseAndTheScreenFollows() {
     qt::QtMessageBoxes screenBoxes;
     std::unique_ptr<qt::FrontEnd> frontEnd;
     QVERIFY(
-        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); }));
+        sim.start([&] { frontEnd = std::make_unique<qt::FrontEnd>(sim.window(), screenBoxes); }));
     QMainWindow& window = frontEnd->window();
     sim.monitor.main().SSTab1.setTab(shell::RetransferTab);
     QVERIFY(frontEnd->pages().built(shell::RetransferTab));

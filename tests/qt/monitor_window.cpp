@@ -27,7 +27,7 @@ struct RunningWindow {
 
     bool start() {
         return sim.start(
-            [this] { frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes); });
+            [this] { frontEnd = std::make_unique<qt::FrontEnd>(sim.window(), screenBoxes); });
     }
     shell::MainForm& model() { return sim.monitor.main(); }
     qt::QtMainWindow& window() { return frontEnd->window(); }

@@ -11,6 +11,7 @@
 #include "simulator/sim_settings_port.h"
 #include "simulator/simulated_printers.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/monitor_probe.h"
 #include "ui/scripted_message_boxes.h"
 #include "ui/virtual_clock.h"
 
@@ -64,6 +65,10 @@ struct SimulatedMonitor {
         monitor.load();
         return !monitor.activate();
     }
+
+    // What the front end is built from, as the program hands it over.
+    shell::WindowModel window() { return monitor.window(); }
+    shell::MonitorProbe probe() { return {monitor}; }
 
     // Exactly one monitor cycle, as Timer1 would drive it.
     void runCycle() {

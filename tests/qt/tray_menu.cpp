@@ -35,7 +35,7 @@ struct TrayWindow {
 
     bool start() {
         return sim.start([this] {
-            frontEnd = std::make_unique<qt::FrontEnd>(sim.monitor, screenBoxes);
+            frontEnd = std::make_unique<qt::FrontEnd>(sim.window(), screenBoxes);
             tray.connectTo([this](int message) { sim.monitor.trayMouse(message); },
                            frontEnd->window().menu());
         });
@@ -48,7 +48,7 @@ struct TrayWindow {
         QTimer::singleShot(0, [this, choose] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
-            QVERIFY(sim.monitor.menuOpen);
+            QVERIFY(sim.probe().trayMenuOpen());
             QCOMPARE(menu->pos(), tray.lastPopupAt());
             choose(*menu);
             menu->close();
@@ -106,7 +106,7 @@ void TrayMenu::rightClickPopsTheMenuUpAndVersionOpensTheOthersTab() {
     w.gesture(QSystemTrayIcon::Context);
     QCOMPARE(items, (QStringList{"Open(&O)", "-", "Version(&A)"}));
     QVERIFY(openIsBold);
-    QVERIFY(!w.sim.monitor.menuOpen);
+    QVERIFY(!w.sim.probe().trayMenuOpen());
     QVERIFY(!w.window().isVisible());
 
     w.whenMenuOpens([](QMenu& menu) { actionNamed(menu, "Version(&A)")->trigger(); });

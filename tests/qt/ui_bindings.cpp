@@ -17,6 +17,18 @@
 
 using namespace orvan;
 
+namespace {
+
+// A widget on `parent` bound to `control`, as the binder binds a form's.
+template <typename Widget, typename Control>
+Widget* bound(Control& control, QWidget* parent) {
+    auto* widget = new Widget(parent);
+    qt::bind(widget, control);
+    return widget;
+}
+
+}  // namespace
+
 class UiBindings : public QObject {
     Q_OBJECT
 
@@ -41,8 +53,8 @@ void UiBindings::modelChangesReachTheWidget() {
     QWidget page;
     ui::Label label("Label0_1");
     ui::TextBox text("Text1");
-    auto* l = qt::make(label, &page);
-    auto* t = qt::make(text, &page);
+    auto* l = bound<QLabel>(label, &page);
+    auto* t = bound<QLineEdit>(text, &page);
     QCOMPARE(l->objectName(), QString("Label0_1"));
 
     label.setCaption("Printing <b>now</b>");
@@ -71,7 +83,7 @@ void UiBindings::geometryOnlyWhereTheLogicSetsIt() {
     QWidget frame;
     frame.resize(400, 300);
     ui::Label line("Label5[3]");
-    auto* l = qt::make(line, &frame);
+    auto* l = bound<QLabel>(line, &frame);
     const QRect before = l->geometry();
     line.setLeft(300);  // top and height still 0: the layout decides
     QCOMPARE(l->geometry(), before);
@@ -88,7 +100,7 @@ void UiBindings::buttonClickRaisesClickOnce() {
     button.setCaption("Update");
     int clicks = 0;
     button.onClick = [&] { ++clicks; };
-    auto* b = qt::make(button, &page);
+    auto* b = bound<QPushButton>(button, &page);
     page.show();
     QTest::mouseClick(b, Qt::LeftButton);
     QCOMPARE(clicks, 1);
@@ -103,7 +115,7 @@ void UiBindings::comboSelectionRaisesClickOnceAndEditsRaiseChange() {
     int clicks = 0, changes = 0;
     combo.onClick = [&] { ++clicks; };
     combo.onChange = [&] { ++changes; };
-    auto* c = qt::make(combo, &page);
+    auto* c = bound<qt::ModelComboBox>(combo, &page);
     page.show();
     QCOMPARE(c->count(), 3);
     QCOMPARE(c->currentIndex(), 0);
@@ -123,7 +135,7 @@ void UiBindings::comboSelectionRaisesClickOnceAndEditsRaiseChange() {
     ui::ComboBox address("Combo7_1");
     address.setEditable(true);
     address.onChange = [&] { ++changes; };
-    auto* a = qt::make(address, &page);
+    auto* a = bound<qt::ModelComboBox>(address, &page);
     QVERIFY(a->isEditable());
     a->lineEdit()->setFocus();
     QTest::keyClicks(a->lineEdit(), "10.1");
@@ -146,7 +158,7 @@ void UiBindings::comboChangesOnlyOnPurpose() {
     combo.setListIndex(0);
     int clicks = 0;
     combo.onClick = [&] { ++clicks; };
-    auto* w = qt::make(combo, page);
+    auto* w = bound<qt::ModelComboBox>(combo, page);
     tabs.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tabs));
 
@@ -169,7 +181,7 @@ void UiBindings::comboDropDownRunsBeforeTheListOpens() {
     QWidget page;
     ui::ComboBox combo("Combo0");
     combo.onDropDown = [&] { combo.addItem("USB printer"); };
-    auto* c = qt::make(combo, &page);
+    auto* c = bound<qt::ModelComboBox>(combo, &page);
     page.show();
     c->showPopup();
     QCOMPARE(c->count(), 1);
@@ -210,7 +222,7 @@ void UiBindings::checkAndOptionClicksFollowTheModel() {
     check.setValue(ui::CheckState::Grayed);
     int checkClicks = 0;
     check.onClick = [&] { ++checkClicks; };
-    auto* cb = qt::make(check, &page);
+    auto* cb = bound<QCheckBox>(check, &page);
     QCOMPARE(cb->checkState(), Qt::PartiallyChecked);
 
     ui::OptionButton a("Opt1_1[0]"), b("Opt1_1[1]");
@@ -220,8 +232,8 @@ void UiBindings::checkAndOptionClicksFollowTheModel() {
     group.select(0);
     int clicksB = 0;
     b.onClick = [&] { ++clicksB; };
-    auto* ra = qt::make(a, &page);
-    auto* rb = qt::make(b, &page);
+    auto* ra = bound<QRadioButton>(a, &page);
+    auto* rb = bound<QRadioButton>(b, &page);
     page.show();
 
     QTest::mouseClick(cb, Qt::LeftButton);
@@ -247,7 +259,7 @@ void UiBindings::scrollAndTextGesturesRaiseChangeOnce() {
     bar.setValue(4);
     int scrollChanges = 0;
     bar.onChange = [&] { ++scrollChanges; };
-    auto* s = qt::make(bar, &page);
+    auto* s = bound<QScrollBar>(bar, &page);
     QCOMPARE(s->maximum(), 10);
     QCOMPARE(s->value(), 4);
 
@@ -255,7 +267,7 @@ void UiBindings::scrollAndTextGesturesRaiseChangeOnce() {
     text.setMaxLength(3);
     int textChanges = 0;
     text.onChange = [&] { ++textChanges; };
-    auto* t = qt::make(text, &page);
+    auto* t = bound<QLineEdit>(text, &page);
     page.show();
 
     s->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the arrow button
@@ -311,8 +323,8 @@ void UiBindings::accessibleNamesComeFromCaptionsOrLabels() {
     ui::Label caption("Label7_2");
     caption.setCaption("IP Address");
     ui::TextBox address("Text7_1");
-    auto* b = qt::make(open, &page);
-    auto* t = qt::make(address, &page);
+    auto* b = bound<QPushButton>(open, &page);
+    auto* t = bound<QLineEdit>(address, &page);
     auto* l = new QLabel(&page);
     l->setBuddy(t);
     qt::bind(l, caption);
@@ -376,7 +388,7 @@ void UiBindings::eitherSideMayGoFirst() {
 
     auto button = std::make_unique<ui::Button>("Cmd2");
     QWidget page;
-    auto* b = qt::make(*button, &page);
+    auto* b = bound<QPushButton>(*button, &page);
     page.show();
     button.reset();
     QTest::mouseClick(b, Qt::LeftButton);  // the control is gone: nothing to raise

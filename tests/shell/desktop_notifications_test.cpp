@@ -59,7 +59,8 @@ TEST(DesktopNotifications, OneNoticePerErrorOnset) {
 TEST(DesktopNotifications, TheOptionAndTheConfigurationKeyTurnThemOff) {
     NotifyingMonitor byOption;
     ASSERT_TRUE(byOption.rig.start("--no-notifications -S"));
-    EXPECT_EQ(byOption.rig.monitor->startMode, shell::StartMode::TrayOnly);  // "-s" still counts
+    EXPECT_EQ(byOption.rig.probe().startFlags().startMode,
+              shell::StartMode::TrayOnly);  // "-s" still counts
     byOption.error(-0x0102D000);
     byOption.cycles(2);
     EXPECT_TRUE(byOption.notifier.notices.empty());
@@ -75,7 +76,7 @@ TEST(DesktopNotifications, TheOptionAndTheConfigurationKeyTurnThemOff) {
     NotifyingMonitor on;
     on.rig.writeIni("[NOTIFICATIONS]\nDESKTOP=1\n");
     ASSERT_TRUE(on.rig.start("-i"));
-    EXPECT_EQ(on.rig.monitor->startMode, shell::StartMode::SelectPrinter);
+    EXPECT_EQ(on.rig.probe().startFlags().startMode, shell::StartMode::SelectPrinter);
     on.error(-0x0102D000);
     on.cycles(2);
     EXPECT_EQ(on.notifier.notices.size(), 1u);

@@ -19,12 +19,10 @@ struct GestureRig : ShellRig {
     GestureRig() {
         EXPECT_TRUE(start());
         buttons = std::make_unique<tabs::SettingTabButtons>(
-            tabs::SettingTabLink{state(), monitor->cycles(), monitor->catalogue(), monitor->boxes(),
-                                 [this] { monitor->queryStatus(); }},
-            tabs::PrinterSettingTab::kLinkPlan,
+            monitor->tabContext().link, tabs::PrinterSettingTab::kLinkPlan,
             tabs::SettingTabSteps{[this] { ++fills; }, [this] { ++collects; }, {}});
         buttons->wire(update, refresh);
-        monitor->printerSelectComboClicked = [this] { ++printerSelectChoices; };
+        probe().onPrinterSelectChoice([this] { ++printerSelectChoices; });
         loop.attach(meanwhile);
         world.clearCalls();
         redraws = 0;
@@ -45,8 +43,8 @@ struct GestureRig : ShellRig {
     // and a setting tab's Update and Refresh.
     void everyGesture() {
         main().SSTab1.setTab(shell::LaminatorTab);
-        monitor->Combo0.setListIndex(1);
-        monitor->Combo7_1.setListIndex(1);
+        combos().Combo0.setListIndex(1);
+        combos().Combo7_1.setListIndex(1);
         monitor->statusTab().Cmd0_2.click();
         monitor->statusTab().Cmd0_1.click();
         update.click();

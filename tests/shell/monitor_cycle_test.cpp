@@ -38,7 +38,7 @@ TEST(MonitorCycle, IsSkippedNotPostponedWhileAPauseOrDiscoveryRuns) {
     rig.state().pauseActive = true;
     rig.loop.advance(kCycleMs);
     EXPECT_EQ(rig.statusQueries(), 0);
-    EXPECT_EQ(rig.monitor->cycleTicks, 0);
+    EXPECT_EQ(rig.probe().cycleTicks(), 0);
     rig.state().pauseActive = false;
     rig.state().discoveryRunning = true;
     rig.loop.advance(kCycleMs);
@@ -107,10 +107,12 @@ TEST(MonitorCycle, TheMostNegativeResultsAreHandledAndStillTellStatusesApart) {
     rig.commandsInUse = &extreme;
     rig.rebuild();
     int redraws = 0;
-    rig.monitor->showStatus = [&] {
-        ++redraws;
-        rig.monitor->statusView().ShowStatus();
-    };
+    rig.probe().redrawStatusWith(
+        [&] {
+            ++redraws;
+            rig.monitor->statusView().ShowStatus();
+        },
+        [&rig] { ++rig.mediaRefreshes; });
     ASSERT_TRUE(rig.start());
     rig.loop.advance(kCycleMs);
     EXPECT_EQ(rig.monitor->snapshot().printerResult, INT_MIN);
@@ -135,11 +137,11 @@ TEST(MonitorCycle, ARemovedPrinterComesBackWithinOneCycleOfReattaching) {
     rig.world.setUsbAttached(0, false);
     rig.loop.advance(kCycleMs);
     rig.loop.advance(kCycleMs);
-    EXPECT_EQ(rig.monitor->Combo0.item(0).rfind("NET:", 0), 0u);
+    EXPECT_EQ(rig.combos().Combo0.item(0).rfind("NET:", 0), 0u);
     rig.world.setUsbAttached(0, true);
     rig.state().printerCount = 0;
     rig.loop.advance(kCycleMs);
-    EXPECT_EQ(rig.monitor->Combo0.item(0), "USB:Unit1");
+    EXPECT_EQ(rig.combos().Combo0.item(0), "USB:Unit1");
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Usb);
 }
 
@@ -223,7 +225,7 @@ TEST(RebuildPrinterList, AMissingLibraryAsksToEndUntilAGoodRebuildTakesItBack) {
     ASSERT_EQ(rig.boxes.shown().size(), 1u);
     EXPECT_EQ(rig.boxes.shown()[0].text, "KQ Port Manager is not found. Status Monitor ends.");
     EXPECT_EQ(rig.boxes.shown()[0].icon, ui::Icon::Warning);
-    EXPECT_TRUE(rig.monitor->endRequested);
+    EXPECT_TRUE(rig.probe().endRequested());
     EXPECT_TRUE(rig.main().Timer2.enabled());
     EXPECT_EQ(rig.main().Timer2.interval(), 10);  // a pause in progress ends at once
     rig.state().pauseActive = true;
@@ -233,15 +235,15 @@ TEST(RebuildPrinterList, AMissingLibraryAsksToEndUntilAGoodRebuildTakesItBack) {
 
     scan.missing = false;
     EXPECT_TRUE(rig.monitor->rebuildPrinterList());
-    EXPECT_FALSE(rig.monitor->endRequested);
+    EXPECT_FALSE(rig.probe().endRequested());
     EXPECT_FALSE(rig.monitor->activate());
     EXPECT_FALSE(rig.monitor->ended());
-    EXPECT_EQ(rig.monitor->Combo0.item(0), "USB:Unit1");
+    EXPECT_EQ(rig.combos().Combo0.item(0), "USB:Unit1");
 }
 
 TEST(StatusTabUpdate, AnUnchangedPrinterCountSelectsTheFirstPrinterWithoutRedrawing) {
     Started rig;
-    rig.monitor->Combo0.setListIndex(1);
+    rig.combos().Combo0.setListIndex(1);
     ASSERT_EQ(rig.state().selected.connection, link::Connection::Network);
     rig.redraws = 0;
     bool timerRanWhileAsked = true;
@@ -249,7 +251,7 @@ TEST(StatusTabUpdate, AnUnchangedPrinterCountSelectsTheFirstPrinterWithoutRedraw
         timerRanWhileAsked = rig.main().Timer1.enabled();
     };
     rig.boxes.answerNext(Answer::Ok);
-    rig.monitor->refreshOnlinePrinters();
+    rig.monitor->statusTab().Cmd0_2.click();
     EXPECT_EQ(rig.boxes.shown().back().text,
               "Would you like to refresh the status of Online Printers?");
     EXPECT_FALSE(timerRanWhileAsked);
@@ -261,14 +263,15 @@ TEST(StatusTabUpdate, AnUnchangedPrinterCountSelectsTheFirstPrinterWithoutRedraw
 TEST(StatusTabUpdate, CancelChangesNothing) {
     Started rig;
     rig.boxes.answerNext(Answer::Cancel);
-    rig.monitor->refreshOnlinePrinters();
+    rig.monitor->statusTab().Cmd0_2.click();
     EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 0);
     EXPECT_TRUE(rig.main().Timer1.enabled());
 }
 
 TEST(TabDispatch, AClickRefreshesThatTabAndRestartsTheMonitor) {
     Started rig;
-    ui::Label& counter = rig.monitor->screens().laminator.label8(tabs::LaminatorTab::kCleaningCounter);
+    ui::Label& counter =
+        rig.monitor->screens().laminator.label8(tabs::LaminatorTab::kCleaningCounter);
     counter.setCaption("stale");
     rig.main().Timer1.setEnabled(false);
     rig.main().SSTab1.setTab(shell::LaminatorTab);
@@ -281,18 +284,16 @@ TEST(TabDispatch, AClickRefreshesThatTabAndRestartsTheMonitor) {
 TEST(TabDispatch, TheStatusTabPutsItsComboBackOnTheSelectedPrinter) {
     Started rig;
     rig.main().SSTab1.setTab(shell::OthersTab);
-    rig.monitor->selectingPrinter = true;
-    rig.monitor->Combo0.setListIndex(1);
-    rig.monitor->selectingPrinter = false;
+    rig.combos().show(1);  // moved by the shell: no choice of the user's
     rig.redraws = 0;
     rig.main().SSTab1.setTab(shell::StatusTab);
-    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 0);
+    EXPECT_EQ(rig.combos().Combo0.listIndex(), 0);
     EXPECT_EQ(rig.redraws, 1);
 }
 
 TEST(PrinterCombo, AChoiceSelectsThatPrinterAndRefreshesIt) {
     Started rig;
-    rig.monitor->Combo0.setListIndex(1);
+    rig.combos().Combo0.setListIndex(1);
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Network);
     EXPECT_EQ(rig.redraws, 1);
     EXPECT_GE(rig.world.countCalls("P_FlushPropertyReq"), 1);

@@ -30,8 +30,8 @@ const Bytes kNumberedConditionRequest{0x28, 30, 0xFF, 0xFF, 33, 34, 35, 36, 37, 
 // what is watched, no handler run, nothing asked.
 void expectScreenUnmoved(GestureRig& rig, int tab, std::size_t boxes) {
     EXPECT_EQ(rig.main().SSTab1.tab(), tab);
-    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 0);
-    EXPECT_EQ(rig.monitor->Combo7_1.listIndex(), 0);
+    EXPECT_EQ(rig.combos().Combo0.listIndex(), 0);
+    EXPECT_EQ(rig.combos().Combo7_1.listIndex(), 0);
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Usb);
     EXPECT_EQ(rig.printerSelectChoices + rig.fills, 0);
     EXPECT_EQ(rig.boxes.shown().size(), boxes);

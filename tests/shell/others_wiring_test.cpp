@@ -66,7 +66,7 @@ TEST(OthersWiring, AnInstalledProgramIgnoresTheUsersOwnRightsAndKeepsHisValuesAp
     ScratchDir::write(rig.systemFile(), "[ADMIN]\nUSERTAB=1\n");
     rig.boxes.answerNext(ui::Answer::Ok);  // display only
     ASSERT_TRUE(rig.start());
-    EXPECT_EQ(rig.monitor->configFile, rig.userFile());
+    EXPECT_EQ(rig.probe().startFlags().configFile, rig.userFile());
     EXPECT_TRUE(rig.monitor->isOpen(1));
     for (int right : {0, 2, 4, 7, 10, 11}) EXPECT_FALSE(rig.monitor->isOpen(right)) << right;
     EXPECT_EQ(rig.monitor->configuration().ReadCardType(), 4);

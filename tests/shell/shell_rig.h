@@ -10,6 +10,7 @@
 #include "simulator/sim_settings_port.h"
 #include "simulator/simulated_printers.h"
 #include "support/fake_platform.h"
+#include "support/monitor_probe.h"
 #include "ui/scripted_message_boxes.h"
 #include "ui/virtual_clock.h"
 
@@ -51,8 +52,7 @@ struct ShellRig {
                                .common = common,
                                .publisher = publisher,
                                .notifier = notifier});
-        monitor->showStatus = [this] { ++redraws; };
-        monitor->refreshMediaAndCounters = [this] { ++mediaRefreshes; };
+        probe().redrawStatusWith([this] { ++redraws; }, [this] { ++mediaRefreshes; });
     }
 
     std::string ini() const { return ScratchDir::read(dir.file("OrvanStatusMonitor.ini")); }
@@ -68,6 +68,8 @@ struct ShellRig {
     }
     shell::MainForm& main() { return monitor->main(); }
     link::LinkState& state() { return monitor->state(); }
+    shell::PrinterCombos& combos() { return monitor->printerCombos(); }
+    shell::MonitorProbe probe() { return {*monitor}; }
 };
 
 }  // namespace orvan::testing

@@ -27,9 +27,9 @@ TEST(StartUp, OnlyTheSettingsLibraryListsOnlyNetworkPrinters) {
     ShellRig rig;
     rig.platform.files = {"/current/libLNKSET.so"};
     ASSERT_TRUE(rig.start());
-    EXPECT_FALSE(rig.monitor->hasCommandLibrary);
-    ASSERT_GT(rig.monitor->Combo0.count(), 0);
-    for (const auto& item : rig.monitor->Combo0.items())
+    EXPECT_FALSE(rig.probe().startFlags().hasCommandLibrary);
+    ASSERT_GT(rig.combos().Combo0.count(), 0);
+    for (const auto& item : rig.combos().Combo0.items())
         EXPECT_EQ(item.rfind("NET:", 0), 0u) << item;
     EXPECT_EQ(rig.world.countCalls("KQCMD_ScanPrinter"), 0);
 }
@@ -45,14 +45,14 @@ TEST(StartUp, ANonAdministratorMustAcceptADisplayOnlyRun) {
     accepted.platform.administrator = false;
     accepted.boxes.answerNext(Answer::Ok);
     EXPECT_TRUE(accepted.start());
-    EXPECT_FALSE(accepted.monitor->isAdministrator);
+    EXPECT_FALSE(accepted.probe().startFlags().isAdministrator);
     EXPECT_FALSE(accepted.monitor->isOpen(1));
 }
 
 TEST(StartUp, TheWholeCommandLineChoosesTheStartModeIgnoringCase) {
     ShellRig hidden;
     ASSERT_TRUE(hidden.start("-S"));
-    EXPECT_EQ(hidden.monitor->startMode, shell::StartMode::TrayOnly);
+    EXPECT_EQ(hidden.probe().startFlags().startMode, shell::StartMode::TrayOnly);
     EXPECT_FALSE(hidden.main().form.visible());
     EXPECT_TRUE(hidden.main().Menu1.visible());
 
@@ -63,7 +63,7 @@ TEST(StartUp, TheWholeCommandLineChoosesTheStartModeIgnoringCase) {
 
     ShellRig both;
     ASSERT_TRUE(both.start("-s -t"));
-    EXPECT_EQ(both.monitor->startMode, shell::StartMode::Normal);
+    EXPECT_EQ(both.probe().startFlags().startMode, shell::StartMode::Normal);
     EXPECT_TRUE(both.main().form.visible());
     EXPECT_FALSE(both.main().Menu1.visible());
 }
@@ -83,7 +83,7 @@ TEST(StartUp, ASecondCopyEndsSilentlyUnlessAllowedByDashT) {
     ShellRig allowed;
     allowed.platform.lockFree = false;
     EXPECT_TRUE(allowed.start("-T"));
-    EXPECT_EQ(allowed.monitor->startMode, shell::StartMode::Normal);
+    EXPECT_EQ(allowed.probe().startFlags().startMode, shell::StartMode::Normal);
     EXPECT_EQ(allowed.platform.forwardRequests, 0);
 }
 
@@ -132,7 +132,7 @@ TEST(StartUp, LoadingSelectsTheRememberedPrinterIgnoringCase) {
     const std::string netName = [&] {
         ShellRig probe;
         probe.start();
-        return probe.monitor->Combo0.item(1);
+        return probe.combos().Combo0.item(1);
     }();
     ASSERT_EQ(netName.rfind("NET:", 0), 0u);
     std::string lower = netName;
@@ -140,8 +140,8 @@ TEST(StartUp, LoadingSelectsTheRememberedPrinterIgnoringCase) {
     rig.writeIni("[PrinterSetting]\nprinter =  " + lower + " \n");
     ASSERT_TRUE(rig.start());
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Network);
-    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 1);
-    EXPECT_EQ(rig.monitor->Combo7_1.listIndex(), 1);
+    EXPECT_EQ(rig.combos().Combo0.listIndex(), 1);
+    EXPECT_EQ(rig.combos().Combo7_1.listIndex(), 1);
 }
 
 TEST(StartUp, AnAbsentRememberedPrinterLeavesTheFirstSelected) {
@@ -149,14 +149,14 @@ TEST(StartUp, AnAbsentRememberedPrinterLeavesTheFirstSelected) {
     rig.writeIni("[PRINTERSETTING]\nPRINTER=NET:GONE\n");
     ASSERT_TRUE(rig.start());
     EXPECT_EQ(rig.state().selected.connection, link::Connection::Usb);
-    EXPECT_EQ(rig.monitor->Combo0.listIndex(), 0);
+    EXPECT_EQ(rig.combos().Combo0.listIndex(), 0);
 }
 
 TEST(StartUp, LoadingRunsTheFirstRefreshAndStartsTheMonitor) {
     ShellRig rig;
     ASSERT_TRUE(rig.start());
     EXPECT_EQ(rig.tray.added, 1);
-    EXPECT_TRUE(rig.monitor->trayIconShown);
+    EXPECT_TRUE(rig.probe().trayIconShown());
     EXPECT_EQ(rig.redraws, 1);
     EXPECT_TRUE(rig.main().Timer1.enabled());
     EXPECT_EQ(rig.main().Timer1.interval(), 200);
@@ -237,9 +237,9 @@ TEST(ShutDown, ALatin1PrinterNameIsOneTextEverywhere) {
     rig.world.network(0).setPageText(0x2D, 17, 10, "Caf\xE9");
     ASSERT_TRUE(rig.start());
     const std::string name = "NET:Caf\u00E9";
-    EXPECT_EQ(rig.monitor->Combo0.item(1), name);
-    EXPECT_EQ(rig.monitor->Combo7_1.item(1), name);
-    rig.monitor->Combo0.setListIndex(1);
+    EXPECT_EQ(rig.combos().Combo0.item(1), name);
+    EXPECT_EQ(rig.combos().Combo7_1.item(1), name);
+    rig.combos().Combo0.setListIndex(1);
     EXPECT_EQ(rig.main().PrinterLine.caption(), "Printer: " + name);
     rig.boxes.answerNext(Answer::Yes);
     rig.monitor->queryUnload(shell::UnloadMode::UserClose);
@@ -257,7 +257,7 @@ TEST(ShutDown, YesSavesTheAddressInTheFamilyOfTheListItCameFrom) {
     ShellRig rig;
     rig.writeIni("[PRINTERSETTING]\nIPTYPE=4\n");
     ASSERT_TRUE(rig.start());
-    rig.monitor->Combo0.setListIndex(1);
+    rig.combos().Combo0.setListIndex(1);
     ASSERT_EQ(rig.state().selected.connection, link::Connection::Network);
     rig.state().preferIPv6 = true;
     rig.boxes.answerNext(Answer::Yes);

@@ -92,7 +92,7 @@ TEST(TrayGestures, AreIgnoredWhileTheWindowShowsAndWhileTheMenuIsUp) {
     rig.hide();
     int nested = 0;
     rig.tray.whileTracking = [&] {
-        EXPECT_TRUE(rig.monitor->menuOpen);
+        EXPECT_TRUE(rig.probe().trayMenuOpen());
         EXPECT_TRUE(rig.main().Menu1.visible());
         EXPECT_TRUE(rig.main().MenuItem[shell::MenuOpen].isDefault());
         if (nested++ > 0) return;
@@ -103,7 +103,7 @@ TEST(TrayGestures, AreIgnoredWhileTheWindowShowsAndWhileTheMenuIsUp) {
     EXPECT_EQ(rig.tray.popups, 1);
     EXPECT_EQ(rig.tray.placements[0], (PopupPlacement{72, {1280, 898}, {1100, 862, 1280, 900}}));
     // Dismissed without a choice: still hidden, the menu no longer up.
-    EXPECT_FALSE(rig.monitor->menuOpen);
+    EXPECT_FALSE(rig.probe().trayMenuOpen());
     EXPECT_FALSE(rig.shown());
     EXPECT_TRUE(rig.world.calls().empty());
 

@@ -38,9 +38,9 @@ TEST(WatchedWindow, AnErrorBringsTheWindowBackHoweverItWasPutAway) {
             ShellRig rig;
             ASSERT_TRUE(rig.start());
             rig.main().SSTab1.setTab(shell::PrinterSelectTab);
-            rig.monitor->Combo7_1.gotFocus();
+            rig.combos().Combo7_1.gotFocus();
             EXPECT_FALSE(rig.main().Timer1.enabled());
-            rig.monitor->Combo7_1.setListIndex(1);  // a choice: the network printer
+            rig.combos().Combo7_1.setListIndex(1);  // a choice: the network printer
             ASSERT_EQ(rig.state().selected.connection, link::Connection::Network);
             way.put(rig.main());
             EXPECT_FALSE(rig.main().form.seen());

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/monitor.h"
 #include "shell/platform.h"
+#include "shell/tray_icon.h"
 
 namespace orvan::testing {
 
