@@ -33,7 +33,7 @@ void BM_MonitorWindowStartup(benchmark::State& state) {
     for (auto _ : state) {
         auto m = std::make_unique<MonitorWithWindow>();
         const bool started = m->sim.start([&m] {
-            m->frontEnd = std::make_unique<orvan::qt::FrontEnd>(m->sim.monitor, m->screenBoxes);
+            m->frontEnd = std::make_unique<orvan::qt::FrontEnd>(m->sim.window(), m->screenBoxes);
         });
         if (!started || !m->frontEnd->window().isVisible()) {
             state.SkipWithError("the monitor window did not come up");
