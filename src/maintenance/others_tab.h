@@ -8,11 +8,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "link/channel.h"
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
-#include "link/channel.h"
 #include "tabs/tab_context.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"

@@ -8,10 +8,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "network/ipv6_dialogs.h"
 #include "network/printer_choice.h"
 #include "network/printer_select_shell.h"

@@ -3,11 +3,11 @@
 // them; the front end draws them. The printer combo of the "Printer
 // Selection" frame belongs to the shell and is only borrowed here.
 #include <array>
+
 #include "link/counters.h"
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "ui/control_list.h"
 #include "ui/controls.h"
 

@@ -10,10 +10,10 @@
 // The remedy is either "Disable" (BendCell 30, no cell marked) or exactly
 // one marked cell.
 #include <array>
+
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "tabs/colour_guidance.h"
 #include "tabs/hint_grid.h"
 #include "tabs/setting_tab_buttons.h"

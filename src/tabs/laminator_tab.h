@@ -6,11 +6,11 @@
 // while its cassette is in.
 #include <array>
 #include <memory>
+
 #include "link/counters.h"
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "tabs/option_pair.h"
 #include "tabs/setting_tab_buttons.h"
 #include "tabs/tab_context.h"

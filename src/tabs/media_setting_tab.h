@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "tabs/setting_tab_buttons.h"
 #include "tabs/tab_context.h"
 #include "ui/control_list.h"

@@ -5,10 +5,10 @@
 // are the working copy between showing and collecting.
 #include <array>
 #include <memory>
+
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "tabs/option_pair.h"
 #include "tabs/setting_tab_buttons.h"
 #include "tabs/tab_context.h"

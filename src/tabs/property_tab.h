@@ -4,11 +4,11 @@
 // never reads or writes the printer itself.
 #include <array>
 #include <memory>
+
 #include "link/counters.h"
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "tabs/tab_context.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"

@@ -8,10 +8,10 @@
 // row (temperature byte), column 0 the rightmost (speed byte 5). The two
 // selections always share their row.
 #include <array>
+
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "tabs/colour_guidance.h"
 #include "tabs/hint_grid.h"
 #include "tabs/setting_tab_buttons.h"

@@ -5,10 +5,10 @@
 // tab always shows the state the printer reports.
 #include <array>
 #include <functional>
+
 #include "link/link_plan.h"
 #include "link/net_requests.h"
 #include "link/pages.h"
-
 #include "link/result_code.h"
 #include "link/security_lock.h"
 #include "tabs/setting_tab_buttons.h"
