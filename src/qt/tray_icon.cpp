@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 #include "qt/picture_widgets.h"
 #include "ui/message_box.h"
@@ -34,6 +36,35 @@ QIcon programIcon() {
     return own.isNull() || own.availableSizes().isEmpty()
                ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon)
                : own;
+}
+
+QColor stateColour(status::Glance state) {
+    static const QColor kColours[] = {
+        QColor(0x2E, 0x9E, 0x3E),  // ready: green
+        QColor(0x2A, 0x6F, 0xDB),  // printing: blue
+        QColor(0xE8, 0xA3, 0x17),  // warning: amber
+        QColor(0xD3, 0x2F, 0x2F),  // error: red
+        QColor(0x8A, 0x8A, 0x8A),  // no printer: grey
+    };
+    return kColours[std::clamp(static_cast<int>(state), 0, 4)];
+}
+
+QIcon stateIcon(status::Glance state) {
+    constexpr int kSize = 64;
+    const QIcon base = QIcon::fromTheme(QStringLiteral("printer"), programIcon());
+    QPixmap pixmap = base.pixmap(kSize, kSize);
+    if (pixmap.isNull()) {
+        pixmap = QPixmap(kSize, kSize);
+        pixmap.fill(Qt::transparent);
+    }
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int dot = pixmap.width() * 4 / 10;
+    const QRect where(pixmap.width() - dot - 1, pixmap.height() - dot - 1, dot, dot);
+    painter.setPen(QPen(Qt::white, pixmap.width() / 16.0));
+    painter.setBrush(stateColour(state));
+    painter.drawEllipse(where);
+    return QIcon(pixmap);
 }
 
 // How often the program looks for a notification area that came or went.
@@ -109,6 +140,11 @@ shell::TrayGeometry QtTrayIcon::geometry() {
     return {shell::TaskbarAround(n, local(full, full.topLeft()),
                                  local(screen->availableGeometry(), full.topLeft())),
             n, full.width(), full.height()};
+}
+
+void QtTrayIcon::showState(status::Glance state, const std::string& tooltip) {
+    icon_.setIcon(stateIcon(state));
+    icon_.setToolTip(QString::fromStdString(tooltip));
 }
 
 void QtTrayIcon::trackPopup(const shell::PopupPlacement& placement) {

@@ -17,6 +17,11 @@ namespace orvan::qt {
 inline constexpr const char* kProgramIconFile = "orvan-status-monitor.png";
 QIcon programIcon();
 
+// The tray's picture for a state: the printer icon of the icon theme (the
+// program's own without one) with a dot in the state's colour.
+QIcon stateIcon(status::Glance state);
+QColor stateColour(status::Glance state);
+
 class QtTrayIcon : public shell::TrayIcon {
   public:
     explicit QtTrayIcon(QObject* parent);
@@ -29,6 +34,7 @@ class QtTrayIcon : public shell::TrayIcon {
     // not tell where the icon is).
     shell::TrayGeometry geometry() override;
     void trackPopup(const shell::PopupPlacement& placement) override;
+    void showState(status::Glance state, const std::string& tooltip) override;
 
     // The icon's gestures go to `mouse` as messages; `menu` is the popup.
     // `changed` runs when a notification area appears or goes (a tray host

@@ -194,6 +194,7 @@ class Monitor {
     void popUpTrayMenu();
     // outside_status.cpp
     void tellOutside(link::ResultCode code, link::Severity severity);
+    void showTrayState();
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
     // monitor.cpp
@@ -251,6 +252,7 @@ class Monitor {
     report::PrinterReader reportReader_{channel_};
     NotificationPolicy notices_;
     std::optional<report::PrinterReport> watched_;  // the last printer watched
+    std::optional<std::string> trayLook_;           // what the tray icon was last told
     int cyclesToDetails_ = 0;
     std::string detailsKey_;  // the printer the details were read from
 };

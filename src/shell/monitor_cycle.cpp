@@ -127,6 +127,7 @@ void Monitor::monitorTick() {
     showWatchedPrinter();
 
     tellOutside(code, severity);
+    showTrayState();
 
     if (fault) {
         main_.Timer1.setEnabled(false);

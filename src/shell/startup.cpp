@@ -124,7 +124,10 @@ void Monitor::load() {
         [this] { main_.SSTab1.setTab(StatusTab); },
         [this] { cycles_.readAll(screens_->plan(main_.SSTab1.tab())); },
         [this] { showStatus(); },
-        [this] { takeSnapshot(); },
+        [this] {
+            takeSnapshot();
+            showTrayState();
+        },
     };
     for (const auto& step : steps)
         if (!runLoadStep(step)) return;

@@ -65,6 +65,19 @@ void Monitor::menuItemChosen(int index) {
     bringWindowForward();
 }
 
+// The icon shows the watched printer's state at a glance and its status
+// lines as the tooltip; it is told only what changed.
+void Monitor::showTrayState() {
+    if (!env_.tray || ended_) return;
+    const status::GlanceLook look = status::AtAGlance(catalogue_, status::InputsOf(state_, data_));
+    std::string tip = state_.printerCount > 0 ? state_.selected.name + "\n" : "";
+    tip += look.text;
+    const std::string key = std::to_string(static_cast<int>(look.state)) + tip;
+    if (trayLook_ == key) return;
+    trayLook_ = key;
+    env_.tray->showState(look.state, tip);
+}
+
 void Monitor::trayChanged() {
     if (ended_ || !trayIconShown_ || !env_.tray) return;
     env_.tray->add();  // shows the icon once a notification area is there

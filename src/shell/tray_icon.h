@@ -2,7 +2,10 @@
 // The notification-area icon as the monitor drives it, and the icon's
 // messages it answers. Its own header, so that the Qt tray needs nothing else
 // of the shell.
+#include <string>
+
 #include "shell/tray_placement.h"
+#include "status/status_presentation.h"
 
 namespace orvan::shell {
 
@@ -25,6 +28,9 @@ class TrayIcon {
     // Shows the popup menu (MainForm's Menu1) and returns once it has
     // closed; a chosen item has run its click by then.
     virtual void trackPopup(const PopupPlacement&) {}
+    // The watched printer's state at a glance, and the tooltip: the
+    // printer's name and its status lines (no name without a printer).
+    virtual void showState(status::Glance, const std::string& /*tooltip*/) {}
 };
 
 }  // namespace orvan::shell

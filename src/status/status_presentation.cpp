@@ -85,6 +85,63 @@ StatusView PresentStatus(const ErrorCatalogue& catalogue, const StatusInputs& in
     return v;
 }
 
+StatusInputs InputsOf(const link::LinkState& link, const link::PrinterData& data) {
+    StatusInputs in;
+    in.status = link.status;
+    in.printerConnected = link.printerCount != 0;
+    in.laminatorInstalled = data.identity.Option47() != 0;
+    in.networkStatusWord = link.statusWord;
+    return in;
+}
+
+namespace {
+
+// The Status tab breaks a line with CR; a tooltip with LF.
+std::string shownLines(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// A device that works but reports a passing condition (a transient result)
+// is a warning; a failed one an error.
+GlanceLook AtAGlance(const ErrorCatalogue& catalogue, const StatusInputs& in) {
+    const StatusView view = PresentStatus(catalogue, in);
+    GlanceLook look;
+    look.text = shownLines(view.printer.text);
+    if (view.laminatorState != DisplayState::Absent && !view.laminator.text.empty())
+        look.text += "\n" + shownLines(view.laminator.text);
+    const auto transient = [&](link::ResultCode code) {
+        return code != 0 && catalogue.ClassifyCode(code) == link::Severity::Transient;
+    };
+    switch (view.overall) {
+        case DisplayState::Absent:
+            look.state = Glance::NoPrinter;
+            break;
+        case DisplayState::Failed:
+            look.state = Glance::Error;
+            break;
+        case DisplayState::Running:
+        case DisplayState::Ready:
+            if (transient(in.status.printerResult) || transient(in.status.laminatorResult))
+                look.state = Glance::Warning;
+            else
+                look.state =
+                    view.overall == DisplayState::Running ? Glance::Printing : Glance::Ready;
+            break;
+    }
+    return look;
+}
+
 void ApplyStatusLine(const StatusLine& line, ui::Label& label, ui::PictureBox& picture,
                      const std::string& programDir) {
     label.setCaption(line.text);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "link/link_state.h"
+#include "link/printer_data.h"
 #include "status/error_catalogue.h"
 #include "status/state_decoding.h"
 #include "ui/controls.h"
@@ -42,6 +43,19 @@ struct StatusView {
 };
 
 StatusView PresentStatus(const ErrorCatalogue& catalogue, const StatusInputs& in);
+
+// What the last status answer says, as the Status tab reads it.
+StatusInputs InputsOf(const link::LinkState& link, const link::PrinterData& data);
+
+// The state at a glance, for the tray icon: its kind, and the status lines
+// as the Status tab shows them, one per line.
+enum class Glance { Ready, Printing, Warning, Error, NoPrinter };
+struct GlanceLook {
+    Glance state = Glance::NoPrinter;
+    std::string text;
+    bool operator==(const GlanceLook&) const = default;
+};
+GlanceLook AtAGlance(const ErrorCatalogue& catalogue, const StatusInputs& in);
 
 // Copies a line onto its label and picture box. The picture is loaded from
 // the program directory only while it is shown.

@@ -103,12 +103,7 @@ void StatusTabView::reset() {
 }
 
 void StatusTabView::ShowStatus() {
-    const link::LinkState& link = src_.link;
-    StatusInputs in;
-    in.status = link.status;
-    in.printerConnected = connected();
-    in.laminatorInstalled = src_.data.identity.Option47() != 0;
-    in.networkStatusWord = link.statusWord;
+    const StatusInputs in = InputsOf(src_.link, src_.data);
     const StatusView view = PresentStatus(src_.catalogue, in);
     ApplyStatusLine(view.printer, tab_.Label0_1, tab_.Pic0[4], src_.programDir);
     ApplyStatusLine(view.laminator, tab_.Label0_6, tab_.Pic0[5], src_.programDir);

@@ -88,5 +88,35 @@ TEST_F(Presentation, PicturesComeFromTheProgramDirectory) {
     EXPECT_EQ(ProgramFile("/opt/orvan/", "LOGO.gif"), "/opt/orvan/LOGO.gif");
 }
 
+// The tray icon's state and tooltip follow the Status tab's lines, the
+// laminator's included; a device that works but reports a passing
+// condition is a warning.
+TEST_F(Presentation, TheStateAtAGlanceFollowsTheWorstDevice) {
+    const struct {
+        link::DeviceStatus status;
+        bool connected;
+        Glance state;
+        const char* text;
+    } cases[] = {
+        {{0, 0, 0, 0}, true, Glance::Ready, "Ready\nReady"},
+        {{0, 61, 0, 0}, true, Glance::Printing, "Printing\nReady"},
+        {{-0x0102DB00, 0, 0, 0}, true, Glance::Warning, "Ready\nReady"},
+        {{-0x0142B200, 0, 0, 0},
+         true,
+         Glance::Error,
+         "Printer Error(0142B200) :\nInk ribbon has run out. Replace with a new one.\nReady"},
+        {{0, 0, -0x0500005A, 0},
+         true,
+         Glance::Error,
+         "Ready\nLaminator Error(0500005A) :\nThe film cassette is detached."},
+        {{-0x0142B200, 0, 0, 0}, false, Glance::NoPrinter, "Printer is not found."},
+    };
+    for (const auto& c : cases) {
+        const GlanceLook look = AtAGlance(cat, {c.status, c.connected, true, 0});
+        EXPECT_EQ(look.state, c.state) << c.text;
+        EXPECT_EQ(look.text, c.text);
+    }
+}
+
 }  // namespace
 }  // namespace orvan::status

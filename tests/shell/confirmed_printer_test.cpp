@@ -13,8 +13,6 @@
 namespace orvan::testing {
 namespace {
 
-constexpr int kCycleMs = 2000;
-
 // Calls of the network library: the network printer was addressed.
 std::vector<std::string> networkCalls(const sim::SimulatedPrinters& world) {
     std::vector<std::string> names;

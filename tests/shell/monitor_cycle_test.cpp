@@ -11,8 +11,6 @@ namespace {
 
 using ui::Answer;
 
-constexpr int kCycleMs = 2000;
-
 struct Started : ShellRig {
     Started() {
         EXPECT_TRUE(start());

@@ -16,6 +16,9 @@
 
 namespace orvan::testing {
 
+// One monitor cycle on the virtual clock.
+inline constexpr int kCycleMs = 2000;
+
 struct ShellRig {
     ui::VirtualClockLoop loop;
     ui::ScriptedMessageBoxes boxes;

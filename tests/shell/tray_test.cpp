@@ -153,5 +153,31 @@ TEST(TrayGestures, VersionOpensTheOthersTabRefreshed) {
     }
 }
 
+// The icon shows the watched printer at a glance, hidden window or not, and
+// is told only what changed.
+TEST(TrayState, FollowsTheWatchedPrinterAndIsToldOnlyChanges) {
+    TrayRig rig;
+    rig.hide();
+    ASSERT_FALSE(rig.tray.states.empty());
+    EXPECT_EQ(rig.tray.states.back(),
+              std::make_pair(status::Glance::Ready, std::string("USB:Unit1\nReady\nReady")));
+    const std::size_t told = rig.tray.states.size();
+    rig.loop.advance(kCycleMs);
+    EXPECT_EQ(rig.tray.states.size(), told);
+
+    rig.world.usb(0).setPrinterError(-0x0142B200);
+    rig.loop.advance(kCycleMs);
+    ASSERT_EQ(rig.tray.states.size(), told + 1);
+    EXPECT_EQ(rig.tray.states.back().first, status::Glance::Error);
+    EXPECT_EQ(rig.tray.states.back().second.substr(0, 35), "USB:Unit1\nPrinter Error(0142B200) :");
+
+    rig.world.setUsbAttached(0, false);
+    rig.world.setNetworkAttached(0, false);
+    rig.loop.advance(kCycleMs);
+    rig.loop.advance(kCycleMs);
+    EXPECT_EQ(rig.tray.states.back(),
+              std::make_pair(status::Glance::NoPrinter, std::string("Printer is not found.")));
+}
+
 }  // namespace
 }  // namespace orvan::testing

@@ -9,8 +9,6 @@
 namespace orvan::testing {
 namespace {
 
-constexpr int kCycleMs = 2000;
-
 struct OutOfSight {
     const char* name;
     void (*put)(shell::MainForm&);

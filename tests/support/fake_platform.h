@@ -49,6 +49,10 @@ class CountingTray : public shell::TrayIcon {
     void remove() override { ++removed; }
     bool shown() override { return host && added > removed; }
     shell::TrayGeometry geometry() override { return where; }
+    std::vector<std::pair<status::Glance, std::string>> states;  // what the icon was told
+    void showState(status::Glance state, const std::string& tooltip) override {
+        states.emplace_back(state, tooltip);
+    }
     void trackPopup(const shell::PopupPlacement& placement) override {
         ++popups;
         placements.push_back(placement);
