@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
                                                   QCoreApplication::exit(0);
                                               }});
 
+    notifier.onOpen = [&monitor] { monitor.openFromNotification(); };
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;
 
     qt::FrontEnd frontEnd(monitor.window(), boxes);

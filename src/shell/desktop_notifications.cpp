@@ -16,7 +16,11 @@ std::optional<Notice> NotificationPolicy::onResult(const std::string& printer,
     auto key = std::make_pair(printer, code);
     if (notified_ == key) return std::nullopt;
     notified_ = std::move(key);
-    return Notice{printer + ": " + errorLine, message};
+    // The status line ends "... :" before the message on its next line; a
+    // summary stands alone.
+    std::string line = errorLine;
+    while (!line.empty() && (line.back() == ':' || line.back() == ' ')) line.pop_back();
+    return Notice{printer + ": " + line, message, source_};
 }
 
 NotificationOption TakeNotificationOption(const std::string& commandLine) {

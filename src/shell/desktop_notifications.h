@@ -1,6 +1,7 @@
 #pragma once
 // Desktop notifications of printer errors: the decision when to notify lives
 // here, the delivery (the desktop's notification service) in the front end.
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,15 +10,22 @@
 
 namespace orvan::shell {
 
+// Which device a notice is about: a new notice replaces the one on screen
+// from the same device.
+enum class NoticeSource { Printer, Laminator };
+
 struct Notice {
-    std::string summary;  // "<printer>: Printer Error(0102D000) :"
+    std::string summary;  // "<printer>: Printer Error(0102D000)"
     std::string body;     // the catalogue message
+    NoticeSource source = NoticeSource::Printer;
 };
 
 class DesktopNotifier {
   public:
     virtual ~DesktopNotifier() = default;
     virtual void notify(const Notice& notice) = 0;
+    // Runs when the user opens a notice (its default action).
+    std::function<void()> onOpen;
 };
 
 // One notice when a printer's result enters the Error or Fault severity; none
@@ -25,12 +33,14 @@ class DesktopNotifier {
 // another error (or another printer's) takes its place.
 class NotificationPolicy {
   public:
+    explicit NotificationPolicy(NoticeSource source = NoticeSource::Printer) : source_(source) {}
     // errorLine: the status line's first line for the result.
     std::optional<Notice> onResult(const std::string& printer, link::ResultCode code,
                                    link::Severity severity, const std::string& errorLine,
                                    const std::string& message);
 
   private:
+    NoticeSource source_;
     std::optional<std::pair<std::string, link::ResultCode>> notified_;
 };
 

@@ -121,6 +121,9 @@ class Monitor {
     void trayChanged();
     // A second start of the program asked this copy to come forward.
     void comeForward();
+    // A desktop notification was opened: the window comes forward on the
+    // Status tab (unless a link operation or a printer dialog holds it).
+    void openFromNotification();
     bool holdsInstanceLock() const { return holdsInstanceLock_; }
 
     // What the Qt layer builds the window from.
@@ -251,6 +254,7 @@ class Monitor {
 
     report::PrinterReader reportReader_{channel_};
     NotificationPolicy notices_;
+    NotificationPolicy laminatorNotices_{NoticeSource::Laminator};
     std::optional<report::PrinterReport> watched_;  // the last printer watched
     std::optional<std::string> trayLook_;           // what the tray icon was last told
     int cyclesToDetails_ = 0;

@@ -30,15 +30,34 @@ void Monitor::tellOutside(link::ResultCode code, link::Severity severity) {
     publishStatus();
 }
 
+namespace {
+
+// The status line "<Device> Error(...) :\r<message>" as its two parts.
+std::pair<std::string, std::string> splitLine(const std::string& line) {
+    const auto cr = line.find('\r');
+    return {line.substr(0, cr), cr == std::string::npos ? "" : line.substr(cr + 1)};
+}
+
+}  // namespace
+
+// The printer's errors and the laminator's, each device its own notices.
 void Monitor::notifyDesktop(link::ResultCode code, link::Severity severity) {
     if (!env_.notifier || !start_.desktopNotifications || !watched_) return;
-    // A lost printer is no printer error.
-    if (state_.printerCount == 0) severity = link::Severity::None;
-    const std::string line = status::PrinterErrorText(catalogue_, code, state_.statusWord);
-    const auto cr = line.find('\r');
-    const auto notice = notices_.onResult(watched_->name, code, severity, line.substr(0, cr),
-                                          cr == std::string::npos ? "" : line.substr(cr + 1));
-    if (notice) env_.notifier->notify(*notice);
+    // A lost printer is no printer error, nor its laminator's.
+    const bool found = state_.printerCount > 0;
+    const link::ResultCode laminator = state_.status.laminatorResult;
+    const auto printerLine =
+        splitLine(status::PrinterErrorText(catalogue_, code, state_.statusWord));
+    const auto laminatorLine =
+        splitLine(status::LaminatorErrorText(catalogue_, laminator, state_.statusWord));
+    const auto notices = {
+        notices_.onResult(watched_->name, code, found ? severity : link::Severity::None,
+                          printerLine.first, printerLine.second),
+        laminatorNotices_.onResult(watched_->name, laminator,
+                                   found ? severityOf(laminator) : link::Severity::None,
+                                   laminatorLine.first, laminatorLine.second)};
+    for (const auto& notice : notices)
+        if (notice) env_.notifier->notify(*notice);
 }
 
 // Only the copy that holds the single-instance lock publishes: orvan-status

@@ -87,6 +87,12 @@ void Monitor::trayChanged() {
 // A window out of sight comes back on a fresh Status tab as from the tray;
 // one in sight is only raised. While a link operation waits, nothing is
 // refreshed, but the window still comes forward.
+void Monitor::openFromNotification() {
+    if (ended_) return;
+    if (!state_.linkBusy() && state_.pinnedScreens == 0) openOnStatusTab();
+    bringWindowForward();
+}
+
 void Monitor::comeForward() {
     if (ended_) return;
     if (!main_.form.visible() && !state_.linkBusy() && state_.pinnedScreens == 0) openOnStatusTab();

@@ -24,14 +24,22 @@ class NotificationService : public QObject {
 
   public:
     QStringList summaries, bodies, apps;
+    QList<uint> replaced;
+    QList<QStringList> actions;
+    QList<QVariantMap> hints;
+    uint lastId = 0;
 
   public slots:
-    uint Notify(const QString& app, uint, const QString&, const QString& summary,
-                const QString& body, const QStringList&, const QVariantMap&, int) {
+    uint Notify(const QString& app, uint replaces, const QString&, const QString& summary,
+                const QString& body, const QStringList& acts, const QVariantMap& hint, int) {
         apps << app;
         summaries << summary;
         bodies << body;
-        return static_cast<uint>(summaries.size());
+        replaced << replaces;
+        actions << acts;
+        hints << hint;
+        // As the service does: a replacement keeps the id it replaces.
+        return replaces != 0 ? replaces : ++lastId;
     }
 };
 
@@ -63,6 +71,7 @@ class DesktopNotificationsTest : public QObject {
 
         qt::DBusNotifier notifier(QDBusConnection::connectToBus(address_, "monitor"));
         rig::SimulatedMonitor sim("", &notifier);
+        notifier.onOpen = [&sim] { sim.monitor.openFromNotification(); };
         QVERIFY(sim.start());
         auto& printer = sim.world.usb(0);
         auto cycles = [&sim](int n) {
@@ -86,8 +95,33 @@ class DesktopNotificationsTest : public QObject {
                  QStringList({noCard, noCard,
                               "Retransfer film is broken or is not detected. Install the "
                               "retransfer film correctly."}));
-        QCOMPARE(service.summaries.at(0), QString("USB:Unit1: Printer Error(0102D000) :"));
+        QCOMPARE(service.summaries.at(0), QString("USB:Unit1: Printer Error(0102D000)"));
         QCOMPARE(service.apps.at(0), QString("Orvan Card Printer  Status Monitor"));
+        // Each notice replaces the printer's last one, opens the window, and
+        // says whose it is and what kind.
+        QCOMPARE(service.replaced, (QList<uint>{0, 1, 1}));
+        QCOMPARE(service.actions.at(0).value(0), QString("default"));
+        QCOMPARE(service.hints.at(0).value("category").toString(), QString("device.error"));
+        QVERIFY(!service.hints.at(0).value("desktop-entry").toString().isEmpty());
+
+        // The laminator's errors come as notices of their own.
+        printer.setPrinterError(0);
+        printer.setLaminatorError(0x5A);
+        cycles(2);
+        QTRY_COMPARE(service.summaries.size(), 4);
+        QCOMPARE(service.summaries.at(3), QString("USB:Unit1: Laminator Error(0500005A)"));
+        QCOMPARE(service.replaced.at(3), 0u);
+
+        // Opening a notice brings the hidden window forward on the Status tab.
+        sim.monitor.main().SSTab1.setTab(shell::OthersTab);
+        shell::minimize(sim.monitor.main(), true);
+        QVERIFY(!sim.monitor.main().form.visible());
+        QDBusMessage opened = QDBusMessage::createSignal(
+            "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+        opened << 2u << QString("default");  // the laminator's notice
+        serviceBus.send(opened);
+        QTRY_VERIFY(sim.monitor.main().form.visible());
+        QCOMPARE(sim.monitor.main().SSTab1.tab(), int(shell::StatusTab));
     }
 
   private:

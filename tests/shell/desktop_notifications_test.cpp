@@ -34,7 +34,7 @@ TEST(DesktopNotifications, OneNoticePerErrorOnset) {
     m.error(-0x0102D000);
     m.cycles(4);
     ASSERT_EQ(m.notifier.notices.size(), 1u);
-    EXPECT_EQ(m.notifier.notices[0].summary, "USB:Unit1: Printer Error(0102D000) :");
+    EXPECT_EQ(m.notifier.notices[0].summary, "USB:Unit1: Printer Error(0102D000)");
     EXPECT_EQ(m.notifier.notices[0].body, "No Card. (Cards have run out.) Replenish the cards.");
     // The window came forward as before.
     EXPECT_TRUE(m.rig.main().form.visible());
