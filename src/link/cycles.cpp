@@ -63,9 +63,11 @@ ResultCode Cycles::readAllUsb(const LinkPlan& plan) {
 
 ResultCode Cycles::applyAll(const LinkPlan& plan, const std::function<void()>& afterWait) {
     LinkState& s = channel_.state();
+    wrote_ = false;
     if (s.printerCount == 0) return 0;
     if (hooks_.waitUntilFree && !hooks_.waitUntilFree()) return 0;
     if (afterWait) afterWait();
+    wrote_ = s.usb() || (s.network() && plan.netWrite);
     if (s.usb()) return applyAllUsb(plan);
     if (s.network() && plan.netWrite) return (net_.*plan.netWrite)();
     return 0;

@@ -35,6 +35,9 @@ class Cycles {
     // `afterWait` runs once the printer is free, before the pages go: a
     // write of a screen's own that must go with the pages or not at all.
     ResultCode applyAll(const LinkPlan& plan, const std::function<void()>& afterWait = {});
+    // Whether the last apply-all sent its pages (not cancelled, a printer
+    // there); its result says whether they took.
+    bool wrote() const { return wrote_; }
 
   private:
     ResultCode readAllUsb(const LinkPlan& plan);
@@ -46,6 +49,7 @@ class Cycles {
     Counters& counters_;
     PrinterData& data_;
     Hooks hooks_;
+    bool wrote_ = false;
 };
 
 }  // namespace orvan::link

@@ -25,7 +25,8 @@ namespace orvan::link {
 
 // The handler for a gesture that starts a link operation: it runs `handler`
 // unless a link operation is waiting for window events (state.linkBusy()) or
-// the monitor has ended; then it runs `putBack` instead (when given). Setting
+// the monitor has ended; then it runs `putBack` instead (when given). While
+// the handler runs, the pointer shows busy. Setting
 // the control back may raise its event again; that second call finds the
 // value unchanged and does nothing further.
 ui::Control::Handler whenLinkIdle(const LinkState& state, ui::Control::Handler handler,
@@ -67,9 +68,14 @@ class WaitingForEvents {
 class LinkHoldingBoxes : public ui::MessageBoxes {
   public:
     LinkHoldingBoxes(ui::MessageBoxes& boxes, LinkState& state) : boxes_(boxes), state_(state) {}
+    // The question is the user's turn: the arrow, not the busy pointer.
     ui::Answer show(const std::string& text, ui::Icon icon, ui::Buttons buttons) override {
         const WaitingForEvents waiting(state_);
-        return boxes_.show(text, icon, buttons);
+        const bool busy = state_.pointer && state_.pointer->busy();
+        if (busy) state_.pointer->setBusy(false);
+        const ui::Answer answer = boxes_.show(text, icon, buttons);
+        if (busy) state_.pointer->setBusy(true);
+        return answer;
     }
 
   private:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/result_code.h"
+#include "ui/screen_pointer.h"
 
 namespace orvan::link {
 
@@ -61,6 +62,10 @@ struct LinkState {
     std::int16_t networkFailures = 0;  // consecutive hidden status failures
 
     DeviceStatus status;
+
+    // Shows the busy pointer while a gesture's link operation runs (none in
+    // programs without a window).
+    ui::ScreenPointer* pointer = nullptr;
 
     // A link operation is under way and lets window events run: a user
     // gesture must not start another one now (see link_guard.h).

@@ -10,6 +10,7 @@ inline constexpr const char* kFirmwareQuestion = "Would you like to update Print
 inline constexpr const char* kFirmwareFailed = "It fails to update Printer Firmware.";
 inline constexpr const char* kFirmwareUpdated =
     "Firmware was updated correctly.\rTurn off and on the printer power to run new firmware.";
+inline constexpr const char* kTestPrintStarted = "Test print started";
 inline constexpr const char* kFileNameInvalid = "File name is invalid.";
 using tabs::kFileNotFound;
 using tabs::kFileNotSpecified;

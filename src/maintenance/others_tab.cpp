@@ -97,6 +97,8 @@ void OthersTab::testPrint() {
     if (result != 0)
         status::ReportFailure(boxes, kTestPrintFailed, result, context_.link.state.statusWord,
                               context_.link.catalogue);
+    else if (context_.link.done)
+        context_.link.done(kTestPrintStarted);
 }
 
 void OthersTab::firmwareDownload() {

@@ -38,7 +38,7 @@ struct MainForm {
 
     // The window's frame on screen. The tray's menu is built apart, and
     // Picture1 only stands for the tray icon's messages.
-    ui::ControlList controls() { return {form, SSTab1, Cmdm, PrinterLine}; }
+    ui::ControlList controls() { return {form, SSTab1, Cmdm, PrinterLine, DoneLine}; }
 
     ui::Form form{"MainForm"};
     ui::TabControl SSTab1{"SSTab1"};
@@ -46,6 +46,10 @@ struct MainForm {
     // The status line at the foot of the window: the printer every tab and
     // dialog reads and writes.
     ui::Label PrinterLine{"PrinterLine"};
+    // Beside it, for a few seconds: what a write did ("Settings written to
+    // USB:Unit1"); a failure keeps its message box instead.
+    ui::Label DoneLine{"DoneLine"};
+    ui::Timer DoneTimer{"DoneTimer"};
     ui::Menu Menu1{"Menu1"};
     std::array<ui::MenuItem, kMenuItemCount> MenuItem{
         ui::MenuItem{"MenuItem[0]"}, ui::MenuItem{"MenuItem[1]"}, ui::MenuItem{"MenuItem[2]"}};

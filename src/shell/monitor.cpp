@@ -21,6 +21,14 @@ Monitor::Monitor(Environment env)
               link::Cycles::Hooks{[this] { return busyWait_.waitUntilFree(); },
                                   [this] { return configuration_.ReadCardType(); }}) {
     env_.loop.attach(main_.Timer1);
+    env_.loop.attach(main_.DoneTimer);
+    main_.DoneTimer.setEnabled(false);
+    main_.DoneTimer.onTick = [this] {
+        main_.DoneLine.setCaption("");
+        main_.DoneTimer.setEnabled(false);
+    };
+    // The busy pointer while a gesture's link operation runs.
+    state_.pointer = &main_.Pointer;
     main_.Timer1.setEnabled(false);
     main_.Timer1.onTick = [this] { monitorTick(); };
     wireGestures();
@@ -102,10 +110,20 @@ maintenance::OthersLink Monitor::othersLink() {
                                    [this] { adminForm_.open(env_.loop); }};
 }
 
+// Shown for a few seconds; a newer message starts the time afresh.
+void Monitor::tellDone(const std::string& text) {
+    constexpr int kDoneShownMs = 5000;
+    main_.DoneLine.setCaption(text);
+    main_.DoneTimer.setEnabled(false);
+    main_.DoneTimer.setInterval(kDoneShownMs);
+    main_.DoneTimer.setEnabled(true);
+}
+
 tabs::TabContext Monitor::tabContext() {
     return tabs::TabContext{
-        tabs::SettingTabLink{state_, cycles_, catalogue_, boxes_, [this] { queryStatus(); }}, data_,
-        [this](std::size_t index) { return isOpen(static_cast<int>(index)); }};
+        tabs::SettingTabLink{state_, cycles_, catalogue_, boxes_, [this] { queryStatus(); },
+                             [this](const std::string& text) { tellDone(text); }},
+        data_, [this](std::size_t index) { return isOpen(static_cast<int>(index)); }};
 }
 
 // The "Printer Status" tab's row: its view resets at start-up and shows the
@@ -151,6 +169,7 @@ WindowModel Monitor::window() {
 Monitor::~Monitor() {
     env_.loop.detach(main_.Timer1);
     env_.loop.detach(main_.Timer2);
+    env_.loop.detach(main_.DoneTimer);
 }
 
 bool Monitor::isOpen(int index) const {

@@ -207,6 +207,7 @@ class Monitor {
     Screen statusScreen();
     void bringWindowForward();
     void showWatchedPrinter();
+    void tellDone(const std::string& text);
     network::PrinterSelectShell printerSelectShell();
     maintenance::OthersLink othersLink();
     ui::FileSystem& files() { return env_.files ? *env_.files : systemFiles_; }

@@ -93,33 +93,38 @@ void SecurityLockTab::fill() {
 // lock state read again afterwards, whatever the command answered. A failure
 // is told first, so the tab is filled from the state after the box.
 link::ResultCode SecurityLockTab::update() {
-    const link::ResultCode result = sendSelected();
+    const std::optional<link::ResultCode> sent = sendSelected();
+    const link::ResultCode result = sent.value_or(0);
     if (result != 0)
         ui::warn(context_.link.boxes,
                  context_.link.catalogue.DescribeCode(result, context_.link.state.statusWord));
+    else if (sent && kActions[options_.selected()].command == link::LockCommand::NewPassword &&
+             context_.link.done)
+        context_.link.done(kPasswordSet);
     context_.link.cycles.readAll(kLinkPlan);
     fill();
     return 0;  // reported above
 }
 
-link::ResultCode SecurityLockTab::sendSelected() {
+std::optional<link::ResultCode> SecurityLockTab::sendSelected() {
     const int action = options_.selected();
-    if (action < 0) return 0;  // no lock unit on screen: nothing to send
+    if (action < 0) return std::nullopt;  // no lock unit on screen: nothing to send
     const ActionRow& row = kActions[action];
     if (row.usesConfirmation && Text9_2[0].text() != Text9_2[1].text()) {
         ui::warn(context_.link.boxes, kPasswordMismatch);
-        return 0;
+        return std::nullopt;
     }
     link::Password password;  // locking sends no password: length 0, all bytes 0
     if (row.usesPassword) {
         std::optional<link::Password> typed = link::PasswordFromText(Text9_2[0].text());
         if (!typed) {
             ui::warn(context_.link.boxes, kPasswordNotSingleByte);
-            return 0;
+            return std::nullopt;
         }
         password = *typed;
     }
-    const link::ResultCode result = sendLock_ ? sendLock_(row.command, password) : 0;
+    if (!sendLock_) return std::nullopt;
+    const link::ResultCode result = sendLock_(row.command, password);
     password.wipe();
     return result;
 }

@@ -5,6 +5,7 @@
 // tab always shows the state the printer reports.
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "link/link_plan.h"
 #include "link/net_requests.h"
@@ -60,7 +61,8 @@ class SecurityLockTab {
     void followOption(int action);
     // Sends the selected command, then reads the printer again and refills.
     link::ResultCode update();
-    link::ResultCode sendSelected();
+    // Nothing when nothing was sent (a refused entry, no lock unit).
+    std::optional<link::ResultCode> sendSelected();
 
     TabContext context_;
     LockSender sendLock_;

@@ -41,6 +41,8 @@ void SettingTabButtons::update() {
     }
     if (result != 0)
         ui::warn(link_.boxes, link_.catalogue.DescribeCode(result, link_.state.statusWord));
+    else if (link_.cycles.wrote() && link_.done)
+        link_.done(kSettingsWritten + link_.state.selected.name);
 }
 
 }  // namespace orvan::tabs

@@ -3,6 +3,7 @@
 // tab shares: "Printer is not found." without a printer, a question first,
 // then the tab's own fill or collect step around the link's cycles.
 #include <functional>
+#include <string>
 
 #include "link/cycles.h"
 #include "link/link_messages.h"
@@ -27,6 +28,8 @@ struct SettingTabLink {
     const status::ErrorCatalogue& catalogue;
     ui::MessageBoxes& boxes;
     std::function<void()> queryStatus;  // status query into the shared status
+    // Tells the user in the window's status line that something took.
+    std::function<void(const std::string&)> done = {};
 };
 
 // One tab's steps.

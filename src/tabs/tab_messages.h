@@ -14,6 +14,10 @@ inline constexpr const char* kChangeQuestion = "Would you like to change Printer
 inline constexpr const char* kOnlinePrintersQuestion =
     "Would you like to refresh the status of Online Printers?";
 
+// Told in the window's status line when a write took.
+inline constexpr const char* kSettingsWritten = "Settings written to ";
+inline constexpr const char* kPasswordSet = "Password set";
+
 inline constexpr const char* kFileNotSpecified = "File is not specified.";
 inline constexpr const char* kFileNotFound = "File is not found.";
 
