@@ -60,7 +60,9 @@ link::ResultCode CertificateDownload::run(DownloadType type, std::span<const std
     static constexpr Step kSteps[] = {&CertificateDownload::presharedKey,
                                       &CertificateDownload::printerCertificate,
                                       &CertificateDownload::caCertificate};
-    return (this->*kSteps[static_cast<std::size_t>(type)])(file);
+    const link::ResultCode result = (this->*kSteps[static_cast<std::size_t>(type)])(file);
+    if (result == 0 && context_.link.done) context_.link.done(kCertificateDownloaded);
+    return result;
 }
 
 link::ResultCode CertificateDownload::told(const char* failureText, link::ResultCode result) {

@@ -30,6 +30,9 @@ inline constexpr const char* kPkcs12ConversionFailure =
 inline constexpr const char* kDerConversionFailure =
     "It fails to convert(DLL) CA Certificate data.";
 
+// Told in the window's status line when a download took.
+inline constexpr const char* kCertificateDownloaded = "Certificate downloaded";
+
 // Shown alone, without details.
 inline constexpr const char* kNoPassword = "There is no password of certificate.";
 

@@ -34,6 +34,11 @@ TEST(CertificateDownload, APrinterCertificateFillsItsBuffersAndTheTabShowsItsMet
         ASSERT_TRUE(rig.tab().Command7_2.enabled());
         rig.world.clearCalls();
         bool chooserClosed = false;
+        // What the status line said (the dialog's waits let its time run out).
+        std::vector<std::string> told;
+        const int watching = rig.main().DoneLine.observe([&](ui::Control& line, ui::Property) {
+            if (!line.caption().empty()) told.push_back(line.caption());
+        });
         std::size_t callsWhileAsked = 0;
         rig.withDialog({rig.selectType(DownloadType::PrinterCertificate),
                         rig.write(" " + rig.beside(file) + " "),
@@ -45,6 +50,7 @@ TEST(CertificateDownload, APrinterCertificateFillsItsBuffersAndTheTabShowsItsMet
                         },
                         rig.typePassword("  Orvan-24 "),
                         [&] { chooserClosed = !rig.chooser().form.visible(); }});
+        rig.main().DoneLine.unobserve(watching);
         EXPECT_TRUE(rig.boxes.shown().empty());
         EXPECT_TRUE(chooserClosed);
         EXPECT_EQ(callsWhileAsked, 0u);
@@ -60,6 +66,7 @@ TEST(CertificateDownload, APrinterCertificateFillsItsBuffersAndTheTabShowsItsMet
         EXPECT_TRUE(rig.tab().Option7_4[1].value());
         // The password goes with the dialog.
         EXPECT_EQ(rig.dialog().prompt.password(), "");
+        EXPECT_EQ(told, std::vector<std::string>{"Certificate downloaded"});
     }
     // IPsec is on now as far as the tab knows: "IPSec Disable" and Update
     // switch it off in the printer again.
