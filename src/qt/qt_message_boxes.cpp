@@ -1,7 +1,11 @@
 #include "qt/qt_message_boxes.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <vector>
 
 #include "qt/control_link.h"
@@ -73,6 +77,18 @@ QString displayText(const std::string& text) {
 
 }  // namespace
 
+void fitTitle(QMessageBox& box) {
+    // Room for the frame's buttons and icon on either side of the title.
+    constexpr int kTitleBarExtra = 160;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    const int needed =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarExtra;
+    grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 ui::Answer QtMessageBoxes::show(const std::string& text, ui::Icon icon, ui::Buttons buttons) {
     QWidget* parent = (parent_ && parent_->isVisible()) ? parent_.data() : nullptr;
     QMessageBox box(iconFor(icon), QString::fromUtf8(ui::kMonitorTitle), displayText(text),
@@ -87,6 +103,7 @@ ui::Answer QtMessageBoxes::show(const std::string& text, ui::Icon icon, ui::Butt
         if (def.answer == set.onClose) box.setEscapeButton(b);
     }
     box.setDefaultButton(answers.front().first);
+    fitTitle(box);
     box.exec();
     for (const auto& [button, answer] : answers)
         if (box.clickedButton() == button) return answer;

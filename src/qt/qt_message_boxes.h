@@ -1,12 +1,17 @@
 #pragma once
 // Message boxes on screen: the monitor's title, the icon, the buttons and
 // the answer mapped back to the model's.
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
 #include "ui/message_box.h"
 
 namespace orvan::qt {
+
+// Makes a box wide enough for its whole title: the window manager draws the
+// title beside its buttons, and a box sized to a short message would cut it.
+void fitTitle(QMessageBox& box);
 
 class QtMessageBoxes : public ui::MessageBoxes {
   public:

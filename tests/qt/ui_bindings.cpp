@@ -12,6 +12,7 @@
 #include "qt/control_widgets.h"
 #include "qt/picture_widgets.h"
 #include "qt/qt_event_loop.h"
+#include "qt/qt_message_boxes.h"
 #include "qt/widget_link.h"
 #include "qt/window_bindings.h"
 
@@ -33,6 +34,7 @@ class UiBindings : public QObject {
     Q_OBJECT
 
   private slots:
+    void aMessageBoxIsWideEnoughForItsTitle();
     void modelChangesReachTheWidget();
     void geometryOnlyWhereTheLogicSetsIt();
     void buttonClickRaisesClickOnce();
@@ -393,6 +395,16 @@ void UiBindings::eitherSideMayGoFirst() {
     button.reset();
     QTest::mouseClick(b, Qt::LeftButton);  // the control is gone: nothing to raise
     QVERIFY(b->isVisible());
+}
+
+void UiBindings::aMessageBoxIsWideEnoughForItsTitle() {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ui::kMonitorTitle), "OK?",
+                    QMessageBox::Ok);
+    const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                          .horizontalAdvance(box.windowTitle());
+    QVERIFY(box.sizeHint().width() < title);  // a short message alone would cut it
+    qt::fitTitle(box);
+    QVERIFY(box.sizeHint().width() > title);
 }
 
 QTEST_MAIN(UiBindings)
