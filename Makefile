@@ -4,7 +4,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build programs run test bench fuzz format clean install
+.PHONY: all deps configure build programs run test bench fuzz format clean install uninstall
 
 all: build
 
@@ -37,6 +37,11 @@ test: build
 install: programs
 	$(if $(PREFIX),cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) && cmake --build $(BUILD) -j $(JOBS) --target orvan_programs &&) \
 	$(if $(DESTDIR),DESTDIR=$(DESTDIR)) cmake --install $(BUILD)
+
+# Removes what the last install from $(BUILD) put in place, then the folders
+# it created, when empty; a staged install with the same DESTDIR.
+uninstall:
+	$(if $(DESTDIR),DESTDIR=$(DESTDIR)) cmake -DORVAN_BUILD_DIR=$(BUILD) -P cmake/OrvanUninstall.cmake
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true

@@ -504,7 +504,9 @@ std::string_view controlUsage() {
            "                          the IPsec key buffers 0x80 to 0x84\n"
            "  path                    print the control file's path\n"
            "  last                    the last test print and firmware download of each\n"
-           "                          printer, as the running monitor's printers received them\n";
+           "                          printer, as the running monitor's printers received them\n"
+           "  -h, --help              this text\n"
+           "  -V, --version           the version\n";
 }
 
 }  // namespace orvan::sim

@@ -32,6 +32,15 @@ int show(const std::string& controlPath) {
 int main(int argc, char** argv) {
     using namespace orvan::sim;
     const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::string word = words.size() == 1 ? words[0] : std::string();
+    if (word == "--help" || word == "-h") {
+        std::fwrite(controlUsage().data(), 1, controlUsage().size(), stdout);
+        return 0;
+    }
+    if (word == "--version" || word == "-V") {
+        std::printf("orvan-sim %s\n", ORVAN_VERSION);
+        return 0;
+    }
     const std::string path = controlJournalPath();
     if (words.size() == 1 && words[0] == "path") {
         std::printf("%s\n", path.c_str());

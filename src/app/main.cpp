@@ -5,11 +5,13 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "link/dynamic_common_library.h"
 #include "link/dynamic_guidance_library.h"
 #include "link/dynamic_port_libraries.h"
 #include "link/library_locator.h"
+#include "qt/command_line.h"
 #include "qt/desktop_notifier.h"
 #include "qt/forward_listener.h"
 #include "qt/front_end.h"
@@ -18,6 +20,7 @@
 #include "qt/tray_icon.h"
 #include "report/runtime_files.h"
 #include "report/status_publisher.h"
+#include "shell/data_directory.h"
 #include "shell/monitor.h"
 #include "shell/platform.h"
 
@@ -47,8 +50,12 @@ std::string commandLineText(const QStringList& args) {
 
 int main(int argc, char** argv) {
     using namespace orvan;
+    if (const std::optional<int> answered = qt::answerInformationRequest(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // "Minimize" hides into the tray
+    // The desktop entry's name: the desktop shows the window with its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvan-status-monitor"));
     QApplication::setWindowIcon(qt::programIcon());
 
     const std::string systemDir = link::systemLibraryDir();
@@ -82,10 +89,12 @@ int main(int argc, char** argv) {
                                               .common = &common,
                                               .publisher = &publisher,
                                               .notifier = &notifier,
-                                              .onEnd = [&ending] {
-                                                  ending = true;
-                                                  QCoreApplication::exit(0);
-                                              }});
+                                              .onEnd =
+                                                  [&ending] {
+                                                      ending = true;
+                                                      QCoreApplication::exit(0);
+                                                  },
+                                              .pictureDirectory = shell::dataDirectory()});
 
     notifier.onOpen = [&monitor] { monitor.openFromNotification(); };
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;

@@ -1,6 +1,5 @@
 #include "qt/picture_widgets.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMovie>
@@ -10,6 +9,7 @@
 
 #include "qt/accessible_widgets.h"
 #include "qt/widget_link.h"
+#include "shell/data_directory.h"
 
 namespace orvan::qt {
 
@@ -18,7 +18,7 @@ using ui::Property;
 QString programFile(const std::string& path) {
     const QString p = toQt(path);
     if (p.isEmpty() || QFileInfo(p).isAbsolute()) return p;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(p);
+    return QDir(toQt(shell::dataDirectory())).filePath(p);
 }
 
 void PictureView::setPicture(const QString& file) {

@@ -14,7 +14,8 @@ class QMovie;
 
 namespace orvan::qt {
 
-// Pictures named without a folder live beside the program.
+// Pictures named without a folder are in the program's data folder (beside
+// the program in a build tree).
 QString programFile(const std::string& path);
 
 class PictureView : public QFrame {

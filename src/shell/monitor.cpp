@@ -140,7 +140,7 @@ void Monitor::wireStatusTab() {
         data_,
         catalogue_,
         boxes_,
-        env_.programDirectory,
+        env_.pictureDirectory.empty() ? env_.programDirectory : env_.pictureDirectory,
         [this] { return isOpen(static_cast<int>(Right::PrintCounterClear)); },
         {},
         {}};

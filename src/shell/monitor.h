@@ -85,6 +85,8 @@ struct Environment {
     std::optional<ConfigPlaces> configPlaces = std::nullopt;
     // Runs once when the program must end (the front end quits its loop).
     std::function<void()> onEnd = {};
+    // The pictures the window shows; empty: they are in programDirectory.
+    std::string pictureDirectory = {};
 };
 
 class Monitor {
