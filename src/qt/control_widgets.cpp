@@ -1,5 +1,6 @@
 #include "qt/control_widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -149,8 +150,10 @@ void cellChanged(ClickableLabel* cell, const ui::Label& c, Property p) {
 
 void nameInput(QWidget* input, const QString& name) {
     input->setAccessibleName(name);
-    if (auto* combo = qobject_cast<QComboBox*>(input); combo && combo->lineEdit())
-        combo->lineEdit()->setAccessibleName(name);
+    auto* combo = qobject_cast<QComboBox*>(input);
+    if (!combo) return;
+    combo->view()->setAccessibleName(name);  // the list it drops down
+    if (combo->lineEdit()) combo->lineEdit()->setAccessibleName(name);
 }
 
 // A label is read out as its text. A form may give it a prefix that says

@@ -54,8 +54,8 @@ class ClickableLabel : public QLabel {
 // carriage return, which Qt does not.
 QString labelText(const std::string& caption);
 
-// Names an input after its label; an editable combo's text field too, which
-// a screen reader reaches on its own.
+// Names an input after its label; a combo's list and an editable combo's
+// text field too, which a screen reader reaches on their own.
 void nameInput(QWidget* input, const QString& name);
 
 ControlLink* bind(QLabel* w, ui::Label& c);

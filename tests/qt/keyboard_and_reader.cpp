@@ -100,6 +100,8 @@ void findUnclearNames(QAccessibleInterface* node, const QString& path, QStringLi
         const QString name = spokenName(child);
         const QString where =
             path + " > " + (child->object() ? child->object()->objectName() : "?");
+        if (name != qt::withoutMnemonic(name))
+            faults << where + " keeps a mnemonic mark in its name: " + name;
         if (heard(child->role())) {
             if (name.trimmed().isEmpty() && !mayBeNameless(child))
                 faults << where + QStringLiteral(" (role %1) has no name").arg(child->role());
@@ -302,6 +304,10 @@ void KeyboardAndReader::aGridIsOneTabStopWalkedWithTheArrows() {
     };
     QCOMPARE(stops(), (QStringList{"Label2_3_15", "HScroll2_0", "Label2_4_15", "HScroll2_1"}));
 
+    // Tab goes on from the grid to the bar below it.
+    cell(15)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cell(15), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("HScroll2_0"));
     // Column 0 is the rightmost and row 0 the bottom one.
     cell(15)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(cell(15), Qt::Key_Right);
