@@ -73,9 +73,13 @@ class ComboAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
-    if (auto* view = dynamic_cast<PictureView*>(object);
-        view && view->property(kValueLabel).isValid())
-        return new GaugeAccessible(view);
+    if (auto* view = dynamic_cast<PictureView*>(object)) {
+        if (view->property(kValueLabel).isValid()) return new GaugeAccessible(view);
+        return new QAccessibleWidget(view, QAccessible::Graphic);
+    }
+    // Read as a picture, not as the empty text of the label that plays it.
+    if (auto* animation = dynamic_cast<AnimatedView*>(object))
+        return new QAccessibleWidget(animation, QAccessible::Graphic);
     if (auto* combo = dynamic_cast<QComboBox*>(object); combo && !combo->accessibleName().isEmpty())
         return new ComboAccessible(combo);
     return nullptr;

@@ -57,4 +57,9 @@ QString withoutMnemonic(const QString& caption) {
     return out;
 }
 
+QString withFormMnemonic(const std::string& caption, const QString& formText) {
+    const QString text = toQt(caption);
+    return formText.contains(u'&') && withoutMnemonic(formText) == text ? formText : text;
+}
+
 }  // namespace orvan::qt

@@ -62,5 +62,8 @@ inline std::string fromQt(const QString& s) {
 // A caption as a screen reader should say it: mnemonic marks removed ("&&"
 // stays as one "&").
 QString withoutMnemonic(const QString& caption);
+// What a button shows for the model's caption: the form's text, mnemonic
+// included, while the caption is that text without it; else the caption.
+QString withFormMnemonic(const std::string& caption, const QString& formText);
 
 }  // namespace orvan::qt

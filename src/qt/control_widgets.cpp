@@ -1,12 +1,17 @@
 #include "qt/control_widgets.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTabWidget>
 #include <QVariant>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
+#include "qt/cell_grid.h"
 #include "qt/widget_link.h"
 
 namespace orvan::qt {
@@ -70,7 +75,48 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
         onClick();
         return;
     }
+    static constexpr struct {
+        int key, dx, dy;
+    } kArrows[] = {
+        {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+    for (const auto& arrow : kArrows) {
+        if (key != arrow.key || event->modifiers() != Qt::NoModifier) continue;
+        if (ClickableLabel* next = neighbour(arrow.dx, arrow.dy))
+            next->setFocus(Qt::OtherFocusReason);
+        return;  // at the edge the focus stays in the grid
+    }
     QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::focusInEvent(QFocusEvent* event) {
+    becomeTabStop();
+    QLabel::focusInEvent(event);
+}
+
+void ClickableLabel::becomeTabStop() {
+    if (!parentWidget()) return;
+    for (auto* cell : parentWidget()->findChildren<ClickableLabel*>(Qt::FindDirectChildrenOnly))
+        cell->setFocusPolicy(cell == this ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+ClickableLabel* ClickableLabel::neighbour(int dx, int dy) const {
+    if (!parentWidget()) return nullptr;
+    const QPoint here = geometry().center();
+    const int slack = std::min(width(), height()) / 2;
+    ClickableLabel* nearest = nullptr;
+    int nearestDistance = 0;
+    for (auto* cell : parentWidget()->findChildren<ClickableLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (cell == this || !cell->isVisibleTo(parentWidget())) continue;
+        const QPoint d = cell->geometry().center() - here;
+        const int along = d.x() * dx + d.y() * dy;
+        const int across = std::abs(d.x() * dy) + std::abs(d.y() * dx);
+        if (along <= 0 || across > slack) continue;
+        if (!nearest || along < nearestDistance) {
+            nearest = cell;
+            nearestDistance = along;
+        }
+    }
+    return nearest;
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* event) {
@@ -88,30 +134,57 @@ QString labelText(const std::string& caption) {
     return text;
 }
 
+namespace {
+
+// A cell is read by its place, its hint colour and its mark; a marked cell
+// is where Tab enters its grid, unless the focus is in the grid already.
+void cellChanged(ClickableLabel* cell, const ui::Label& c, Property p) {
+    if (p == Property::Caption) cell->setText(labelText(c.caption()));
+    cell->setAccessibleName(cellAccessibleName(cell));
+    const auto* focus = dynamic_cast<const ClickableLabel*>(QApplication::focusWidget());
+    const bool focusInGrid = focus && focus->parentWidget() == cell->parentWidget();
+    if (p == Property::Caption && !cell->text().isEmpty() && !focusInGrid) cell->becomeTabStop();
+}
+
+}  // namespace
+
+void nameInput(QWidget* input, const QString& name) {
+    input->setAccessibleName(name);
+    auto* combo = qobject_cast<QComboBox*>(input);
+    if (!combo) return;
+    combo->view()->setAccessibleName(name);  // the list it drops down
+    if (combo->lineEdit()) combo->lineEdit()->setAccessibleName(name);
+}
+
 // A label is read out as its text. A form may give it a prefix that says
 // what the text is about ("Printer status: "), and the input it labels (its
 // buddy) is named after it as the text changes.
 ControlLink* bind(QLabel* w, ui::Label& c) {
     w->setTextFormat(Qt::PlainText);  // printer texts are never markup
     c.adoptCaption(fromQt(w->text()));
-    auto* link = bindWidget(w, c, [w, &c](Property p) {
+    auto* cell = dynamic_cast<ClickableLabel*>(w);
+    auto* link = bindWidget(w, c, [w, &c, cell](Property p) {
         if (p == Property::FontSize && w->wordWrap()) applyGeometry(w, c);
+        if (cell && (p == Property::Caption || p == Property::BackColour)) cellChanged(cell, c, p);
         if (p != Property::Caption) return;
-        w->setText(labelText(c.caption()));
+        if (!cell) w->setText(labelText(c.caption()));
         if (w->wordWrap()) applyGeometry(w, c);
         const QString prefix = w->property("accessiblePrefix").toString();
-        if (!prefix.isEmpty()) w->setAccessibleName(prefix + w->text());
-        if (QWidget* buddy = w->buddy()) buddy->setAccessibleName(withoutMnemonic(w->text()));
+        if (!prefix.isEmpty() && !cell) w->setAccessibleName(prefix + w->text());
+        if (QWidget* buddy = w->buddy()) nameInput(buddy, withoutMnemonic(w->text()));
     });
-    if (auto* clickable = dynamic_cast<ClickableLabel*>(w))
-        clickable->onClick = [link] { link->gesture<ui::Label>([](auto& l) { l.click(); }); };
+    if (cell) cell->onClick = [link] { link->gesture<ui::Label>([](auto& l) { l.click(); }); };
     return link;
 }
 
+// A button's form text may carry a mnemonic ("&Update"): the model's
+// caption is the text without it, and the mnemonic stays while the caption
+// is that text.
 ControlLink* bind(QAbstractButton* w, ui::Button& c) {
-    c.adoptCaption(fromQt(w->text()));
-    auto* link = bindWidget(w, c, [w, &c](Property p) {
-        if (p == Property::Caption) w->setText(toQt(c.caption()));
+    const QString formText = w->text();
+    c.adoptCaption(fromQt(withoutMnemonic(formText)));
+    auto* link = bindWidget(w, c, [w, &c, formText](Property p) {
+        if (p == Property::Caption) w->setText(withFormMnemonic(c.caption(), formText));
     });
     QObject::connect(w, &QAbstractButton::clicked, link,
                      [link] { link->gesture<ui::Button>([](auto& b) { b.click(); }); });
@@ -123,9 +196,10 @@ ControlLink* bind(QAbstractButton* w, ui::Button& c) {
 // them option buttons), so a clear goes through with it switched off.
 ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
     w->setAutoExclusive(true);
-    c.adoptCaption(fromQt(w->text()));
-    auto* link = bindWidget(w, c, [w, &c](Property p) {
-        if (p == Property::Caption) w->setText(toQt(c.caption()));
+    const QString formText = w->text();
+    c.adoptCaption(fromQt(withoutMnemonic(formText)));
+    auto* link = bindWidget(w, c, [w, &c, formText](Property p) {
+        if (p == Property::Caption) w->setText(withFormMnemonic(c.caption(), formText));
         if (p == Property::Value && w->isChecked() != c.value()) {
             w->setAutoExclusive(false);
             w->setChecked(c.value());
@@ -140,9 +214,10 @@ ControlLink* bind(QRadioButton* w, ui::OptionButton& c) {
 }
 
 ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
-    c.adoptCaption(fromQt(w->text()));
-    auto* link = bindWidget(w, c, [w, &c](Property p) {
-        if (p == Property::Caption) w->setText(toQt(c.caption()));
+    const QString formText = w->text();
+    c.adoptCaption(fromQt(withoutMnemonic(formText)));
+    auto* link = bindWidget(w, c, [w, &c, formText](Property p) {
+        if (p == Property::Caption) w->setText(withFormMnemonic(c.caption(), formText));
         if (p == Property::Value) {
             static constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked,
                                                          Qt::PartiallyChecked};
@@ -159,13 +234,16 @@ ControlLink* bind(QCheckBox* w, ui::CheckBox& c) {
 }
 
 // Named by its title: without a name of its own a frame would be read out
-// under the title of the frame around it.
+// under the title of the frame around it. An untitled frame keeps the name
+// its form gives it.
 ControlLink* bind(QGroupBox* w, ui::Frame& c) {
     c.adoptCaption(fromQt(w->title()));
-    return bindWidget(w, c, [w, &c](Property p) {
+    const QString formName =
+        w->accessibleName() == withoutMnemonic(w->title()) ? QString() : w->accessibleName();
+    return bindWidget(w, c, [w, &c, formName](Property p) {
         if (p != Property::Caption) return;
         w->setTitle(toQt(c.caption()));
-        w->setAccessibleName(withoutMnemonic(w->title()));
+        w->setAccessibleName(w->title().isEmpty() ? formName : withoutMnemonic(w->title()));
     });
 }
 
@@ -210,6 +288,7 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
         QLineEdit* edit = w->lineEdit();
         if (!edit || edit->property("orvanHooked").toBool()) return;
         edit->setProperty("orvanHooked", true);
+        edit->setAccessibleName(w->accessibleName());
         QObject::connect(edit, &QLineEdit::textEdited, link, [link](const QString& text) {
             link->gesture<ui::ComboBox>([&text](auto& combo) { combo.setText(fromQt(text)); });
         });
@@ -227,7 +306,27 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
     return link;
 }
 
-// A click selects a row; a double click or Enter on a row is its double click.
+namespace {
+
+// Enter on a list that opens its rows opens the current one and goes no
+// further: the dialog around it would take it for its default button.
+class ListEnter : public QObject {
+  public:
+    ListEnter(QListWidget* list, std::function<bool()> open) : QObject(list), open_(open) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        return (key == Qt::Key_Return || key == Qt::Key_Enter) && open_();
+    }
+
+  private:
+    std::function<bool()> open_;
+};
+
+}  // namespace
+
+// Arrows and a click select a row; a click or Enter on a row opens it (its
+// double click): a folder opens at once, as a link would.
 ControlLink* bind(QListWidget* w, ui::ListBox& c) {
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* link = bindWidget(w, c, [w, &c](Property p) {
@@ -243,18 +342,24 @@ ControlLink* bind(QListWidget* w, ui::ListBox& c) {
     QObject::connect(w, &QListWidget::currentRowChanged, link, [link](int row) {
         link->gesture<ui::ListBox>([row](auto& list) { list.setListIndex(row); });
     });
-    QObject::connect(w, &QListWidget::itemActivated, link, [link, w](QListWidgetItem* item) {
-        const int row = w->row(item);
+    auto open = [link](int row) {
+        const auto* model = dynamic_cast<const ui::ListBox*>(link->control());
+        if (row < 0 || !model || !model->onDoubleClick) return false;
         link->gesture<ui::ListBox>([row](auto& list) {
             list.setListIndex(row);
             list.doubleClick();
         });
-    });
+        return true;
+    };
+    QObject::connect(w, &QListWidget::itemClicked, link,
+                     [w, open](QListWidgetItem* item) { open(w->row(item)); });
+    w->installEventFilter(new ListEnter(w, [w, open] { return open(w->currentRow()); }));
     return link;
 }
 
 ControlLink* bind(QScrollBar* w, ui::HScrollBar& c) {
     w->setOrientation(Qt::Horizontal);
+    w->setFocusPolicy(Qt::StrongFocus);  // a value like any other: reached with Tab
     w->setSingleStep(1);
     w->setPageStep(1);
     auto* link = bindWidget(w, c, [w, &c](Property p) {

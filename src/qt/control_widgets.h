@@ -29,21 +29,34 @@ class ModelComboBox : public QComboBox {
 
 // A label that takes clicks, as the cells of a grid do: a click of the
 // left button, or Space or Enter while it has the focus (shown by a dotted
-// frame), raises the model label's click.
+// frame), raises the model label's click. The cells under one parent are a
+// single Tab stop: Tab enters at the cell last focused or marked, and the
+// arrow keys move between neighbours.
 class ClickableLabel : public QLabel {
   public:
     using QLabel::QLabel;
     std::function<void()> onClick;
 
+    // Makes this cell the one Tab enters its grid at.
+    void becomeTabStop();
+    // The nearest cell in the direction (dx, dy), in the same row or
+    // column; null at the edge.
+    ClickableLabel* neighbour(int dx, int dy) const;
+
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 
 // A caption as a label shows it: the printer's texts break lines with a
 // carriage return, which Qt does not.
 QString labelText(const std::string& caption);
+
+// Names an input after its label; a combo's list and an editable combo's
+// text field too, which a screen reader reaches on their own.
+void nameInput(QWidget* input, const QString& name);
 
 ControlLink* bind(QLabel* w, ui::Label& c);
 ControlLink* bind(QAbstractButton* w, ui::Button& c);

@@ -92,13 +92,17 @@ FormMismatch walk(QWidget* root, const ui::ControlList& controls, bool bindIt) {
 // Inputs are named after the label the form puts beside them (a label bound
 // to a control keeps its buddy's name in step itself), and frames after
 // their titles: unnamed, Qt would read them under the title of the frame
-// around them.
+// around them. A name the form gives itself wins: it tells apart what only
+// the position on screen does ("Position" of the top or bottom side).
 void nameFromForm(QWidget* root) {
-    for (QLabel* label : root->findChildren<QLabel*>())
-        if (QWidget* buddy = label->buddy())
-            buddy->setAccessibleName(withoutMnemonic(label->text()));
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (buddy && buddy->accessibleName().isEmpty())
+            nameInput(buddy, withoutMnemonic(label->text()));
+    }
     for (QGroupBox* frame : root->findChildren<QGroupBox*>())
-        frame->setAccessibleName(withoutMnemonic(frame->title()));
+        if (frame->accessibleName().isEmpty())
+            frame->setAccessibleName(withoutMnemonic(frame->title()));
 }
 
 }  // namespace

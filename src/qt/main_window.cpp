@@ -4,6 +4,7 @@
 #include <QScrollArea>
 #include <QTabBar>
 
+#include "qt/control_link.h"
 #include "qt/form_binder.h"
 #include "qt/forms.h"
 #include "qt/window_bindings.h"
@@ -36,8 +37,9 @@ void QtMainWindow::setPage(int index, QWidget* content) {
     if (!target || !content) return;
     auto* scroll = new QScrollArea(target);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // no empty Tab stop: it follows the focus itself
     scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(tabs_->tabText(index));
+    scroll->setAccessibleName(withoutMnemonic(tabs_->tabText(index)));
     scroll->setWidget(content);
     target->layout()->addWidget(scroll);
 }

@@ -1,5 +1,6 @@
 #include "qt/tab_pages.h"
 
+#include "qt/control_link.h"
 #include "qt/form_binder.h"
 #include "qt/forms.h"
 
@@ -25,6 +26,8 @@ void TabPages::ensure(int tab) {
         qWarning("tab %d: no form %s", tab, screen.form);
         return;
     }
+    // The page's panel is read under its tab's caption.
+    content->setAccessibleName(withoutMnemonic(window_.tabs()->tabText(tab)));
     const FormMismatch mismatch = bindForm(content, screen.controls());
     if (!mismatch.ok()) qWarning("%s: %s", screen.form, qPrintable(mismatch.describe()));
     window_.setPage(tab, content);

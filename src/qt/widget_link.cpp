@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QPalette>
 #include <algorithm>
+#include <cmath>
 
 namespace orvan::qt {
 
@@ -23,6 +24,41 @@ void applyColour(QWidget* w, ui::Colour c, std::initializer_list<QPalette::Color
         if (whenDisabledToo) pal.setColor(QPalette::Disabled, role, toQColor(c));
     }
     w->setPalette(pal);
+}
+
+// WCAG's relative luminance.
+double luminance(const QColor& c) {
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+}  // namespace
+
+// WCAG's contrast ratio.
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+
+// The platform's grey for disabled text is unreadable on the light cyan of
+// a disabled field (1.7:1): on a background of the logic's, disabled text
+// darkens to a grey that still looks disabled but reads at 4.5:1 or more.
+void keepDisabledTextReadable(QWidget* w) {
+    QPalette pal = w->palette();
+    const QColor back = pal.color(QPalette::Disabled, QPalette::Base);
+    const QColor readable =
+        luminance(back) > 0.5 ? QColor(0x59, 0x59, 0x59) : QColor(0xBE, 0xBE, 0xBE);
+    bool changed = false;
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        if (contrast(pal.color(QPalette::Disabled, role), back) >= kReadableContrast) continue;
+        pal.setColor(QPalette::Disabled, role, readable);
+        changed = true;
+    }
+    if (changed) w->setPalette(pal);
 }
 
 // A child is shown or hidden with its parent; a widget that has no parent yet
@@ -82,6 +118,7 @@ ControlLink* bindWidget(QWidget* widget, ui::Control& control, ControlLink::Appl
                     widget->setAutoFillBackground(true);
                     applyColour(widget, control.backColour(),
                                 {QPalette::Window, QPalette::Base, QPalette::Button}, true);
+                    keepDisabledTextReadable(widget);
                 }
                 break;
             case ui::Property::FontSize: {

@@ -11,6 +11,11 @@
 namespace orvan::qt {
 
 inline constexpr int kTwipsPerPixel = 15;
+// The least contrast of text against its background that reads (WCAG AA).
+inline constexpr double kReadableContrast = 4.5;
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b);
 
 // 0xBBGGRR to a colour.
 inline QColor toQColor(ui::Colour c) {

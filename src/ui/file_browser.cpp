@@ -62,6 +62,8 @@ FileBrowser::FileBrowser(FileSystem& fs, MessageBoxes& boxes, Lists lists)
     lists_.drive.onClick = [this] { chooseDrive(); };
     lists_.dir.onDoubleClick = [this] { openFolder(lists_.dir.rowPath(lists_.dir.listIndex())); };
     lists_.files.onClick = [this] { showChosenFile(); };
+    lists_.dir.onGotFocus = [this] { reread(); };
+    lists_.files.onGotFocus = [this] { reread(); };
 }
 
 int FileBrowser::driveOf(const std::string& folder) const {
@@ -101,6 +103,35 @@ bool FileBrowser::openFolder(const std::string& folder) {
     if (lists_.files.count() > 0) lists_.files.setListIndex(0);
     showChosenFile();
     return true;
+}
+
+void FileBrowser::reread() {
+    const std::string folder = lists_.dir.path();
+    if (folder.empty()) return;
+    const auto subFolders = fs_.folders(folder);
+    const auto files = fs_.files(folder);
+    if (!subFolders || !files) return;
+    // Only a changed list is shown again: rebuilding one under the mouse
+    // would move what the user is about to click.
+    DirList dirs{lists_.dir.name()};
+    dirs.show(folder, *subFolders);
+    if (dirs.items() != lists_.dir.items()) {
+        const int row = lists_.dir.listIndex();
+        lists_.dir.show(folder, *subFolders);
+        if (row < lists_.dir.count()) lists_.dir.setListIndex(row);
+    }
+    FileList names{lists_.files.name()};
+    names.show(folder, pattern_, *files);
+    if (names.items() == lists_.files.items()) return;
+    const std::string chosen = lists_.files.text();
+    lists_.files.show(folder, pattern_, *files);
+    const auto& items = lists_.files.items();
+    const auto found = std::find(items.begin(), items.end(), chosen);
+    if (found != items.end())
+        lists_.files.setListIndex(static_cast<int>(found - items.begin()));
+    else if (!items.empty())
+        lists_.files.setListIndex(0);
+    showChosenFile();
 }
 
 void FileBrowser::chooseDrive() {

@@ -72,7 +72,8 @@ class FileBrowser {
     };
 
     // Installs the lists' handlers: choosing a drive opens its root, a double
-    // click on a folder opens it, a click on a file shows its path.
+    // click on a folder opens it, a click on a file shows its path, and the
+    // folder or file list getting the focus reads the open folder again.
     FileBrowser(FileSystem& fs, MessageBoxes& boxes, Lists lists);
 
     // Opens a folder with a pattern: the drive that holds it, its folders,
@@ -81,6 +82,10 @@ class FileBrowser {
     // Opens another folder with the same pattern. False (nothing changes)
     // when it cannot be read.
     bool openFolder(const std::string& folder);
+    // Reads the open folder again, so that what was made or removed there
+    // while the browser was open shows; the chosen file stays chosen while
+    // it is there. A list that has not changed is left as it is.
+    void reread();
 
   private:
     void chooseDrive();

@@ -124,7 +124,8 @@ void FormsTest::staticCaptionsAreTheFormsAndTheLogicsReachTheWidgets() {
     QCOMPARE(tab.Frame1[0].caption(), std::string("Printer Setting"));
     QCOMPARE(page->findChild<QRadioButton*>("Opt1_6_1")->text(), QString("MG Stripe"));
     QCOMPARE(tab.Opt1_6[1].caption(), std::string("MG Stripe"));
-    QCOMPARE(page->findChild<QPushButton*>("Cmd1_1")->text(), QString("Refresh"));
+    QCOMPARE(page->findChild<QPushButton*>("Cmd1_1")->text(), QString("Re&fresh"));  // Alt+F
+    QCOMPARE(tab.Cmd1[1].caption(), std::string("Refresh"));
     QCOMPARE(page->findChild<QLabel*>("Label1_3_3")->text(), QString("2"));
     auto* jis = page->findChild<QGroupBox*>("FrameOpt1_4");
     QCOMPARE(jis->title(), QString("JIS Mode (none fitted)"));

@@ -68,7 +68,7 @@ void GridTabPages::clicksAndKeysOnCellsChooseAndTheScreenFollows() {
     QLabel* standard = cell(&window, "Label2_3_15");
     QCOMPARE(standard->text(), QString("*"));
     QCOMPARE(standard->palette().color(QPalette::Window), QColor(0, 255, 0));  // PVC's standard
-    QCOMPARE(standard->accessibleName(), QString("Temperature 0, Speed 0: *"));
+    QCOMPARE(standard->accessibleName(), QString("Temperature 0, Speed 0: standard, selected"));
 
     QTest::mouseClick(cell(&window, "Label2_3_3"), Qt::LeftButton);
     QCOMPARE(cell(&window, "Label2_3_3")->text(), QString("*"));

@@ -2,6 +2,7 @@
 // files they show, what the path box says, and a volume that cannot be read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "ui/file_browser.h"
@@ -93,6 +94,37 @@ TEST(FileBrowser, AVolumeThatCannotBeReadIsNotReadyAndChangesNothing) {
     EXPECT_EQ(rig.dir.items(), (std::vector<std::string>{"/", "  media", "    usb"}));
     EXPECT_EQ(rig.path.text(), "/media/usb/new.PRF");
     EXPECT_EQ(rig.boxes.shown().size(), 1u);
+}
+
+// What appears in the open folder while the browser is open shows when a
+// list gets the focus, the chosen file staying chosen.
+TEST(FileBrowser, AListGettingTheFocusShowsWhatWasMadeMeanwhile) {
+    BrowserRig rig;
+    rig.browser.open("/home/ann/fw", kFirmware);
+    rig.files.setListIndex(1);  // b.cfg
+    rig.disk.tree["/home/ann/fw"].files.insert(rig.disk.tree["/home/ann/fw"].files.begin(),
+                                               "0.PRF");
+    rig.disk.tree["/home/ann/fw"].folders.push_back("old");
+    rig.files.gotFocus();
+    EXPECT_EQ(rig.files.items(),
+              (std::vector<std::string>{"0.PRF", "A.PRF", "b.cfg", "c.tbl", "d.lmf"}));
+    EXPECT_EQ(rig.files.listIndex(), 2);
+    EXPECT_EQ(rig.path.text(), "/home/ann/fw/b.cfg");
+    EXPECT_EQ(rig.dir.items().back(), "        old");
+    EXPECT_EQ(rig.dir.listIndex(), 3);
+
+    // The chosen file gone, the first is chosen; the folder list's focus rereads too.
+    auto& files = rig.disk.tree["/home/ann/fw"].files;
+    files.erase(std::find(files.begin(), files.end(), "b.cfg"));
+    rig.dir.gotFocus();
+    EXPECT_EQ(rig.files.count(), 4);
+    EXPECT_EQ(rig.path.text(), "/home/ann/fw/0.PRF");
+
+    // A folder that can no longer be read leaves the lists alone.
+    rig.disk.tree.erase("/home/ann/fw");
+    rig.files.gotFocus();
+    EXPECT_EQ(rig.files.count(), 4);
+    EXPECT_EQ(rig.boxes.shown().size(), 0u);
 }
 
 TEST(FilePaths, JoinParentAndPatterns) {
