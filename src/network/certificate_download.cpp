@@ -60,7 +60,10 @@ link::ResultCode CertificateDownload::run(DownloadType type, std::span<const std
     static constexpr Step kSteps[] = {&CertificateDownload::presharedKey,
                                       &CertificateDownload::printerCertificate,
                                       &CertificateDownload::caCertificate};
-    const link::ResultCode result = (this->*kSteps[static_cast<std::size_t>(type)])(file);
+    const auto index = static_cast<std::size_t>(type);
+    if (index >= std::size(kSteps)) return link::kInvalidParameter;
+    const Step step = kSteps[index];
+    const link::ResultCode result = (this->*step)(file);
     if (result == 0 && context_.link.done) context_.link.done(kCertificateDownloaded);
     return result;
 }
