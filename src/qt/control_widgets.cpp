@@ -362,6 +362,9 @@ ControlLink* bind(QScrollBar* w, ui::HScrollBar& c) {
     w->setFocusPolicy(Qt::StrongFocus);  // a value like any other: reached with Tab
     w->setSingleStep(1);
     w->setPageStep(1);
+    // Qt's scroll bars invert their keys; the arrow keys here move the thumb
+    // the way they point, as the arrow buttons do.
+    w->setInvertedControls(false);
     auto* link = bindWidget(w, c, [w, &c](Property p) {
         if (p == Property::Range) w->setRange(c.min(), c.max());
         if (p == Property::Range || p == Property::Value) w->setValue(c.value());

@@ -260,6 +260,15 @@ void KeyboardAndReader::tabReachesEveryValueInReadingOrderAndMnemonicsNeverColli
             if (expected.contains(name)) seen << name;
         return seen == expected ? QString() : seen.join(' ');
     };
+    // The arrow keys move a bar the way they point, as its arrow buttons do.
+    auto* level = w.page(shell::PrinterSettingTab)->findChild<QScrollBar*>("HScroll1_3");
+    QVERIFY(level);
+    const int before = level->value();
+    QTest::keyClick(level, Qt::Key_Right);
+    QCOMPARE(level->value(), before + 1);
+    QTest::keyClick(level, Qt::Key_Left);
+    QCOMPARE(level->value(), before);
+
     QCOMPARE(inOrder(tabChain(w.page(shell::LaminatorTab)),
                      {"Opt8_3_0", "HScroll8_0", "Combo8_1", "Opt8_4_0", "HScroll8_1", "Combo8_2"}),
              QString());
