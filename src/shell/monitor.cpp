@@ -23,8 +23,12 @@ Monitor::Monitor(Environment env)
     env_.loop.attach(main_.Timer1);
     env_.loop.attach(main_.DoneTimer);
     main_.DoneTimer.setEnabled(false);
+    // Out of sight when it has nothing to say: a screen reader finds no
+    // empty line.
+    main_.DoneLine.setVisible(false);
     main_.DoneTimer.onTick = [this] {
         main_.DoneLine.setCaption("");
+        main_.DoneLine.setVisible(false);
         main_.DoneTimer.setEnabled(false);
     };
     // The busy pointer while a gesture's link operation runs.
@@ -114,6 +118,7 @@ maintenance::OthersLink Monitor::othersLink() {
 void Monitor::tellDone(const std::string& text) {
     constexpr int kDoneShownMs = 5000;
     main_.DoneLine.setCaption(text);
+    main_.DoneLine.setVisible(true);
     main_.DoneTimer.setEnabled(false);
     main_.DoneTimer.setInterval(kDoneShownMs);
     main_.DoneTimer.setEnabled(true);

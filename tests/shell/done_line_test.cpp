@@ -24,10 +24,12 @@ TEST(DoneLine, AWriteThatTookIsToldForAFewSecondsAndTheBusyPointerLastsOnlyWhile
     EXPECT_EQ(busy, (std::vector<bool>{false, true}));  // the question, then the pause
     EXPECT_FALSE(rig.main().Pointer.busy());
     EXPECT_EQ(rig.main().DoneLine.caption(), "Settings written to USB:Unit1");
+    EXPECT_TRUE(rig.main().DoneLine.visible());
     rig.loop.advance(4000);
     EXPECT_EQ(rig.main().DoneLine.caption(), "Settings written to USB:Unit1");
     rig.loop.advance(1500);
     EXPECT_EQ(rig.main().DoneLine.caption(), "");
+    EXPECT_FALSE(rig.main().DoneLine.visible());
 
     // A failed write keeps its box and says nothing in the line; a refused
     // question writes nothing and says nothing.
