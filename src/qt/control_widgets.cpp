@@ -280,6 +280,8 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
     // Typing in an editable combo is its change; the line edit only exists
     // while the combo is editable, so it is hooked whenever that is switched.
     auto hookEdits = std::make_shared<std::function<void()>>();
+    // A combo named by its form rather than by a label names its list too.
+    if (w->view()->accessibleName().isEmpty()) w->view()->setAccessibleName(w->accessibleName());
     auto* link = bindWidget(w, c, [w, &c, hookEdits](Property p) {
         applyCombo(w, c, p);
         if (p == Property::Range && *hookEdits) (*hookEdits)();

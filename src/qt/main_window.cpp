@@ -2,6 +2,7 @@
 
 #include <QLayout>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTabBar>
 
 #include "qt/control_link.h"
@@ -14,6 +15,8 @@ namespace orvan::qt {
 QtMainWindow::QtMainWindow(shell::MainForm& model, QWidget* parent) : QMainWindow(parent) {
     setupForm("main_window", this);
     tabs_ = findChild<QTabWidget*>("SSTab1");
+    // The tab widget's own stack of pages, read out as what it holds.
+    if (auto* stack = tabs_->findChild<QStackedWidget*>()) stack->setAccessibleName("Tab pages");
     menu_ = new QMenu(this);
     bindMenu(menu_, model.Menu1, model.MenuItem);
     bindForm(this, model.controls());
@@ -40,6 +43,7 @@ void QtMainWindow::setPage(int index, QWidget* content) {
     scroll->setFocusPolicy(Qt::NoFocus);  // no empty Tab stop: it follows the focus itself
     scroll->setWidgetResizable(true);
     scroll->setAccessibleName(withoutMnemonic(tabs_->tabText(index)));
+    scroll->viewport()->setAccessibleName(scroll->accessibleName());
     scroll->setWidget(content);
     target->layout()->addWidget(scroll);
 }
