@@ -36,9 +36,11 @@ TEST(CertificateDownload, APrinterCertificateFillsItsBuffersAndTheTabShowsItsMet
         bool chooserClosed = false;
         // What the status line said (the dialog's waits let its time run out).
         std::vector<std::string> told;
-        const int watching = rig.main().DoneLine.observe([&](ui::Control& line, ui::Property) {
-            if (!line.caption().empty()) told.push_back(line.caption());
-        });
+        const int watching =
+            rig.main().DoneLine.observe([&](ui::Control& line, ui::Property changed) {
+                if (changed == ui::Property::Caption && !line.caption().empty())
+                    told.push_back(line.caption());
+            });
         std::size_t callsWhileAsked = 0;
         rig.withDialog({rig.selectType(DownloadType::PrinterCertificate),
                         rig.write(" " + rig.beside(file) + " "),
