@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <memory>
 
+#include "qt/forms.h"
 #include "qt/front_end.h"
 #include "qt/qt_message_boxes.h"
 #include "shell/platform.h"
@@ -62,6 +63,25 @@ void BM_MonitorStartupWithoutWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MonitorStartupWithoutWindow)->Unit(benchmark::kMillisecond);
+
+// The bare window with the Status tab's form, unbound, on its first page:
+// what the form's own widgets cost to show, before any binding or data.
+void BM_BareWithStatusFormShown(benchmark::State& state) {
+    for (auto _ : state) {
+        auto window = std::make_unique<QTabWidget>();
+        window->addTab(orvan::qt::createForm("status_tab"), QStringLiteral("Tab 0"));
+        for (int i = 1; i < orvan::shell::kTabCount; ++i)
+            window->addTab(new QWidget, QStringLiteral("Tab %1").arg(i));
+        window->resize(1000, 640);
+        window->show();
+        settle();
+        state.PauseTiming();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BareWithStatusFormShown)->Unit(benchmark::kMillisecond);
 
 void BM_BareTabWindowShown(benchmark::State& state) {
     for (auto _ : state) {
