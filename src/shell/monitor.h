@@ -259,7 +259,7 @@ class Monitor {
     NotificationPolicy notices_;
     NotificationPolicy laminatorNotices_{NoticeSource::Laminator};
     std::optional<report::PrinterReport> watched_;  // the last printer watched
-    std::optional<std::string> trayLook_;           // what the tray icon was last told
+    std::optional<status::GlanceLook> trayLook_;    // what the tray icon was last told
     int cyclesToDetails_ = 0;
     std::string detailsKey_;  // the printer the details were read from
 };

@@ -69,13 +69,11 @@ void Monitor::menuItemChosen(int index) {
 // lines as the tooltip; it is told only what changed.
 void Monitor::showTrayState() {
     if (!env_.tray || ended_) return;
-    const status::GlanceLook look = status::AtAGlance(catalogue_, status::InputsOf(state_, data_));
-    std::string tip = state_.printerCount > 0 ? state_.selected.name + "\n" : "";
-    tip += look.text;
-    const std::string key = std::to_string(static_cast<int>(look.state)) + tip;
-    if (trayLook_ == key) return;
-    trayLook_ = key;
-    env_.tray->showState(look.state, tip);
+    status::GlanceLook look = status::AtAGlance(catalogue_, status::InputsOf(state_, data_));
+    if (state_.printerCount > 0) look.text = state_.selected.name + "\n" + look.text;
+    if (trayLook_ == look) return;
+    trayLook_ = look;
+    env_.tray->showState(look.state, look.text);
 }
 
 void Monitor::trayChanged() {
