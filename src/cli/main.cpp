@@ -6,20 +6,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <thread>
 
+#include "cli/direct_access.h"
 #include "headless/metrics_server.h"
-#include "headless/sleeping_loop.h"
 #include "headless/status_source.h"
-#include "link/dynamic_port_libraries.h"
-#include "link/library_locator.h"
 #include "report/check_output.h"
 #include "report/metrics_text.h"
 #include "report/runtime_files.h"
-#include "shell/configuration.h"
 #include "shell/platform.h"
 #include "status/error_catalogue.h"
 
@@ -31,45 +27,6 @@ using namespace orvan;
 constexpr int kAccessWaitMs = 15000;
 // How long the end of a server waits for a round in progress.
 constexpr std::int64_t kStopWaitMs = 500;
-
-// The port libraries and the survey over them, made only when a round needs
-// to ask the printers.
-class DirectAccess {
-  public:
-    explicit DirectAccess(const headless::CliOptions& options) : options_(options) {}
-    headless::PrinterSurvey& survey(bool retry) {
-        if (survey_) return *survey_;
-        const std::string dir = link::systemLibraryDir();
-        const auto commandPath = link::findPortLibrary(link::kCommandLibraryFile, dir);
-        const auto settingsPath = link::findPortLibrary(link::kSettingsLibraryFile, dir);
-        commands_.emplace(commandPath.value_or(""));
-        settings_.emplace(settingsPath.value_or(""));
-        // The monitor's configuration file beside this program.
-        const auto monitor =
-            std::filesystem::path(shell::executableDirectory()) / "OrvanStatusMonitor";
-        // Found as the monitor finds it: beside it in a build tree, the
-        // user's own file when installed (orvan-status then lives in the
-        // monitor's program folder, with a link on the PATH).
-        const shell::Configuration config(
-            shell::LocateConfigFiles(monitor, shell::ConfigPlacesOf(monitor)));
-        headless::SurveySettings settings{commandPath.has_value(),
-                                          settingsPath.has_value(),
-                                          config.ReadPreferIPv6(),
-                                          config.ReadRememberedPrinter(),
-                                          retry,
-                                          options_.rediscoverSeconds,
-                                          options_.forgetSeconds};
-        survey_.emplace(*commands_, *settings_, loop_, settings);
-        return *survey_;
-    }
-
-  private:
-    const headless::CliOptions& options_;
-    headless::SleepingLoop loop_;
-    std::optional<link::DynamicCommandLibrary> commands_;
-    std::optional<link::DynamicSettingsLibrary> settings_;
-    std::optional<headless::PrinterSurvey> survey_;
-};
 
 std::int64_t wallSeconds() {
     return headless::MetricsPoller::Clock::system().wallSeconds();
@@ -234,7 +191,7 @@ int main(int argc, char** argv) {
     // printer.
     std::string why;
     if (!report::RuntimeDirectory(&why)) return unknown(why, o.json);
-    DirectAccess direct(o);
+    cli::DirectAccess direct(o.rediscoverSeconds, o.forgetSeconds);
     // A one-off check may wait out a busy printer; a server answers scrapes.
     const bool retry = o.mode != headless::CliOptions::Mode::Serve;
     // A check waits for another program's round at most half its time.

@@ -203,6 +203,28 @@ SurveyResult PrinterSurvey::run(const Selection& selection, std::int64_t now) {
     return out;
 }
 
+SurveyResult PrinterSurvey::forEachChosen(const Selection& selection, std::int64_t now,
+                                          const std::function<void(ChosenPrinter&)>& job) {
+    SurveyResult out;
+    if (!discover(out, now)) return out;
+    std::vector<std::string> missing;
+    const std::vector<int> chosen = choose(selection, missing);
+    if (chosen.empty() && missing.empty()) {
+        out.messages.push_back(link::kPrinterNotFound);
+        out.problem = "no printer";
+    }
+    for (const auto& name : missing) out.problem = "no such printer: " + name;
+    const std::int16_t listed = state_.printerCount;
+    for (int i : chosen) {
+        discovery_.selectListed(i);
+        data_ = {};
+        ChosenPrinter printer{channel_, data_, net_};
+        job(printer);
+        state_.printerCount = listed;
+    }
+    return out;
+}
+
 // Printers seen before and not listed now are reported lost, with what they
 // last said and when, until they come back or have been gone too long.
 void PrinterSurvey::reportLost(const Selection& selection, const std::vector<int>& chosen,

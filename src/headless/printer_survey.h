@@ -7,6 +7,7 @@
 // their id (connection and slot or address), not their names; a printer once
 // seen is reported until it comes back or is forgotten.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,6 +47,13 @@ struct SurveyResult {
     std::string problem;                // why no printer is reported
 };
 
+// A chosen printer, selected on the link, for a job of its own.
+struct ChosenPrinter {
+    link::Channel& channel;
+    link::PrinterData& data;
+    link::NetworkRequests& net;
+};
+
 class PrinterSurvey {
   public:
     PrinterSurvey(link::CommandLibrary& commands, link::SettingsLibrary& settings,
@@ -55,6 +63,12 @@ class PrinterSurvey {
     PrinterSurvey& operator=(const PrinterSurvey&) = delete;
 
     SurveyResult run(const Selection& selection, std::int64_t now);
+
+    // Selects each chosen printer on the link in turn, in list order, and
+    // hands it to `job`; the result carries the messages and the problem
+    // (no printer, no such printer) but no reports.
+    SurveyResult forEachChosen(const Selection& selection, std::int64_t now,
+                               const std::function<void(ChosenPrinter&)>& job);
 
     // Every listed printer's status query and nothing else (the benchmark's
     // measure of what a round costs beyond it).

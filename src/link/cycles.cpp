@@ -73,6 +73,24 @@ ResultCode Cycles::applyAll(const LinkPlan& plan, const std::function<void()>& a
     return 0;
 }
 
+std::vector<ResultCode> Cycles::applySteps(std::span<const WriteStep> steps) {
+    LinkState& s = channel_.state();
+    wrote_ = false;
+    if (s.printerCount == 0) return {};
+    if (hooks_.waitUntilFree && !hooks_.waitUntilFree()) return {};
+    std::vector<ResultCode> results;
+    for (const WriteStep& step : steps) {
+        if (s.usb())
+            results.push_back(pages_.selectPage(step.usbPage));
+        else if (s.network())
+            results.push_back(step.netWrite ? (net_.*step.netWrite)() : 0);
+        else
+            break;  // the printer is gone or the monitor ends: the rest is not sent
+    }
+    wrote_ = s.usb() || s.network();
+    return results;
+}
+
 ResultCode Cycles::applyAllUsb(const LinkPlan& plan) {
     // Every page is sent whatever the one before answered; the first failure
     // is the one reported.

@@ -4,6 +4,8 @@
 // printer). What moves is the plan of the screen that is showing.
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "link/channel.h"
 #include "link/link_plan.h"
@@ -35,6 +37,17 @@ class Cycles {
     // `afterWait` runs once the printer is free, before the pages go: a
     // write of a screen's own that must go with the pages or not at all.
     ResultCode applyAll(const LinkPlan& plan, const std::function<void()>& afterWait = {});
+    // One write of a multi-page apply: the mode page over USB, the request
+    // over the network (none: nothing to send there).
+    struct WriteStep {
+        std::uint8_t usbPage;
+        NetOperation netWrite;
+    };
+    // As applyAll, but for writes that must say which step took: after the
+    // one busy wait, every step is sent whatever the one before answered.
+    // Empty when cancelled or without a printer; shorter than steps when the
+    // link ended midway (the rest was not sent).
+    std::vector<ResultCode> applySteps(std::span<const WriteStep> steps);
     // Whether the last apply-all sent its pages (not cancelled, a printer
     // there); its result says whether they took.
     bool wrote() const { return wrote_; }
