@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
     if (monitor.holdsInstanceLock())
         forwardListener = std::make_unique<qt::ForwardListener>(
             QString::fromStdString(report::RuntimePath(shell::kForwardSocketName)),
-            [&monitor] { monitor.comeForward(); });
+            [&monitor] { monitor.comeForward(); },
+            [&monitor](const std::string& line) { return monitor.answerSettingsRequest(line); });
     // The session really ending reaches us as a Quit, delivered at once even
     // inside a pause; the monitor then ends without saving. A session
     // manager's checkpoint (commitDataRequest alone) leaves it running.

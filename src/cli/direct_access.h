@@ -3,6 +3,7 @@
 // needs to ask the printers itself (no monitor of this user drives them).
 // Shared by orvan-status and orvan-settings.
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "headless/printer_survey.h"
@@ -17,6 +18,9 @@ class DirectAccess {
         : rediscoverSeconds_(rediscoverSeconds), forgetSeconds_(forgetSeconds) {}
     headless::PrinterSurvey& survey(bool retry);
     headless::SleepingLoop& loop() { return loop_; }
+    // What this user may change, as the monitor decides it: an
+    // administrator everything, others what the administrators opened.
+    static std::function<bool(std::size_t)> userRights();
 
   private:
     std::int64_t rediscoverSeconds_, forgetSeconds_;

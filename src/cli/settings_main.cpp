@@ -53,6 +53,7 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
     cli::DirectAccess direct(0, 0);
     const auto& catalogue = status::SharedCatalogue();
     const std::time_t now = std::time(nullptr);
+    const auto isOpen = cli::DirectAccess::userRights();
     const auto survey = direct.survey(true).forEachChosen(
         selectionOf(request), now, [&](headless::ChosenPrinter& p) {
             link::Pages pages(p.channel, p.data);
@@ -73,7 +74,8 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
             settings_file::PrinterAccess printer{
                 p.channel.state(), cycles, p.data, [&](link::ResultCode c) {
                     return catalogue.DescribeCode(c, p.channel.state().statusWord);
-                }};
+                },
+                isOpen};
             answer.printers.push_back(settings_file::runOnPrinter(
                 printer, request, doc, settings_file::userBackups(now), now));
         });

@@ -1,23 +1,25 @@
 #include "qt/forward_listener.h"
 
 #include <QLocalSocket>
+#include <QPointer>
 #include <QTimer>
 
+#include "settings_file/settings_request.h"
 #include "shell/platform.h"
 
 namespace orvan::qt {
 namespace {
 
-// A request is one short line; anything longer, or slower, is not one.
-constexpr qint64 kLongestRequest = 64;
+// A request is one line; anything longer, or slower, is not one.
+constexpr qint64 kLongestRequest = static_cast<qint64>(settings_file::kMaxRequestBytes);
 constexpr int kRequestWaitMs = 1000;
 constexpr int kPendingConnections = 4;
 
 }  // namespace
 
 ForwardListener::ForwardListener(const QString& path, std::function<void()> forward,
-                                 QObject* parent)
-    : QObject(parent), server_(this), forward_(std::move(forward)) {
+                                 Answerer settings, QObject* parent)
+    : QObject(parent), server_(this), forward_(std::move(forward)), settings_(std::move(settings)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     server_.setMaxPendingConnections(kPendingConnections);
     QLocalServer::removeServer(path);
@@ -29,15 +31,45 @@ ForwardListener::ForwardListener(const QString& path, std::function<void()> forw
 
 void ForwardListener::accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        QTimer::singleShot(kRequestWaitMs, socket, &QLocalSocket::abort);
+        auto* deadline = new QTimer(socket);
+        deadline->setSingleShot(true);
+        connect(deadline, &QTimer::timeout, socket, &QLocalSocket::abort);
+        deadline->start(kRequestWaitMs);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            const QByteArray request = socket->read(kLongestRequest);
-            socket->abort();
-            if (request == shell::kForwardRequest && forward_)
-                QTimer::singleShot(0, this, [this] { forward_(); });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, deadline] {
+            if (socket->bytesAvailable() > kLongestRequest) {
+                socket->abort();
+                return;
+            }
+            if (!socket->canReadLine()) return;  // the rest of the line is on its way
+            deadline->stop();
+            take(socket);
         });
     }
+}
+
+// One line per connection; the socket is closed once it is answered.
+void ForwardListener::take(QLocalSocket* socket) {
+    const std::string request = socket->readLine(kLongestRequest + 1).toStdString();
+    socket->disconnect(this);
+    if (request == shell::kForwardRequest) {
+        socket->abort();
+        if (forward_) QTimer::singleShot(0, this, [this] { forward_(); });
+        return;
+    }
+    if (!settings_ || request.rfind(settings_file::kRequestPrefix, 0) != 0) {
+        socket->abort();
+        return;
+    }
+    // The job runs from the event loop, not inside the socket's signal; the
+    // tool may have gone meanwhile.
+    QPointer<QLocalSocket> alive(socket);
+    QTimer::singleShot(0, this, [this, alive, request] {
+        const std::string answer = settings_(request);
+        if (!alive) return;
+        alive->write(answer.data(), static_cast<qint64>(answer.size()));
+        alive->disconnectFromServer();  // after what was written has gone
+    });
 }
 
 }  // namespace orvan::qt

@@ -108,19 +108,19 @@ const Setting kSettings[] = {
 const CarrierLink kCarriers[] = {
     {link::kPrintConditionPage, &link::NetworkRequests::conditionRead,
      &link::NetworkRequests::conditionWrite, "print condition page (0x28)",
-     "Printer Setting request"},
+     "Printer Setting", 1},
     {link::kMagneticPage, &link::NetworkRequests::conditionRead,
-     &link::NetworkRequests::conditionWrite, "magnetic page (0x2A)", "Printer Setting request"},
+     &link::NetworkRequests::conditionWrite, "magnetic page (0x2A)", "Printer Setting", 1},
     {link::kPrintConditionPage, &link::NetworkRequests::retransferRead,
-     &link::NetworkRequests::retransferWrite, "print condition page (0x28)", "Retransfer request"},
+     &link::NetworkRequests::retransferWrite, "print condition page (0x28)", "Retransfer", 2},
     {link::kPrintConditionPage, &link::NetworkRequests::mediaRead,
-     &link::NetworkRequests::mediaWrite, "print condition page (0x28)", "Media Setting request"},
+     &link::NetworkRequests::mediaWrite, "print condition page (0x28)", "Media Setting", 4},
     {link::kPrintConditionPage, &link::NetworkRequests::bendRemedyRead,
-     &link::NetworkRequests::bendRemedyWrite, "print condition page (0x28)", "Bend Remedy request"},
+     &link::NetworkRequests::bendRemedyWrite, "print condition page (0x28)", "Bend Remedy", 3},
     {link::kLaminatorPage, &link::NetworkRequests::laminatorRead,
-     &link::NetworkRequests::laminatorWrite, "laminator page (0x2C)", "Laminator request"},
+     &link::NetworkRequests::laminatorWrite, "laminator page (0x2C)", "Laminator", 8},
     {link::kNetworkPage, &link::NetworkRequests::networkRead, &link::NetworkRequests::networkWrite,
-     "network page (0x2D)", "Printer Select request"},
+     "network page (0x2D)", "Printer Select", 7},
 };
 
 struct UnitRow {

@@ -73,7 +73,8 @@ struct CarrierLink {
     link::NetOperation netRead;
     link::NetOperation netWrite;
     std::string_view usbTitle;  // how a report names the write over USB
-    std::string_view netTitle;  // and over the network
+    std::string_view screen;    // the tab whose Update writes it, and whose
+    std::size_t rightIndex;     // right a user needs to change it
 };
 const CarrierLink& carrierLink(Carrier carrier);
 

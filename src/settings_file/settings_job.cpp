@@ -37,7 +37,20 @@ std::vector<Carrier> oneEach(const std::vector<Carrier>& carriers, bool usb) {
 }
 
 std::string titleOf(Carrier c, bool usb) {
-    return std::string(usb ? carrierLink(c).usbTitle : carrierLink(c).netTitle);
+    return usb ? std::string(carrierLink(c).usbTitle)
+               : std::string(carrierLink(c).screen) + " request";
+}
+
+// The screens among the carriers this user may not change, by name.
+std::string closedScreens(const PrinterAccess& access, const std::vector<Carrier>& carriers) {
+    std::string closed;
+    for (Carrier c : carriers) {
+        const CarrierLink& link = carrierLink(c);
+        if (!access.isOpen || access.isOpen(link.rightIndex)) continue;
+        if (closed.find(link.screen) != std::string::npos) continue;
+        closed += (closed.empty() ? "" : ", ") + std::string(link.screen);
+    }
+    return closed;
 }
 
 bool hasNetworkSettings(const SettingsDocument& doc) {
@@ -97,6 +110,12 @@ ApplyReport applyDocument(PrinterAccess& access, const SettingsDocument& doc, bo
     report.before = compare(doc, access.data.image, access.data.identity);
     report.compared = true;
     if (dryRun || report.before.changes() == 0) return report;
+    if (const std::string closed = closedScreens(access, carriersToWrite(report.before));
+        !closed.empty()) {
+        report.failure =
+            "This user may not change the settings of " + closed + "; nothing was written";
+        return report;
+    }
 
     const SettingsDocument current =
         documentOf(access.data.image, access.data.identity, sourceOf(access), now, withNetwork);

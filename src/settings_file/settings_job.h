@@ -22,6 +22,9 @@ struct PrinterAccess {
     link::Cycles& cycles;
     link::PrinterData& data;
     std::function<std::string(link::ResultCode)> describe;  // a failure in words
+    // Whether this user may use the function of a rights index (the tabs'
+    // Update); none: everything is open.
+    std::function<bool(std::size_t)> isOpen = {};
 };
 
 struct ReadOutcome {

@@ -114,6 +114,24 @@ maintenance::OthersLink Monitor::othersLink() {
                                    [this] { adminForm_.open(env_.loop); }};
 }
 
+SettingsJobLink Monitor::settingsJobLink() {
+    return SettingsJobLink{state_,
+                           cycles_,
+                           data_,
+                           discovery_,
+                           catalogue_,
+                           [this](std::size_t index) { return isOpen(static_cast<int>(index)); },
+                           [this](const std::string& text) { tellDone(text); },
+                           [this] { showWatchedScreen(); }};
+}
+
+// What the printer now holds, on the screen that shows.
+void Monitor::showWatchedScreen() {
+    if (!screens_) return;
+    const Screen& screen = screens_->tab(shownTab_);
+    if (screen.fill) screen.fill();
+}
+
 // Shown for a few seconds; a newer message starts the time afresh.
 void Monitor::tellDone(const std::string& text) {
     constexpr int kDoneShownMs = 5000;

@@ -35,6 +35,7 @@
 #include "shell/printer_combos.h"
 #include "shell/rights.h"
 #include "shell/screens.h"
+#include "shell/settings_jobs.h"
 #include "shell/tray_icon.h"
 #include "shell/user_rights.h"
 #include "shell/window_model.h"
@@ -127,6 +128,10 @@ class Monitor {
     // Status tab (unless a link operation or a printer dialog holds it).
     void openFromNotification();
     bool holdsInstanceLock() const { return holdsInstanceLock_; }
+    // A job orvan-settings hands over (one request line); the answer line.
+    std::string answerSettingsRequest(const std::string& line) {
+        return settingsJobs_.answer(line);
+    }
 
     // What the Qt layer builds the window from.
     WindowModel window();
@@ -212,6 +217,8 @@ class Monitor {
     void tellDone(const std::string& text);
     network::PrinterSelectShell printerSelectShell();
     maintenance::OthersLink othersLink();
+    SettingsJobLink settingsJobLink();
+    void showWatchedScreen();
     ui::FileSystem& files() { return env_.files ? *env_.files : systemFiles_; }
 
     Environment env_;
@@ -241,6 +248,7 @@ class Monitor {
     status::StatusTab statusTab_{combos_.Combo0};
     std::unique_ptr<status::StatusTabView> statusView_;
     std::unique_ptr<Screens> screens_;
+    SettingsJobs settingsJobs_{settingsJobLink()};
     StatusRedraw redraw_;
     // The user's choice on the Printer Select combo; the shell has already
     // checked the link is idle.
