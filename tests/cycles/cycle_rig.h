@@ -14,11 +14,14 @@
 
 namespace orvan::testing {
 
-struct CycleRig {
+// Commands: the USB port the channel talks to (a test may put a faulty one
+// in front of the simulator's).
+template <class Commands = sim::SimCommandPort>
+struct BasicCycleRig {
     ui::VirtualClockLoop loop;
     ui::Timer timer2{"Timer2"};
     sim::SimulatedPrinters world = sim::defaultScenario();
-    sim::SimCommandPort commands{world};
+    Commands commands{world};
     sim::SimSettingsPort settings{world};
     link::LinkState state;
     link::PrinterData data;
@@ -40,7 +43,7 @@ struct CycleRig {
                                             },
                                             [this] { return cardType; }}};
 
-    CycleRig() { useUsb(); }
+    BasicCycleRig() { useUsb(); }
 
     void useUsb() {
         state.printerCount = 2;
@@ -76,5 +79,7 @@ struct CycleRig {
         return out;
     }
 };
+
+using CycleRig = BasicCycleRig<>;
 
 }  // namespace orvan::testing

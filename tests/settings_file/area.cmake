@@ -1,0 +1,2 @@
+# orvan-settings' command line is the program's own, compiled in here.
+target_sources(test_settings_file PRIVATE ${PROJECT_SOURCE_DIR}/src/cli/settings_options.cpp)
