@@ -13,6 +13,7 @@
 #include "link/library_locator.h"
 #include "qt/command_line.h"
 #include "qt/desktop_notifier.h"
+#include "qt/file_dialogs.h"
 #include "qt/forward_listener.h"
 #include "qt/front_end.h"
 #include "qt/qt_event_loop.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     qt::QtTrayIcon tray(&app);
     report::StatusPublisher publisher(report::RuntimePath(report::kStatusFileName));
     qt::DBusNotifier notifier;
+    qt::FileDialogs fileDialogs;
     bool ending = false;
     shell::Monitor monitor(shell::Environment{.loop = loop,
                                               .boxes = boxes,
@@ -87,6 +89,7 @@ int main(int argc, char** argv) {
                                               .tray = &tray,
                                               .guidance = &guidance,
                                               .common = &common,
+                                              .chooser = &fileDialogs,
                                               .publisher = &publisher,
                                               .notifier = &notifier,
                                               .onEnd =

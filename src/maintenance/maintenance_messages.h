@@ -12,6 +12,13 @@ inline constexpr const char* kFirmwareUpdated =
     "Firmware was updated correctly.\rTurn off and on the printer power to run new firmware.";
 inline constexpr const char* kTestPrintStarted = "Test print started";
 inline constexpr const char* kFileNameInvalid = "File name is invalid.";
+// The Others tab's settings files.
+inline constexpr const char* kSaveSettingsTitle = "Save the Printer's Settings";
+inline constexpr const char* kLoadSettingsTitle = "Load a Settings File";
+inline constexpr const char* kSettingsFilter = "Settings files (*.json)";
+inline constexpr const char* kSettingsNotWritten = "The settings could not be written to ";
+inline constexpr const char* kSettingsSaved = "Settings saved to ";
+inline constexpr const char* kSettingsApplied = "Settings file applied to ";
 using tabs::kFileNotFound;
 using tabs::kFileNotSpecified;
 

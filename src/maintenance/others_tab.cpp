@@ -23,7 +23,8 @@ void showAll(std::initializer_list<ui::Control*> controls, bool visible) {
 }  // namespace
 
 OthersTab::OthersTab(tabs::TabContext context, OthersLink link)
-    : context_(std::move(context)),
+    : settingsFile(context, link.loop, link.chooser),
+      context_(std::move(context)),
       link_(std::move(link)),
       browser_(link_.files, context_.link.boxes, {Drive6, Dir6, File6, Text6}) {
     for (int index : kFrames)
@@ -47,6 +48,7 @@ ui::ControlList OthersTab::controls() {
     ui::ControlList list{Opt6, Drive6, Dir6, File6, HScroll6, Text6, Label6_2};
     list.add(Frame6);
     list.add(Cmd6);
+    list.add(settingsFile.controls());
     return list;
 }
 

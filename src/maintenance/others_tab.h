@@ -16,7 +16,10 @@
 #include "tabs/tab_context.h"
 #include "ui/control_list.h"
 #include "ui/controls.h"
+#include "maintenance/settings_file_group.h"
+#include "ui/event_loop.h"
 #include "ui/file_browser.h"
+#include "ui/file_chooser.h"
 #include "ui/file_system.h"
 #include "ui/screen_pointer.h"
 
@@ -51,6 +54,8 @@ struct OthersLink {
     ui::ScreenPointer& pointer;
     std::function<bool()> isAdministrator;
     std::function<void()> openAdministrators;  // the modal administrators dialog
+    ui::EventLoop& loop;                       // the settings file dialog is modal
+    ui::FileChooser* chooser = nullptr;        // none: the settings file buttons do nothing
 };
 
 class OthersTab {
@@ -77,6 +82,8 @@ class OthersTab {
     ui::DirList Dir6{"Dir6"};
     ui::FileList File6{"File6"};
     ui::HScrollBar HScroll6{"HScroll6"};
+    // "Save..." and "Load..." of a settings file, and its comparison dialog.
+    SettingsFileGroup settingsFile;
     ui::TextBox Text6{"Text6"};
     std::array<ui::Label, 2> Label6_2{ui::Label{"Label6_2[0]"}, ui::Label{"Label6_2[1]"}};
 

@@ -8,6 +8,7 @@
 
 #include "qt/control_widgets.h"
 #include "qt/picture_widgets.h"
+#include "qt/table_widget.h"
 #include "qt/window_bindings.h"
 
 namespace orvan::qt {
@@ -41,6 +42,7 @@ constexpr KindBinder kKinds[] = {
     bindAs<PictureView, ui::PictureBox>,
     bindAs<AnimatedView, ui::AnimatedPicture>,
     bindAs<QTabWidget, ui::TabControl>,
+    bindAs<QTableWidget, ui::Table>,
     bindAs<QWidget, ui::Form>,  // the form's own window
 };
 

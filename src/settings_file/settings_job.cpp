@@ -41,17 +41,11 @@ std::string titleOf(Carrier c, bool usb) {
                : std::string(carrierLink(c).screen) + " request";
 }
 
-// The screens among the carriers this user may not change, by name.
-std::string closedScreens(const PrinterAccess& access, const std::vector<Carrier>& carriers) {
-    std::string closed;
-    for (Carrier c : carriers) {
-        const CarrierLink& link = carrierLink(c);
-        if (!access.isOpen || access.isOpen(link.rightIndex)) continue;
-        if (closed.find(link.screen) != std::string::npos) continue;
-        closed += (closed.empty() ? "" : ", ") + std::string(link.screen);
-    }
-    return closed;
+std::string shownText(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string("-");
 }
+
+}  // namespace
 
 bool hasNetworkSettings(const SettingsDocument& doc) {
     return std::any_of(doc.values.begin(), doc.values.end(), [](const auto& kv) {
@@ -60,11 +54,17 @@ bool hasNetworkSettings(const SettingsDocument& doc) {
     });
 }
 
-std::string shownText(const std::optional<int>& value) {
-    return value ? std::to_string(*value) : std::string("-");
+std::string screensClosedTo(const std::function<bool(std::size_t)>& isOpen,
+                            const Comparison& comparison) {
+    std::string closed;
+    for (Carrier c : carriersToWrite(comparison)) {
+        const CarrierLink& link = carrierLink(c);
+        if (!isOpen || isOpen(link.rightIndex)) continue;
+        if (closed.find(link.screen) != std::string::npos) continue;
+        closed += (closed.empty() ? "" : ", ") + std::string(link.screen);
+    }
+    return closed;
 }
-
-}  // namespace
 
 ReadOutcome readPrinterSettings(PrinterAccess& access, bool withNetwork) {
     const std::string& name = access.state.selected.name;
@@ -110,8 +110,7 @@ ApplyReport applyDocument(PrinterAccess& access, const SettingsDocument& doc, bo
     report.before = compare(doc, access.data.image, access.data.identity);
     report.compared = true;
     if (dryRun || report.before.changes() == 0) return report;
-    if (const std::string closed = closedScreens(access, carriersToWrite(report.before));
-        !closed.empty()) {
+    if (const std::string closed = screensClosedTo(access.isOpen, report.before); !closed.empty()) {
         report.failure =
             "This user may not change the settings of " + closed + "; nothing was written";
         return report;

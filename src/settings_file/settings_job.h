@@ -66,6 +66,13 @@ using BackupWriter = std::function<std::string(const SettingsDocument& current)>
 ApplyReport applyDocument(PrinterAccess& access, const SettingsDocument& doc, bool dryRun,
                           const BackupWriter& backup, const std::string& now);
 
+// The screens among the comparison's changes this user may not change, by
+// name ("" when every one is open).
+std::string screensClosedTo(const std::function<bool(std::size_t)>& isOpen,
+                            const Comparison& comparison);
+// Whether the document carries network settings (saved with them).
+bool hasNetworkSettings(const SettingsDocument& doc);
+
 // For people: the table of rows, then what happened.
 std::string describeComparison(const Comparison& comparison);
 std::string describeReport(const ApplyReport& report);

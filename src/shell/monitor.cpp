@@ -111,7 +111,9 @@ maintenance::OthersLink Monitor::othersLink() {
                                    env_.programDirectory,
                                    main_.Pointer,
                                    [this] { return start_.isAdministrator; },
-                                   [this] { adminForm_.open(env_.loop); }};
+                                   [this] { adminForm_.open(env_.loop); },
+                                   env_.loop,
+                                   env_.chooser};
 }
 
 SettingsJobLink Monitor::settingsJobLink() {

@@ -44,6 +44,7 @@
 #include "status/status_view.h"
 #include "ui/controls.h"
 #include "ui/event_loop.h"
+#include "ui/file_chooser.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
 
@@ -79,6 +80,7 @@ struct Environment {
     link::CommonLibrary* common = nullptr;      // certificate conversions; none: they fail
     // Volumes, folders and files for the file browsers; null: the system's.
     ui::FileSystem* files = nullptr;
+    ui::FileChooser* chooser = nullptr;  // the desktop's file dialogs; none: settings files do nothing
     // Where the status goes for programs outside the window (none: nowhere).
     report::StatusPublisher* publisher = nullptr;
     DesktopNotifier* notifier = nullptr;

@@ -36,7 +36,8 @@ Screens::Screens(const tabs::TabContext& context, SettingTabLinks links, OwnScre
                dialogScreen(printerSelect.ipv6Property),
                dialogScreen(ipsec),
                dialogScreen(ipsec.chooser, network::IpsecForm::kForm),
-               dialogScreen(ipsec.prompt, network::CertificateFileForm::kForm)} {
+               dialogScreen(ipsec.prompt, network::CertificateFileForm::kForm),
+               dialogScreen(others.settingsFile.dialog)} {
     printerSelect.openIpsecDialog = [this] { ipsec.open(); };
 }
 

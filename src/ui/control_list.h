@@ -25,6 +25,10 @@ class ControlList {
     }
 
     void add(Control& c) { controls_.push_back(&c); }
+    // Another screen part's controls (a group that lives in a unit of its own).
+    void add(const ControlList& other) {
+        controls_.insert(controls_.end(), other.controls_.begin(), other.controls_.end());
+    }
     template <typename C, std::size_t N>
     void add(std::array<C, N>& array) {
         for (auto& c : array) add(c);

@@ -205,6 +205,26 @@ class Menu : public Control {
     using Control::Control;
 };
 
+// A table of text rows; its columns and their headers live in the form.
+// A marked row stands out (a difference); a dimmed row cannot be acted on,
+// and says why in its own cells, so a screen reader hears it too.
+struct TableRow {
+    std::vector<std::string> cells;
+    bool marked = false;
+    bool dimmed = false;
+    bool operator==(const TableRow&) const = default;
+};
+
+class Table : public Control {
+  public:
+    using Control::Control;
+    const std::vector<TableRow>& rows() const { return rows_; }
+    void setRows(std::vector<TableRow> rows) { set(rows_, std::move(rows), Property::Items); }
+
+  private:
+    std::vector<TableRow> rows_;
+};
+
 // Menu item of a popup menu; caption "-" is a separator.
 class MenuItem : public Control {
   public:

@@ -16,6 +16,7 @@ struct OthersRig : TabRig {
     ScratchDir dir;
     shell::PosixFileSystem files;
     ui::ScreenPointer pointer{"Pointer"};
+    ui::ScriptedFileChooser chooser;
     int adminDialogs = 0;
     maintenance::OthersTab tab{context(), link()};
 
@@ -33,7 +34,9 @@ struct OthersRig : TabRig {
                 dir.path().string(),
                 pointer,
                 [this] { return administrator; },
-                [this] { ++adminDialogs; }};
+                [this] { ++adminDialogs; },
+                loop,
+                &chooser};
     }
 
     // "Print" or "Start" answered OK, with `path` in the path box for "Start".
