@@ -26,6 +26,11 @@ std::string noteOf(const ComparisonRow& row, const settings_file::ApplyReport* d
     return row.differs ? "differs" : "";
 }
 
+// "1 change", "3 changes".
+std::string counted(std::size_t n, const std::string& one, const std::string& many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 std::string countsOf(const settings_file::Comparison& c) {
     std::string text = std::to_string(c.changes()) + " to change";
     if (c.skipped() > 0) text += ", " + std::to_string(c.skipped()) + " this printer cannot take";
@@ -60,7 +65,8 @@ void SettingsFileForm::open(settings_file::SettingsDocument doc, const std::stri
     }
     doc_ = std::move(doc);
     comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity);
-    Label1.setCaption("File: " + path + (doc_.source.name.empty() ? "" : ", saved from " + doc_.source.name) +
+    Label1.setCaption("File: " + path +
+                      (doc_.source.name.empty() ? "" : ", saved from " + doc_.source.name) +
                       (doc_.savedAt.empty() ? "" : " at " + doc_.savedAt) +
                       "\nPrinter: " + context_.link.state.selected.name);
     show(nullptr);
@@ -73,8 +79,8 @@ void SettingsFileForm::show(const settings_file::ApplyReport* done) {
     std::vector<ui::TableRow> rows;
     for (const auto& row : comparison_.rows) {
         const std::string printer = row.printerValue ? std::to_string(*row.printerValue) : "-";
-        rows.push_back({{std::string(row.setting->caption), printer,
-                         std::to_string(row.fileValue), noteOf(row, done)},
+        rows.push_back({{std::string(row.setting->caption), printer, std::to_string(row.fileValue),
+                         noteOf(row, done)},
                         row.toWrite() || (done && listed(done->notTaken, row.setting->key)),
                         !row.takes()});
     }
@@ -82,8 +88,9 @@ void SettingsFileForm::show(const settings_file::ApplyReport* done) {
     const std::string closed = settings_file::screensClosedTo(context_.isOpen, comparison_);
     Command1.setEnabled(comparison_.changes() > 0 && closed.empty());
     if (done) return;
-    Label2.setCaption(countsOf(comparison_) +
-                      (closed.empty() ? "" : " This user may not change the settings of " + closed + "."));
+    Label2.setCaption(
+        countsOf(comparison_) +
+        (closed.empty() ? "" : " This user may not change the settings of " + closed + "."));
 }
 
 void SettingsFileForm::apply() {
@@ -92,22 +99,24 @@ void SettingsFileForm::apply() {
         ui::warn(context_.link.boxes, link::kPrinterNotFound);
         return;
     }
-    const std::string question = "Apply " + std::to_string(comparison_.changes()) +
-                                 " changes from the settings file to " + state.selected.name + "?";
+    const std::string question =
+        "Apply " + counted(static_cast<std::size_t>(comparison_.changes()), "change", "changes") +
+        " from the settings file to " + state.selected.name + "?";
     if (!ui::confirm(context_.link.boxes, question)) return;
     auto printer = access();
     const std::time_t now = std::time(nullptr);
-    const auto report = settings_file::applyDocument(printer, doc_, false,
-                                                     settings_file::userBackups(now),
-                                                     settings_file::isoTime(now));
+    const auto report = settings_file::applyDocument(
+        printer, doc_, false, settings_file::userBackups(now), settings_file::isoTime(now));
     if (report.compared)
         comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity);
     show(&report);
     std::string result = report.failure;
     if (result.empty())
-        result = std::to_string(report.matched.size()) + " settings now match the file" +
-                 (report.notTaken.empty() ? "" : ", " + std::to_string(report.notTaken.size()) +
-                                                     " did not take");
+        result = counted(report.matched.size(), "setting now matches", "settings now match") +
+                 " the file" +
+                 (report.notTaken.empty()
+                      ? ""
+                      : ", " + std::to_string(report.notTaken.size()) + " did not take");
     if (!report.backupPath.empty()) result += ". Before: " + report.backupPath;
     Label2.setCaption(result + ".");
     if (!report.matched.empty() && context_.link.done)

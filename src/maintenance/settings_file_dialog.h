@@ -31,9 +31,9 @@ class SettingsFileForm {
     ui::ControlList controls() { return {form, Label1, Table1, Label2, Command1, Command2}; }
 
     ui::Form form{"SettingsFileForm"};
-    ui::Label Label1{"Label1"};  // the file and the printer compared
-    ui::Table Table1{"Table1"};  // Setting | This Printer | File | Note
-    ui::Label Label2{"Label2"};  // what there is to do, or what was done
+    ui::Label Label1{"Label1"};       // the file and the printer compared
+    ui::Table Table1{"Table1"};       // Setting | This Printer | File | Note
+    ui::Label Label2{"Label2"};       // what there is to do, or what was done
     ui::Button Command1{"Command1"};  // "Apply"
     ui::Button Command2{"Command2"};  // "Close"
 

@@ -37,13 +37,13 @@ void SettingsFileGroup::save() {
     }
     if (!chooser_) return;
     const std::string printerName = state.selected.name;
-    auto path = chooser_->fileToSave({kSaveSettingsTitle, kSettingsFilter, suggestedName(printerName)});
+    auto path =
+        chooser_->fileToSave({kSaveSettingsTitle, kSettingsFilter, suggestedName(printerName)});
     if (!path || path->empty()) return;
     if (!std::filesystem::path(*path).has_extension()) *path += ".json";
 
     settings_file::PrinterAccess printer{
-        state, context_.link.cycles, context_.data,
-        [this, &state](link::ResultCode c) {
+        state, context_.link.cycles, context_.data, [this, &state](link::ResultCode c) {
             return context_.link.catalogue.DescribeCode(c, state.statusWord);
         }};
     const bool withNetwork = NetworkSettingsCheck.checked();

@@ -14,7 +14,8 @@ void showRows(QTableWidget* w, const ui::Table& c) {
         const ui::TableRow& row = rows[static_cast<std::size_t>(r)];
         for (int col = 0; col < w->columnCount(); ++col) {
             const std::size_t at = static_cast<std::size_t>(col);
-            auto* item = new QTableWidgetItem(at < row.cells.size() ? toQt(row.cells[at]) : QString());
+            auto* item =
+                new QTableWidgetItem(at < row.cells.size() ? toQt(row.cells[at]) : QString());
             QFont font = item->font();
             font.setBold(row.marked);
             item->setFont(font);

@@ -2,11 +2,9 @@
 // as one link operation, on the printer asked for, the watched one kept.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "settings_file/settings_request.h"
 #include "shell_rig.h"
+#include "support/scratch_state_home.h"
 
 namespace orvan::testing {
 namespace {
@@ -14,31 +12,6 @@ namespace {
 using settings_file::RunAnswer;
 using settings_file::SettingsRequest;
 using settings_file::Verb;
-
-// $XDG_STATE_HOME in a scratch folder for as long as it lives.
-struct ScratchStateHome {
-    ScratchDir dir;
-    std::string before;
-    bool had = false;
-    ScratchStateHome() {
-        if (const char* s = std::getenv("XDG_STATE_HOME")) before = s, had = true;
-        ::setenv("XDG_STATE_HOME", dir.path().c_str(), 1);
-    }
-    ~ScratchStateHome() {
-        if (had)
-            ::setenv("XDG_STATE_HOME", before.c_str(), 1);
-        else
-            ::unsetenv("XDG_STATE_HOME");
-    }
-    int backups() const {
-        int n = 0;
-        std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator(
-                 dir.path() / "orvan-status-monitor" / "backups", ec))
-            n += e.is_regular_file();
-        return n;
-    }
-};
 
 struct JobRig : ShellRig {
     ScratchStateHome stateHome;

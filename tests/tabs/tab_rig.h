@@ -18,12 +18,15 @@ struct TabRig : CycleRig {
     const link::LinkPlan& plan;  // the tab's
     bool administrator = true;
     std::vector<bool> granted = std::vector<bool>(12, false);
+    std::vector<std::string> told;  // the status line's messages
 
     explicit TabRig(const link::LinkPlan& tabPlan) : plan(tabPlan) {}
 
     tabs::TabContext context() {
         return tabs::TabContext{
-            tabs::SettingTabLink{state, cycles, catalogue, boxes, [] {}}, data,
+            tabs::SettingTabLink{state, cycles, catalogue, boxes, [] {},
+                                 [this](const std::string& text) { told.push_back(text); }},
+            data,
             [this](std::size_t i) { return administrator || (i < granted.size() && granted[i]); }};
     }
 
