@@ -107,19 +107,23 @@ if(TARGET OrvanStatusMonitor)
         list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${ORVAN_COMMAND}\")
     ")
 
-    # orvan-status lives beside the monitor, so that it reads the same
-    # per-user configuration, with a link of its own on the PATH; the
-    # monitoring files and the systemd user units go where their tools look.
-    install(TARGETS orvan-status RUNTIME DESTINATION ${ORVAN_PROGRAM_DIR})
-    file(RELATIVE_PATH orvan_status_link_target ${CMAKE_INSTALL_FULL_BINDIR}
-         ${CMAKE_INSTALL_FULL_LIBDIR}/orvan-status-monitor/orvan-status)
-    install(CODE "
-        set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-        message(STATUS \"Installing: \${bindir}/orvan-status\")
-        file(CREATE_LINK \"${orvan_status_link_target}\" \"\${bindir}/orvan-status\" SYMBOLIC)
-        list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orvan-status\")
-    ")
+    # orvan-status and orvan-settings live beside the monitor, so that they
+    # read the same per-user configuration, each with a link of its own on
+    # the PATH; the monitoring files and the systemd user units go where
+    # their tools look.
+    foreach(tool orvan-status orvan-settings)
+        install(TARGETS ${tool} RUNTIME DESTINATION ${ORVAN_PROGRAM_DIR})
+        file(RELATIVE_PATH orvan_tool_link_target ${CMAKE_INSTALL_FULL_BINDIR}
+             ${CMAKE_INSTALL_FULL_LIBDIR}/orvan-status-monitor/${tool})
+        install(CODE "
+            set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+            message(STATUS \"Installing: \${bindir}/${tool}\")
+            file(CREATE_LINK \"${orvan_tool_link_target}\" \"\${bindir}/${tool}\" SYMBOLIC)
+            list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${tool}\")
+        ")
+    endforeach()
     install(FILES ${PROJECT_SOURCE_DIR}/monitoring/orvan-status.schema.json
+                  ${PROJECT_SOURCE_DIR}/monitoring/orvan-settings.schema.json
                   ${PROJECT_SOURCE_DIR}/monitoring/prometheus/orvan-alerts.yml
                   ${PROJECT_SOURCE_DIR}/monitoring/prometheus/scrape-config.yml
             DESTINATION ${ORVAN_DATA_DIR}/monitoring)

@@ -30,6 +30,7 @@ std::string settingsUsage() {
            "       orvan-settings diff FILE [--printer NAME | --all] [--json]\n"
            "       orvan-settings apply FILE [--printer NAME | --all] [--dry-run] [--yes] "
            "[--json]\n"
+           "       orvan-settings --help | --version\n"
            "\n"
            "A printer's settings as a file: save them, compare a file with a printer (exit 0\n"
            "the same, 1 different, 3 unknown) and apply it. Without --yes, apply only shows\n"

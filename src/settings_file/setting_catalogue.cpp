@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "link/net_requests.h"
 #include "link/page_layouts.h"
 
 namespace orvan::settings_file {
@@ -105,24 +104,6 @@ const Setting kSettings[] = {
      Unit::None, 0, 4},
 };
 
-const CarrierLink kCarriers[] = {
-    {link::kPrintConditionPage, &link::NetworkRequests::conditionRead,
-     &link::NetworkRequests::conditionWrite, "print condition page (0x28)",
-     "Printer Setting", 1},
-    {link::kMagneticPage, &link::NetworkRequests::conditionRead,
-     &link::NetworkRequests::conditionWrite, "magnetic page (0x2A)", "Printer Setting", 1},
-    {link::kPrintConditionPage, &link::NetworkRequests::retransferRead,
-     &link::NetworkRequests::retransferWrite, "print condition page (0x28)", "Retransfer", 2},
-    {link::kPrintConditionPage, &link::NetworkRequests::mediaRead,
-     &link::NetworkRequests::mediaWrite, "print condition page (0x28)", "Media Setting", 4},
-    {link::kPrintConditionPage, &link::NetworkRequests::bendRemedyRead,
-     &link::NetworkRequests::bendRemedyWrite, "print condition page (0x28)", "Bend Remedy", 3},
-    {link::kLaminatorPage, &link::NetworkRequests::laminatorRead,
-     &link::NetworkRequests::laminatorWrite, "laminator page (0x2C)", "Laminator", 8},
-    {link::kNetworkPage, &link::NetworkRequests::networkRead, &link::NetworkRequests::networkWrite,
-     "network page (0x2D)", "Printer Select", 7},
-};
-
 struct UnitRow {
     Unit unit;
     std::string_view name;
@@ -184,10 +165,6 @@ bool unitFitted(Unit unit, const link::Identity& identity) {
 
 std::string_view unitName(Unit unit) {
     return unitRow(unit).name;
-}
-
-const CarrierLink& carrierLink(Carrier carrier) {
-    return kCarriers[static_cast<int>(carrier)];
 }
 
 }  // namespace orvan::settings_file

@@ -59,7 +59,7 @@ for size in 16 22 24 32 48 64 128 256; do
         fail "$icon is not a $size x $size PNG"
 done
 need "$datadir/metainfo/io.github.orvan.StatusMonitor.metainfo.xml"
-for page in orvan-status-monitor.1 orvan-status.1 orvan-sim.1; do
+for page in orvan-status-monitor.1 orvan-status.1 orvan-settings.1 orvan-sim.1; do
     need "$mandir/man1/$page"
 done
 desktop="$datadir/applications/orvan-status-monitor.desktop"
@@ -75,13 +75,16 @@ grep -qx "Exec=$bindir/orvan-status-monitor" "$root$desktop" || fail "$desktop r
 grep -qx "Exec=$bindir/orvan-status-monitor -s" "$root$auto" || fail "$auto does not start in the tray"
 [ -d "$root$configdir" ] || fail "no system configuration folder $configdir"
 
-# orvan-status beside the monitor (one configuration), a link on the PATH,
-# the monitoring files, and systemd user units that systemd accepts.
-status="$libdir/orvan-status-monitor/orvan-status"
-[ -x "$root$status" ] || fail "$status is not installed"
-[ "$(readlink -f "$root$bindir/orvan-status")" = "$(readlink -f "$root$status")" ] ||
-    fail "$bindir/orvan-status does not reach $status"
-for file in orvan-status.schema.json orvan-alerts.yml scrape-config.yml; do
+# orvan-status and orvan-settings beside the monitor (one configuration),
+# each with a link on the PATH, the monitoring files and schemas, and
+# systemd user units that systemd accepts.
+for tool in orvan-status orvan-settings; do
+    installed="$libdir/orvan-status-monitor/$tool"
+    [ -x "$root$installed" ] || fail "$installed is not installed"
+    [ "$(readlink -f "$root$bindir/$tool")" = "$(readlink -f "$root$installed")" ] ||
+        fail "$bindir/$tool does not reach $installed"
+done
+for file in orvan-status.schema.json orvan-settings.schema.json orvan-alerts.yml scrape-config.yml; do
     need "$datadir/orvan-status-monitor/monitoring/$file"
 done
 units="$prefix/lib/systemd/user"

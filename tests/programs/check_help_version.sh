@@ -2,9 +2,9 @@
 # --help and --version of the three programs: each answers on standard output
 # alone and exits 0, the monitor without a display; the version is the
 # project's, and the help names the options.
-# usage: check_help_version.sh <version> <monitor> <orvan-status> <orvan-sim>
+# usage: check_help_version.sh <version> <monitor> <orvan-status> <orvan-sim> <orvan-settings>
 set -u
-version=$1 monitor=$2 status=$3 sim=$4
+version=$1 monitor=$2 status=$3 sim=$4 settings=$5
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 failures=0
@@ -29,7 +29,7 @@ mentions() {
 }
 
 for flag in --version -V; do
-    for program in "$status" "$sim"; do
+    for program in "$status" "$sim" "$settings"; do
         answers "$program" "$flag"
         [ "$(cat "$out")" = "$(basename "$program") $version" ] ||
             fail "$(basename "$program") $flag prints '$(cat "$out")', not its version $version"
@@ -48,6 +48,8 @@ for flag in --help -h; do
     mentions "$status" "$flag" --printer --serve --version
     answers "$sim" "$flag"
     mentions "$sim" "$flag" 'usb|net' reset --version
+    answers "$settings" "$flag"
+    mentions "$settings" "$flag" save diff apply --printer --all --dry-run --yes
 done
 
 [ "$failures" -eq 0 ] && echo "--help and --version: all answered"

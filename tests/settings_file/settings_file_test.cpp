@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "cycles/cycle_rig.h"
 #include "profile/scratch_dir.h"
+#include "settings_file/setting_catalogue.h"
 #include "settings_file/settings_backups.h"
 #include "settings_file/settings_job.h"
 
@@ -68,6 +70,34 @@ TEST(SettingsFileReading, RefusesAnythingButAWholeVersionOneFileAndSaysWhy) {
                                                       {"PrintCondition.Byte36", 10}}));
     const auto again = settings_file::decodeDocument(settings_file::encodeDocument(doc));
     EXPECT_EQ(std::get<SettingsDocument>(again), doc);
+}
+
+// The shipped schema describes exactly the settings a file may hold, with
+// the captions and the ranges the reader takes.
+TEST(SettingsFileReading, TheShippedSchemaListsEverySettingWithItsCaptionAndRange) {
+    const auto schema = nlohmann::json::parse(
+        ScratchDir::read(ORVAN_SOURCE_DIR "/monitoring/orvan-settings.schema.json"));
+    const auto& described = schema["properties"]["settings"]["properties"];
+    EXPECT_EQ(described.size(), settings_file::settingCatalogue().size());
+    for (const auto& s : settings_file::settingCatalogue()) {
+        const std::string key(s.key);
+        ASSERT_TRUE(described.contains(key)) << key;
+        const auto& entry = described[key]["properties"];
+        EXPECT_EQ(entry["caption"]["const"], std::string(s.caption)) << key;
+        std::vector<int> allowed;
+        for (int shown = -20; shown <= 20; ++shown)
+            if (settings_file::byteAllowed(s, settings_file::byteOf(s, shown)))
+                allowed.push_back(shown);
+        const auto& value = entry["value"];
+        if (value.contains("enum")) {
+            EXPECT_EQ(value["enum"].get<std::vector<int>>(), allowed) << key;
+        } else {
+            EXPECT_EQ(value["minimum"].get<int>(), allowed.front()) << key;
+            EXPECT_EQ(value["maximum"].get<int>(), allowed.back()) << key;
+            EXPECT_EQ(static_cast<int>(allowed.size()), allowed.back() - allowed.front() + 1)
+                << key;
+        }
+    }
 }
 
 // The simulated printer read as a file would be saved from it.
