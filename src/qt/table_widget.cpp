@@ -23,8 +23,6 @@ void showRows(QTableWidget* w, const ui::Table& c) {
             w->setItem(r, col, item);
         }
     }
-    w->resizeColumnsToContents();
-    w->horizontalHeader()->setStretchLastSection(true);
 }
 
 }  // namespace
@@ -34,6 +32,10 @@ ControlLink* bind(QTableWidget* w, ui::Table& c) {
     w->setSelectionBehavior(QAbstractItemView::SelectRows);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setTabKeyNavigation(false);  // Tab leaves the table: one stop, arrows inside
+    // Columns as wide as their texts, the last one the rest; rows as high as a line.
+    w->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    w->horizontalHeader()->setStretchLastSection(true);
+    w->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return bindWidget(w, c, [w, &c](ui::Property p) {
         if (p == ui::Property::Items) showRows(w, c);
     });
