@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "qt/control_widgets.h"
 #include "qt/picture_widgets.h"
 
 namespace orvan::qt {
@@ -57,7 +58,10 @@ class ComboAccessible : public QAccessibleWidget {
     }
     int childCount() const override { return combo()->lineEdit() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
-        if (index == 0) return QAccessible::queryAccessibleInterface(combo()->view());
+        if (index == 0) {
+            nameDropDownList(combo());
+            return QAccessible::queryAccessibleInterface(combo()->view());
+        }
         if (index == 1 && combo()->lineEdit())
             return QAccessible::queryAccessibleInterface(combo()->lineEdit());
         return nullptr;

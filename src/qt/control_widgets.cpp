@@ -59,7 +59,18 @@ class ComboGuard : public QObject {
 
 void ModelComboBox::showPopup() {
     if (onDropDown) onDropDown();
+    nameDropDownList(this);
     QComboBox::showPopup();
+}
+
+// Qt makes a combo's list only when something first asks for it; making it
+// for every combo at start-up to name it would cost the window a tenth of
+// its start. It is named when it is made: as it first drops down, or when a
+// screen reader first walks into the combo.
+void nameDropDownList(QComboBox* combo) {
+    QAbstractItemView* list = combo->view();
+    if (list->accessibleName() != combo->accessibleName())
+        list->setAccessibleName(combo->accessibleName());
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -152,7 +163,8 @@ void nameInput(QWidget* input, const QString& name) {
     input->setAccessibleName(name);
     auto* combo = qobject_cast<QComboBox*>(input);
     if (!combo) return;
-    combo->view()->setAccessibleName(name);  // the list it drops down
+    // The list it drops down, if Qt has made it already (nameDropDownList).
+    if (auto* list = combo->findChild<QAbstractItemView*>()) list->setAccessibleName(name);
     if (combo->lineEdit()) combo->lineEdit()->setAccessibleName(name);
 }
 
@@ -280,8 +292,6 @@ ControlLink* bind(QComboBox* w, ui::ComboBox& c) {
     // Typing in an editable combo is its change; the line edit only exists
     // while the combo is editable, so it is hooked whenever that is switched.
     auto hookEdits = std::make_shared<std::function<void()>>();
-    // A combo named by its form rather than by a label names its list too.
-    if (w->view()->accessibleName().isEmpty()) w->view()->setAccessibleName(w->accessibleName());
     auto* link = bindWidget(w, c, [w, &c, hookEdits](Property p) {
         applyCombo(w, c, p);
         if (p == Property::Range && *hookEdits) (*hookEdits)();

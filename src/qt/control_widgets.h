@@ -54,6 +54,9 @@ class ClickableLabel : public QLabel {
 // carriage return, which Qt does not.
 QString labelText(const std::string& caption);
 
+// Gives a combo's drop-down list the combo's name (making the list).
+void nameDropDownList(QComboBox* combo);
+
 // Names an input after its label; a combo's list and an editable combo's
 // text field too, which a screen reader reaches on their own.
 void nameInput(QWidget* input, const QString& name);
