@@ -187,7 +187,8 @@ std::string describeReport(const ApplyReport& report) {
                  : step.sent ? "Failed:  "
                              : "Not sent: ") +
                 step.title + "\n";
-    if (!report.matched.empty())
+    if (report.matched.size() == 1) text += "1 setting now matches the file\n";
+    if (report.matched.size() > 1)
         text += std::to_string(report.matched.size()) + " settings now match the file\n";
     for (const auto& key : report.notTaken) {
         const Setting* s = findSetting(key);

@@ -16,43 +16,14 @@
 #include "report/status_publisher.h"
 #include "simulator/control_journal.h"
 #include "status/error_catalogue.h"
-#include "status_cli/child_process.h"
+#include "status_cli/user_world.h"
 
 namespace orvan::testing {
 namespace {
 
-const std::string kProgram = ORVAN_BIN_DIR "/orvan-status";
 const std::string kSchema = ORVAN_SOURCE_DIR "/monitoring/orvan-status.schema.json";
 const std::string kRules = ORVAN_SOURCE_DIR "/monitoring/prometheus/orvan-alerts.yml";
 const std::string kRuleTests = ORVAN_SOURCE_DIR "/monitoring/prometheus/orvan-alerts.test.yml";
-
-// One user's world: a runtime directory, the simulator's control file and
-// the log of every printer call the stand-in libraries answer.
-struct UserWorld {
-    ScratchDir dir;
-    std::map<std::string, std::string> env{
-        {"XDG_RUNTIME_DIR", dir.path().string()},
-        {"ORVAN_SIM_CONTROL", dir.file("sim.ctl")},
-        {"ORVAN_SIM_CALL_LOG", dir.file("calls.log")},
-        {"ORVAN_SYSTEM_LIBDIR", ORVAN_BIN_DIR},
-    };
-
-    void sim(const std::string& line) {
-        ASSERT_TRUE(sim::appendControlLine(dir.file("sim.ctl"), line));
-    }
-    ChildProcess start(std::vector<std::string> args) {
-        args.insert(args.begin(), kProgram);
-        return ChildProcess(args, env, dir.file("stderr"));
-    }
-    Finished run(const std::vector<std::string>& args) { return start(args).wait(); }
-    Finished tool(const std::vector<std::string>& argv) {
-        return ChildProcess(argv, {}, dir.file("tool.err")).wait();
-    }
-    int printerCalls() {
-        const std::string log = ScratchDir::read(dir.file("calls.log"));
-        return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
-    }
-};
 
 TEST(OrvanStatus, ExitCodesFollowTheMonitoringPluginConvention) {
     UserWorld user;
