@@ -34,11 +34,11 @@ std::string fileNameOf(const std::string& printer) {
     return out;
 }
 
-std::string compactTime(std::time_t when) {
+std::string utcText(std::time_t when, const char* format) {
     std::tm tm{};
     gmtime_r(&when, &tm);
     char text[32];
-    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &tm);
+    std::strftime(text, sizeof text, format, &tm);
     return text;
 }
 
@@ -87,17 +87,13 @@ std::string backupDirectory() {
 }
 
 std::string isoTime(std::time_t when) {
-    std::tm tm{};
-    gmtime_r(&when, &tm);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &tm);
-    return text;
+    return utcText(when, "%Y-%m-%dT%H:%M:%SZ");
 }
 
 std::string keepBackup(const std::string& directory, const std::string& printer, std::time_t when,
                        const std::string& text) {
     if (directory.empty() || !makePrivateFolders(directory)) return {};
-    const std::string stem = directory + "/" + fileNameOf(printer) + "-" + compactTime(when);
+    const std::string stem = directory + "/" + fileNameOf(printer) + "-" + utcText(when, "%Y%m%dT%H%M%SZ");
     std::string path = stem + ".json";
     std::error_code ec;
     for (int i = 2; fs::exists(fs::symlink_status(path, ec)) && i < kSameSecondTries; ++i)
