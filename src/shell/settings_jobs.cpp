@@ -96,18 +96,23 @@ RunAnswer SettingsJobs::run(const SettingsRequest& request,
         return out;
     }
     const std::int16_t listed = link_.state.printerCount;
-    WatchedPrinterKept kept(link_);
-    bool found = false;
-    for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < listed; ++i) {
-        if (!request.all && !ui::equalsIgnoringCase(entries[i].displayName, request.printer))
-            continue;
-        found = true;
-        const bool isWatched =
-            static_cast<int>(i) == link_.state.selected.listIndex && link_.state.printerCount != 0;
-        out.printers.push_back(runOnListed(static_cast<int>(i), request, doc));
-        if (isWatched) kept.keepData();
-        link_.state.printerCount = listed;
+    const int watchedIndex = listed != 0 ? link_.state.selected.listIndex : -1;
+    bool found = false, watchedToo = false;
+    {
+        WatchedPrinterKept kept(link_);
+        for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < listed; ++i) {
+            if (!request.all && !ui::equalsIgnoringCase(entries[i].displayName, request.printer))
+                continue;
+            found = true;
+            out.printers.push_back(runOnListed(static_cast<int>(i), request, doc));
+            if (static_cast<int>(i) == watchedIndex) {
+                kept.keepData();
+                watchedToo = true;
+            }
+            link_.state.printerCount = listed;
+        }
     }
+    if (watchedToo && link_.showWatched) link_.showWatched();
     if (!found)
         out.problem = request.all ? link::kPrinterNotFound : "no such printer: " + request.printer;
     return out;
