@@ -60,7 +60,13 @@ TEST(SettingsJobs, AJobOnAnotherPrinterLeavesTheWatchedOneAsItWas) {
     EXPECT_EQ(rig.state().selected.connection, watched.connection);
     EXPECT_EQ(rig.monitor->data().image, image);
 
-    EXPECT_EQ(rig.ask(Verb::Diff, "", true).printers.size(), 2u);  // --all
+    // --all: the watched printer too, whose new settings stay on screen.
+    rig.world.usb(0).setPageByte(0x28, 41, 5);
+    rig.world.network(0).setPageByte(0x28, 41, 5);
+    EXPECT_EQ(rig.ask(Verb::Apply, "", true).printers.size(), 2u);
+    EXPECT_EQ(rig.world.network(0).pageByte(0x28, 41), 3);
+    EXPECT_EQ(rig.monitor->data().image.PrintCondition.Byte41, 3);
+    EXPECT_EQ(rig.state().selected.name, watched.name);
     EXPECT_EQ(rig.ask(Verb::Diff, "USB:Unit9").problem, "no such printer: USB:Unit9");
 }
 
