@@ -356,7 +356,7 @@ std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> wor
 
 bool applyWorldCommand(const ControlCommand& c, SimulatedPrinters& world) {
     if (c.verb == "reset") {
-        world = defaultScenario();
+        world.replacePrinters(defaultScenario());
     } else if (c.verb == "net-add" || c.verb == "net-remove") {
         const auto address = parseSimAddress(c.texts.at(0));
         if (!address) return false;
