@@ -69,6 +69,12 @@ std::uint64_t firstGeneration() {
 
 }  // namespace
 
+SharedWorld::FileIdentity SharedWorld::identity(const struct stat& st, std::uint64_t generation) {
+    return {
+        true,       st.st_dev,         st.st_ino,         static_cast<std::uint64_t>(st.st_size),
+        generation, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
 SharedWorld::SharedWorld(std::string controlPath, std::chrono::milliseconds lockWait)
     : statePath_(statePath(controlPath)),
       lockPath_(lockPath(controlPath)),
@@ -97,7 +103,7 @@ SharedWorld::Turn::Turn(SharedWorld& world) : world_(world), locked_(false) {
         case Hold::Busy:
             // Unsure what the others did meanwhile: read the file again next
             // time, and leave the control lines to the lock's holder.
-            world.seen_.generation = ~world.seen_.generation;
+            world.stale_ = true;
             return;
         case Hold::Unshared:
             break;
@@ -143,7 +149,7 @@ void SharedWorld::refresh() {
         startFromDefaults({});
         return;
     }
-    FileIdentity found{true, st.st_dev, st.st_ino, static_cast<std::uint64_t>(st.st_size), 0};
+    FileIdentity found = identity(st, 0);
     std::uint8_t header[WorldCodec::kHeaderSize] = {};
     const bool ours = trusted(st) && readAll(fd.get(), header);
     const auto generation = ours ? WorldCodec::generation(header) : std::nullopt;
@@ -152,7 +158,7 @@ void SharedWorld::refresh() {
         return;
     }
     found.generation = *generation;
-    if (found == seen_) return;
+    if (found == seen_ && !stale_) return;
     Bytes bytes(found.size);
     auto state = readAll(fd.get(), bytes) ? WorldCodec::decode(bytes) : std::nullopt;
     if (!state) {
@@ -163,16 +169,18 @@ void SharedWorld::refresh() {
     journal_.setPosition(std::move(state->journal));
     saved_ = std::move(bytes);
     seen_ = found;
+    stale_ = false;
 }
 
 // A file that is gone or not a state of ours: the default printers, and
 // the control file applied from its start, as in a new world.
 void SharedWorld::startFromDefaults(FileIdentity seen) {
-    if (seen == seen_) return;
+    if (seen == seen_ && !stale_) return;
     world_.replacePrinters(defaultScenario());
     journal_.setPosition({});
     saved_.clear();
     seen_ = seen;
+    stale_ = false;
 }
 
 void SharedWorld::save() {
@@ -192,7 +200,7 @@ void SharedWorld::save() {
         ::unlink(temporary.c_str());
         return;
     }
-    seen_ = {true, st.st_dev, st.st_ino, bytes.size(), generation + 1};
+    seen_ = identity(st, generation + 1);
     saved_ = std::move(bytes);
 }
 

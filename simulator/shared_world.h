@@ -5,6 +5,8 @@
 // reads it again when another process changed it, applies the new control
 // lines, runs, and writes it back (whole, through a rename) when anything
 // changed. A missing or unreadable state file means the default printers.
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -49,6 +51,7 @@ class SharedWorld {
     struct FileIdentity {
         bool present = false;
         std::uint64_t device = 0, inode = 0, size = 0, generation = 0;
+        std::int64_t changedSeconds = 0, changedNanoseconds = 0;  // an edit in place
         bool operator==(const FileIdentity&) const = default;
     };
 
@@ -73,6 +76,7 @@ class SharedWorld {
         Unshared,  // no lock file can be had: this process keeps a world of its own
     };
     Hold lock();
+    static FileIdentity identity(const struct stat& st, std::uint64_t generation);
     void unlock();
     // Loads the state file when it is not the one this process saw last.
     void refresh();
@@ -86,7 +90,8 @@ class SharedWorld {
     ControlJournal journal_;
     int lockFd_ = -1;
     FileIdentity seen_;
-    Bytes saved_;  // the state as last loaded or saved
+    bool stale_ = false;  // changed without the lock: read the file again
+    Bytes saved_;         // the state as last loaded or saved
 };
 
 }  // namespace orvan::sim
