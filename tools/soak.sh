@@ -5,6 +5,7 @@
 # back every few seconds. Prints each program's resident memory and open
 # descriptors after the warm-up (SOAK_WARMUP, default 60 s) and at the end, and
 # fails when either grew by more than SOAK_MAX_GROWTH_KB (default 1024).
+# SOAK_SAMPLE_SECONDS prints the memory every so often on the way.
 # usage: soak.sh <program folder>
 set -u
 bindir=$(cd "${1:?usage: soak.sh <program folder>}" && pwd)
@@ -112,7 +113,18 @@ start_monitor=$(rss_kb "$monitor_pid") start_serve=$(rss_kb "$serve_pid")
 start_monitor_fds=$(fds "$monitor_pid") start_serve_fds=$(fds "$serve_pid")
 report start monitor "$monitor_pid"
 report start "orvan-status --serve" "$serve_pid"
-sleep $((seconds - warmup))
+# With SOAK_SAMPLE_SECONDS, the figures on the way too, to tell a leak (a
+# steady climb) from a warm-up that settles.
+sample=${SOAK_SAMPLE_SECONDS:-0}
+case $sample in '' | *[!0-9]*) sample=0 ;; esac
+left=$((seconds - warmup))
+while [ "$sample" -gt 0 ] && [ "$left" -gt "$sample" ]; do
+    sleep "$sample"
+    left=$((left - sample))
+    echo "$((seconds - left))s: monitor RSS $(rss_kb "$monitor_pid") kB," \
+        "orvan-status RSS $(rss_kb "$serve_pid") kB"
+done
+sleep "$left"
 
 status=0
 for pid in "$monitor_pid" "$serve_pid"; do
