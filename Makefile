@@ -4,7 +4,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build programs run test bench fuzz format clean install uninstall
+.PHONY: all deps configure build programs run test bench soak fuzz format clean install uninstall
 
 all: build
 
@@ -45,6 +45,11 @@ uninstall:
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# The monitor and `orvan-status --serve` for an hour (SOAK_SECONDS) on the
+# stand-in libraries, with printers that keep changing: fails when either grows.
+soak: programs
+	@tools/soak.sh $(BUILD)/bin
 
 format:
 	@find src simulator ports tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -6,24 +6,35 @@
 
 namespace orvan::ports {
 
-ProcessWorld::ProcessWorld()
-    : world_(sim::defaultScenario()),
-      commands_(world_),
-      settings_(world_),
-      guidance_(world_),
-      journal_(sim::controlJournalPath()),
-      reportPath_(sim::maintenanceReportPath()) {
-    if (const char* log = std::getenv("ORVAN_SIM_CALL_LOG")) callLog_ = log;
+namespace {
+
+// Calls kept in memory: only the last, to name it in the call log; none
+// without one, so a monitor that runs for weeks keeps no history.
+constexpr std::size_t kKeptCalls = 1;
+
+std::string callLogPath() {
+    const char* log = std::getenv("ORVAN_SIM_CALL_LOG");
+    return log != nullptr ? log : "";
 }
 
-void ProcessWorld::logCall(std::size_t callsBefore) {
+}  // namespace
+
+ProcessWorld::ProcessWorld()
+    : callLog_(callLogPath()),
+      shared_(sim::controlJournalPath()),
+      commands_(shared_.printers()),
+      settings_(shared_.printers()),
+      guidance_(shared_.printers()),
+      reportPath_(sim::maintenanceReportPath()) {
+    shared_.printers().setCallLogLimit(callLog_.empty() ? 0 : kKeptCalls);
+}
+
+void ProcessWorld::logCall(std::uint64_t recordedBefore) {
     if (callLog_.empty()) return;
-    // The simulator's own log drops its older half when full, so a call
-    // shows as a change of its size either way.
-    const auto& calls = world_.calls();
-    const bool recorded = calls.size() != callsBefore && !calls.empty();
+    const sim::SimulatedPrinters& world = shared_.printers();
+    const bool recorded = world.recordedCalls() != recordedBefore && !world.calls().empty();
     if (std::FILE* f = std::fopen(callLog_.c_str(), "a")) {
-        std::fprintf(f, "%s\n", recorded ? calls.back().operation.c_str() : "call");
+        std::fprintf(f, "%s\n", recorded ? world.calls().back().operation.c_str() : "call");
         std::fclose(f);
     }
 }
@@ -31,13 +42,14 @@ void ProcessWorld::logCall(std::size_t callsBefore) {
 // Written only when something changed; a report that cannot be written is
 // tried again on the next call.
 void ProcessWorld::report() {
-    std::string maintenance = sim::maintenanceReport(world_);
+    sim::SimulatedPrinters& world = shared_.printers();
+    std::string maintenance = sim::maintenanceReport(world);
     if (maintenance != published_ && sim::replaceFile(reportPath_, maintenance))
         published_ = std::move(maintenance);
     if (reportedPrinters() == sim::ReportedPrinters::None) return;
-    std::string text = sim::describePrinters(world_, reportedPrinters());
+    std::string text = sim::describePrinters(world, reportedPrinters());
     if (text == reported_) return;
-    if (sim::replaceFile(sim::reportPath(journal_.path(), reportedPrinters()), text))
+    if (sim::replaceFile(sim::reportPath(shared_.journal().path(), reportedPrinters()), text))
         reported_ = std::move(text);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// The simulated printers behind one stand-in library: created with the
-// default scenario on the first call, and kept in step with the control file
-// before every call. The libraries' C entry points go through run().
+// The simulated printers behind one stand-in library: the world every process
+// shares (simulator/shared_world.h), current before every call and kept in
+// step with the control file. The libraries' C entry points go through run().
 #include <cstdint>
 #include <exception>
 #include <mutex>
 #include <string>
 
-#include "simulator/control_journal.h"
+#include "simulator/shared_world.h"
 #include "simulator/sim_command_port.h"
 #include "simulator/sim_guidance.h"
 #include "simulator/sim_settings_port.h"
@@ -26,10 +26,12 @@ class ProcessWorld {
         std::lock_guard lock(mutex_);
         std::int32_t result = sim::kInvalidArgument;
         try {
-            journal_.poll(world_);
-            const std::size_t before = world_.calls().size();
-            result = call(*this);
-            logCall(before);
+            result = shared_.run([&](sim::SimulatedPrinters& printers) {
+                const std::uint64_t before = printers.recordedCalls();
+                const std::int32_t answer = call(*this);
+                logCall(before);
+                return answer;
+            });
             report();
         } catch (...) {
         }
@@ -47,16 +49,15 @@ class ProcessWorld {
     void report();
     // With ORVAN_SIM_CALL_LOG set, every call is appended to that file by
     // its operation's name, so a test can count what another process asked.
-    void logCall(std::size_t callsBefore);
+    void logCall(std::uint64_t recordedBefore);
 
     std::mutex mutex_;
-    sim::SimulatedPrinters world_;
+    std::string callLog_;
+    sim::SharedWorld shared_;
     sim::SimCommandPort commands_;
     sim::SimSettingsPort settings_;
     sim::SimGuidance guidance_;
-    sim::ControlJournal journal_;
     std::string reported_;
-    std::string callLog_;
     std::string reportPath_;
     std::string published_;
 };

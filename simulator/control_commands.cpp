@@ -167,6 +167,8 @@ constexpr Verb kPrinterVerbs[] = {
      [](auto&, const auto& c, SimPrinter& p) {
          p.addJob({c.texts.at(0), c.texts.at(1)});
      }},
+    {"print", Args::Number, 1, SimPrinter::kMaxCardsAtOnce,
+     [](auto&, const auto& c, SimPrinter& p) { p.printCards(number(c)); }},
     {"jobs-clear", Args::None, 0, 0, [](auto&, const auto&, SimPrinter& p) { p.clearJobs(); }},
     {"remove", Args::None, 0, 0,
      [](auto& w, const auto& c, SimPrinter&) { setAttached(w, c, false); }},
@@ -356,7 +358,7 @@ std::optional<ControlCommand> parseWorldCommand(std::span<const std::string> wor
 
 bool applyWorldCommand(const ControlCommand& c, SimulatedPrinters& world) {
     if (c.verb == "reset") {
-        world = defaultScenario();
+        world.replacePrinters(defaultScenario());
     } else if (c.verb == "net-add" || c.verb == "net-remove") {
         const auto address = parseSimAddress(c.texts.at(0));
         if (!address) return false;
@@ -478,6 +480,8 @@ std::string_view controlUsage() {
            "                          (ribbon code, e.g. 2 YMCK-PO, 254 no tag; lot: 6 at most)\n"
            "  cassette <0..255>       laminator film cassettes: 0 none, 1 top, 2 bottom, 3 both\n"
            "  counter <total|print|head|cleaning|error|laminator-total|laminator-cleaning> <n>\n"
+           "  print <1..100000>       prints that many cards at once: the print, total and\n"
+           "                          head counters rise, ink and film fall by the ribbon's use\n"
            "  busy <queries>          busy for the next status or position queries\n"
            "  maintenance-busy <n>    the next n test prints or firmware downloads answer busy\n"
            "  download-mode <0|1>     firmware is taken only in the download mode\n"

@@ -51,45 +51,44 @@ int ControlJournal::poll(SimulatedPrinters& world) {
     struct stat st {};
     if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
     const auto size = static_cast<std::uint64_t>(st.st_size);
-    if (st.st_dev != device_ || st.st_ino != inode_ || size < offset_) {
-        device_ = st.st_dev;
-        inode_ = st.st_ino;
-        offset_ = 0;
-        pending_.clear();
-        skipping_ = false;
+    JournalPosition& at = position_;
+    if (st.st_dev != at.device || st.st_ino != at.inode || size < at.offset) {
+        at = {0, st.st_dev, st.st_ino, {}, false};
     }
-    if (size == offset_) return 0;
+    if (size == at.offset) return 0;
 
     FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return 0;
-    std::vector<char> chunk(std::min<std::uint64_t>(size - offset_, kMaxReadPerPoll));
-    const ssize_t got = ::pread(fd.get(), chunk.data(), chunk.size(), static_cast<off_t>(offset_));
+    std::vector<char> chunk(std::min<std::uint64_t>(size - at.offset, kMaxReadPerPoll));
+    const ssize_t got =
+        ::pread(fd.get(), chunk.data(), chunk.size(), static_cast<off_t>(at.offset));
     if (got <= 0) return 0;
-    offset_ += static_cast<std::uint64_t>(got);
-    pending_.append(chunk.data(), static_cast<std::size_t>(got));
+    at.offset += static_cast<std::uint64_t>(got);
+    at.pending.append(chunk.data(), static_cast<std::size_t>(got));
     return applyLines(world);
 }
 
 int ControlJournal::applyLines(SimulatedPrinters& world) {
+    std::string& pending = position_.pending;
+    bool& skipping = position_.skipping;
     int applied = 0;
     std::size_t start = 0;
-    for (std::size_t end; (end = pending_.find('\n', start)) != std::string::npos;
-         start = end + 1) {
-        if (skipping_) {
-            skipping_ = false;
+    for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+        if (skipping) {
+            skipping = false;
             continue;
         }
-        std::string_view line(pending_.data() + start, end - start);
+        std::string_view line(pending.data() + start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (auto command = parseControlLine(line); command && applyControl(*command, world)) {
             ++applied;
         }
     }
-    pending_.erase(0, start);
-    if (pending_.size() > kMaxControlLine) {
+    pending.erase(0, start);
+    if (pending.size() > kMaxControlLine) {
         // Not a command: drop it up to its end, whenever that comes.
-        pending_.clear();
-        skipping_ = true;
+        pending.clear();
+        skipping = true;
     }
     return applied;
 }

@@ -16,6 +16,17 @@ std::string controlJournalPath();
 // Appends one line; false when the file cannot be written.
 bool appendControlLine(const std::string& path, std::string_view line);
 
+// How far the control file has been applied. Shared by every process of one
+// simulated world (see shared_world.h), so each line is applied once.
+struct JournalPosition {
+    std::uint64_t offset = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::string pending;    // an incomplete last line
+    bool skipping = false;  // inside a line too long to be a command
+    bool operator==(const JournalPosition&) const = default;
+};
+
 class ControlJournal {
   public:
     // Most bytes taken in by one poll, so that a huge file cannot stall a call.
@@ -28,16 +39,14 @@ class ControlJournal {
     // again from its start.
     int poll(SimulatedPrinters& world);
     const std::string& path() const { return path_; }
+    const JournalPosition& position() const { return position_; }
+    void setPosition(JournalPosition position) { position_ = std::move(position); }
 
   private:
     int applyLines(SimulatedPrinters& world);
 
     std::string path_;
-    std::uint64_t offset_ = 0;
-    std::uint64_t device_ = 0;
-    std::uint64_t inode_ = 0;
-    std::string pending_;    // an incomplete last line
-    bool skipping_ = false;  // inside a line too long to be a command
+    JournalPosition position_;
 };
 
 }  // namespace orvan::sim

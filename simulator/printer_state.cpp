@@ -103,6 +103,7 @@ ResultCode SimPrinter::updateFirmware(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (path.empty() || !file) return answer(kFileUnreadable);
     if (!downloadMode_) return answer(kNotInDownloadMode);
+    if (firmware_.size() >= kMaxFirmwareHistory) firmware_.erase(firmware_.begin());
     firmware_.push_back(path);
     return answer(0);
 }

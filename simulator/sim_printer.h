@@ -16,6 +16,8 @@
 
 namespace orvan::sim {
 
+class WorldCodec;
+
 using Bytes = std::vector<std::uint8_t>;
 using Ipv6Block = std::array<std::uint8_t, 16>;
 
@@ -122,8 +124,12 @@ class SimPrinter {
     bool takeNotBusy();
 
     // ---- print queue, lock, maintenance ----------------------------------
+    // A queue longer than a printer would hold takes no more jobs.
+    static constexpr std::size_t kMaxJobs = 1000;
     const std::vector<Job>& jobs() const { return jobs_; }
-    void addJob(Job job) { jobs_.push_back(std::move(job)); }
+    void addJob(Job job) {
+        if (jobs_.size() < kMaxJobs) jobs_.push_back(std::move(job));
+    }
     void clearJobs() { jobs_.clear(); }
     // operation 0x20 new password, 0x21 delete, 0x22 unlock, 0x23 lock.
     ResultCode securityLock(std::int32_t operation, std::span<const std::uint8_t> password);
@@ -134,6 +140,8 @@ class SimPrinter {
     // taken only in the download mode; outside it the printer asks for it.
     ResultCode testPrint(std::int32_t selfTest, std::int32_t testCode);
     ResultCode updateFirmware(const std::string& path);
+    // The downloads kept: the latest ones.
+    static constexpr std::size_t kMaxFirmwareHistory = 64;
     const std::vector<std::string>& firmwareDownloads() const { return firmware_; }
     bool downloadMode() const { return downloadMode_; }
     void setDownloadMode(bool on) { downloadMode_ = on; }
@@ -142,6 +150,13 @@ class SimPrinter {
     const std::optional<MaintenanceAnswer>& lastTestPrint() const { return lastTestPrint_; }
     const std::optional<MaintenanceAnswer>& lastFirmware() const { return lastFirmware_; }
 
+    // ---- printing ------------------------------------------------------
+    // Prints `cards` cards at once, one side each: the print, total and head
+    // counters rise, and the ink and film levels fall by what each card uses
+    // of the loaded ribbon (printCardsPerLevel). False for a count out of range.
+    static constexpr int kMaxCardsAtOnce = 100000;
+    bool printCards(int cards);
+
     // ---- network identity ----------------------------------------------
     std::array<std::uint8_t, 4> ipv4() const;
     std::string name() const { return pageText(0x2D, 17, 10); }
@@ -149,6 +164,8 @@ class SimPrinter {
     void setEffectiveIPv6(int index, const Ipv6Block& address);
 
   private:
+    friend class WorldCodec;
+
     static std::uint8_t clampByte(int v) {
         return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
     }
@@ -174,6 +191,17 @@ class SimPrinter {
     int maintenanceBusy_ = 0;
     std::optional<MaintenanceAnswer> lastTestPrint_, lastFirmware_;
     std::array<Ipv6Block, 3> effective_{};
+    // Cards printed since the ink and film levels last fell a step.
+    std::uint32_t inkWear_ = 0;
+    std::uint32_t filmWear_ = 0;
 };
+
+// Cards that use up one step of the ink level (0..50) of a ribbon, and of the
+// film level (0..10).
+struct CardsPerLevel {
+    std::uint32_t ink;
+    std::uint32_t film;
+};
+CardsPerLevel printCardsPerLevel(std::uint8_t ribbonCode);
 
 }  // namespace orvan::sim

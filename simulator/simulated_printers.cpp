@@ -4,12 +4,6 @@
 #include <iterator>
 
 namespace orvan::sim {
-namespace {
-
-// Keeps a long-running program's log from growing without end.
-constexpr std::size_t kCallLogLimit = 100000;
-
-}  // namespace
 
 int SimulatedPrinters::addUsbPrinter(SimPrinter printer, std::int32_t slot,
                                      std::optional<std::int32_t> scsiId) {
@@ -20,6 +14,7 @@ int SimulatedPrinters::addUsbPrinter(SimPrinter printer, std::int32_t slot,
 }
 
 int SimulatedPrinters::addNetworkPrinter(SimPrinter printer, bool listed) {
+    if (networkCount() >= kMaxNetworkPrinters) return -1;
     network_.push_back({true, listed, std::move(printer)});
     return networkCount() - 1;
 }
@@ -51,7 +46,8 @@ std::optional<int> SimulatedPrinters::findNetwork(bool ipv6,
 
 void SimulatedPrinters::scriptResult(std::string_view operation, ResultCode code, int calls,
                                      std::int32_t statusWord) {
-    if (calls > 0) scripts_.push_back({std::string(operation), {code, statusWord}, calls});
+    if (calls > 0 && scripts_.size() < kMaxScripts)
+        scripts_.push_back({std::string(operation), {code, statusWord}, calls});
 }
 
 std::optional<ScriptedResult> SimulatedPrinters::takeScriptedResult(std::string_view operation) {
@@ -76,9 +72,28 @@ void SimulatedPrinters::applyReplyEdit(Bytes& reply) {
     edit(reply);
 }
 
+void SimulatedPrinters::replacePrinters(SimulatedPrinters other) {
+    usb_ = std::move(other.usb_);
+    network_ = std::move(other.network_);
+    scripts_ = std::move(other.scripts_);
+    sequenceMismatches_ = other.sequenceMismatches_;
+    replyEdits_ = std::move(other.replyEdits_);
+    guidance_ = other.guidance_;
+    networkLatencyMs_ = other.networkLatencyMs_;
+}
+
+void SimulatedPrinters::setCallLogLimit(std::size_t limit) {
+    callLogLimit_ = limit;
+    if (calls_.size() > limit) calls_.erase(calls_.begin(), calls_.end() - limit);
+}
+
 void SimulatedPrinters::record(CallRecord call) {
-    if (calls_.size() >= kCallLogLimit)
-        calls_.erase(calls_.begin(), calls_.begin() + kCallLogLimit / 2);
+    ++recorded_;
+    if (callLogLimit_ == 0) return;
+    if (calls_.size() >= callLogLimit_) {
+        const auto dropped = std::max<std::size_t>(1, callLogLimit_ / 2);
+        calls_.erase(calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(dropped));
+    }
     calls_.push_back(std::move(call));
 }
 

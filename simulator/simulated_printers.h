@@ -2,6 +2,7 @@
 // The simulated world behind the stand-in libraries: the USB printers in
 // scan order, the network printers, how the colour guidance answers,
 // scripted faults and a log of every call.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -14,6 +15,8 @@
 #include "simulator/sim_printer.h"
 
 namespace orvan::sim {
+
+class WorldCodec;
 
 struct UsbPort {
     std::int32_t slot = 0;
@@ -52,12 +55,19 @@ struct ScriptedResult {
 class SimulatedPrinters {
   public:
     static constexpr int kMaxUsbPrinters = 16;
+    static constexpr int kMaxNetworkPrinters = 64;
+    static constexpr std::size_t kMaxScripts = 1000;
+    static constexpr int kMaxSequenceMismatches = 1000000;
+    // In-process tests read the whole log of a test; a long-running program
+    // keeps a short one (setCallLogLimit).
+    static constexpr std::size_t kDefaultCallLogLimit = 100000;
 
     // ---- printers -------------------------------------------------------
     // Returns the new printer's index, or -1 when 16 are attached already.
     // scsiId defaults to the index, so the printers scan in adding order.
     int addUsbPrinter(SimPrinter printer = {}, std::int32_t slot = 0,
                       std::optional<std::int32_t> scsiId = std::nullopt);
+    // -1 when 64 are known already.
     int addNetworkPrinter(SimPrinter printer, bool listed = true);
     int usbCount() const { return static_cast<int>(usb_.size()); }
     int networkCount() const { return static_cast<int>(network_.size()); }
@@ -85,7 +95,9 @@ class SimulatedPrinters {
     std::optional<ScriptedResult> takeScriptedResult(std::string_view operation);
     // The next `replies` network replies carry a sequence number other than
     // the one their request was sent with.
-    void scriptSequenceMismatch(int replies) { sequenceMismatches_ += replies; }
+    void scriptSequenceMismatch(int replies) {
+        sequenceMismatches_ = std::clamp(sequenceMismatches_ + replies, 0, kMaxSequenceMismatches);
+    }
     bool takeSequenceMismatch();
     // Edits the next network reply before it is handed out (cut it short,
     // corrupt an item).
@@ -100,8 +112,17 @@ class SimulatedPrinters {
     GuidanceSetting& guidance() { return guidance_; }
     const GuidanceSetting& guidance() const { return guidance_; }
 
+    // Takes the printers, scripted faults and settings of `other`; this
+    // world's call log and its limit stay.
+    void replacePrinters(SimulatedPrinters other);
+
     // ---- call log -------------------------------------------------------
+    // Keeps the latest `limit` calls at most (0: none), dropping the older
+    // half when full.
+    void setCallLogLimit(std::size_t limit);
     void record(CallRecord call);
+    // Calls recorded since the world began, whether still kept or not.
+    std::uint64_t recordedCalls() const { return recorded_; }
     const std::vector<CallRecord>& calls() const { return calls_; }
     std::vector<CallRecord> callsTo(std::string_view operation) const;
     int countCalls(std::string_view operation) const;
@@ -109,6 +130,8 @@ class SimulatedPrinters {
     void clearCalls() { calls_.clear(); }
 
   private:
+    friend class WorldCodec;
+
     struct Script {
         std::string operation;
         ScriptedResult result;
@@ -123,6 +146,8 @@ class SimulatedPrinters {
     GuidanceSetting guidance_;
     int networkLatencyMs_ = 0;
     std::vector<CallRecord> calls_;
+    std::size_t callLogLimit_ = kDefaultCallLogLimit;
+    std::uint64_t recorded_ = 0;
 };
 
 // One USB printer (slot 0, SCSI id 0) and one network printer, both with

@@ -143,7 +143,10 @@ shell::TrayGeometry QtTrayIcon::geometry() {
 }
 
 void QtTrayIcon::showState(status::Glance state, const std::string& tooltip) {
-    icon_.setIcon(stateIcon(state));
+    const int k = std::clamp(static_cast<int>(state), 0, static_cast<int>(stateIcons_.size()) - 1);
+    if (stateIcons_[k].isNull()) stateIcons_[k] = stateIcon(state);
+    if (k != shownState_) icon_.setIcon(stateIcons_[k]);
+    shownState_ = k;
     icon_.setToolTip(QString::fromStdString(tooltip));
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 #include "shell/tray_icon.h"
@@ -59,6 +60,10 @@ class QtTrayIcon : public shell::TrayIcon {
     QPointer<QMenu> menu_;
     std::function<void(int)> mouse_;
     QPoint lastPopupAt_;
+    // Each state's picture, drawn once: a picture drawn anew for every
+    // change would pile up in Qt's pixmap cache of a monitor left running.
+    std::array<QIcon, 5> stateIcons_;
+    int shownState_ = -1;
 };
 
 }  // namespace orvan::qt

@@ -1,6 +1,8 @@
 // The stand-in libraries follow the control file while they run.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -87,6 +89,42 @@ TEST(ControlFileWhileRunning, EachLibraryKeepsAReportOfItsPrintersBesideTheContr
     const std::string net = readFile(test::testControlFile() + ".net");
     EXPECT_NE(net.find("net 0"), std::string::npos) << net;
     EXPECT_NE(net.find("(printer certificate)"), std::string::npos) << net;
+}
+
+TEST(ControlFileWhileRunning, PageWrittenThroughOneLibraryIsReadThroughAnother) {
+    // Two copies of the command library keep a world each, as two processes
+    // do; they share it through the state file beside the control file.
+    test::resetSimulation();
+    DynamicCommandLibrary writer(test::kCommandLibraryPath);
+    void* reader = ::dlopen(test::kLackingModeSelectPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(reader, nullptr) << ::dlerror();
+    using ModeSense =
+        std::int32_t (*)(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::uint8_t*);
+    auto sense = reinterpret_cast<ModeSense>(::dlsym(reader, "KQCMD_ModeSense"));
+    ASSERT_NE(sense, nullptr);
+    std::array<std::uint8_t, LNK_PAGE_BUFFER_SIZE> reply{};
+    ASSERT_EQ(sense(0, 0, 1, 0x2A, reply.data()), 0);
+    EXPECT_EQ(reply[6], 0x01);
+
+    const std::array<std::uint8_t, 10> select = {0x2A, 0x08, 0x03, 0xFF, 0x05,
+                                                 0xFF, 0xFF, 0xFF, 0xFF, 0x09};
+    ASSERT_EQ(writer.KQCMD_ModeSelect(0, 0, 1, 0x2A, select.data()), 0);
+    ASSERT_EQ(sense(0, 0, 1, 0x2A, reply.data()), 0);
+    const std::array<std::uint8_t, 14> expected = {13,   0,    0, 0, 0x2A, 0x08, 0x03,
+                                                   0x00, 0x05, 0, 0, 0x02, 0,    0x09};
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), reply.begin()));
+
+    control("usb 0 busy 1");
+    std::int32_t v[4] = {};
+    writer.KQCMD_GetPrinterStatus(0, 0, &v[0], &v[1], &v[2], &v[3]);
+    EXPECT_EQ(v[1], 50) << "busy for one query";
+    using Status = std::int32_t (*)(std::int32_t, std::int32_t, std::int32_t*, std::int32_t*,
+                                    std::int32_t*, std::int32_t*);
+    auto status = reinterpret_cast<Status>(::dlsym(reader, "KQCMD_GetPrinterStatus"));
+    ASSERT_NE(status, nullptr);
+    status(0, 0, &v[0], &v[1], &v[2], &v[3]);
+    EXPECT_EQ(v[1], 0) << "the one query was the other library's";
+    ::dlclose(reader);
 }
 
 }  // namespace

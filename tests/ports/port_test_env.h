@@ -23,11 +23,13 @@ inline const std::string& testControlFile() {
         std::string path = "/tmp/orvan-sim-test-" + std::to_string(::getpid()) + ".ctl";
         ControlFile() {
             ::setenv("ORVAN_SIM_CONTROL", path.c_str(), 1);
-            ::unlink(path.c_str());
+            removeAll();
         }
-        ~ControlFile() {
-            // The libraries' reports of their printers go with it.
-            for (const char* report : {"", ".usb", ".net"}) ::unlink((path + report).c_str());
+        ~ControlFile() { removeAll(); }
+        // The libraries' reports of their printers and the shared state go with it.
+        void removeAll() const {
+            for (const char* file : {"", ".usb", ".net", ".last", ".state", ".lock"})
+                ::unlink((path + file).c_str());
         }
     };
     static const ControlFile file;

@@ -58,6 +58,7 @@ class UiMainWindow : public QObject {
     void messageBoxShowsTitleIconAndButtons();
     void messageBoxAnswersMapBack();
     void trayShowsTheProgramsOwnIcon();
+    void trayDrawsEachStatesPictureOnce();
     void aSecondStartsRequestAloneBringsTheWindowForward();
 };
 
@@ -230,6 +231,30 @@ void UiMainWindow::trayShowsTheProgramsOwnIcon() {
     QCOMPARE(shown.pixelColor(43, 50), own.pixelColor(43, 50));
     QCOMPARE(shown.pixelColor(43, 50), QColor("#1a1a1a"));
     QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
+}
+
+// A monitor left running changes state for weeks: each state's picture is
+// drawn once and shown again, so Qt's pixmap cache never fills with copies.
+void UiMainWindow::trayDrawsEachStatesPictureOnce() {
+    qt::QtTrayIcon tray(nullptr);
+    struct Step {
+        status::Glance state;
+        const char* tooltip;
+    };
+    const Step steps[] = {{status::Glance::Error, "USB:Unit1\nNo Card."},
+                          {status::Glance::Ready, "USB:Unit1\nReady"},
+                          {status::Glance::Error, "USB:Unit1\nCard jam."}};
+    QList<qint64> keys;
+    for (const Step& step : steps) {
+        tray.showState(step.state, step.tooltip);
+        keys << tray.icon().icon().cacheKey();
+        QCOMPARE(tray.icon().toolTip(), QString::fromUtf8(step.tooltip));
+    }
+    QVERIFY(keys[0] != keys[1]);
+    QCOMPARE(keys[2], keys[0]);
+    // The dot in the error colour, bottom right.
+    const QImage shown = tray.icon().icon().pixmap(64, 64).toImage();
+    QCOMPARE(shown.pixelColor(50, 50), QColor(0xD3, 0x2F, 0x2F));
 }
 
 // Only the exact request of a second start brings the window forward; junk,

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "simulator/control_commands.h"
 #include "simulator/control_journal.h"
@@ -120,6 +121,44 @@ TEST(ControlCommands, WorldCommandsScriptFaults) {
     EXPECT_EQ(world.takeScriptedResult("P_FlushStatusReq")->statusWord, 10060);
     EXPECT_TRUE(run(world, "mismatch 1"));
     EXPECT_TRUE(world.takeSequenceMismatch());
+}
+
+TEST(ControlCommands, PrintRaisesTheCountersAndWearsInkAndFilmByTheRibbon) {
+    // Out of the box: total 15230, print 1234, head 8800; ink 40 of 50, film
+    // 8 of 10, ribbon 0 (YMCK: 5 cards an ink step); film 100 cards a step.
+    struct Case {
+        std::vector<const char*> lines;
+        std::uint32_t total, print, head;
+        int ink, film;
+    };
+    const Case cases[] = {
+        {{"usb 0 print 1"}, 15231, 1235, 8801, 40, 8},
+        {{"usb 0 print 5"}, 15235, 1239, 8805, 39, 8},
+        {{"usb 0 print 12", "usb 0 print 3"}, 15245, 1249, 8815, 37, 8},
+        {{"usb 0 ribbon 3", "usb 0 print 100"}, 15330, 1334, 8900, 35, 7},
+        {{"usb 0 ribbon 2", "usb 0 print 99", "usb 0 print 1"}, 15330, 1334, 8900, 15, 7},
+        {{"usb 0 ribbon 254", "usb 0 print 100000"}, 115230, 101234, 108800, 0, 0},
+        {{"usb 0 counter total 4294967290", "usb 0 print 10"}, 4294967295u, 1244, 8810, 38, 8},
+    };
+    for (const Case& c : cases) {
+        SimulatedPrinters world = defaultScenario();
+        for (const char* line : c.lines) EXPECT_TRUE(run(world, line)) << line;
+        const SimPrinter& p = world.usb(0);
+        const std::string what = c.lines.back();
+        EXPECT_EQ(p.counter(Counter::PrinterTotal), c.total) << what;
+        EXPECT_EQ(p.counter(Counter::Print), c.print) << what;
+        EXPECT_EQ(p.counter(Counter::ThermalHead), c.head) << what;
+        EXPECT_EQ(p.pageByte(0x28, kInkLevelByte), c.ink) << what;
+        EXPECT_EQ(p.pageByte(0x28, kFilmLevelByte), c.film) << what;
+        EXPECT_EQ(world.network(0).counter(Counter::Print), 1234u) << "only the printer named";
+    }
+    for (const char* refused : {"usb 0 print 0", "usb 0 print 100001", "usb 0 print -3",
+                                "usb 0 print ten", "usb 0 print", "usb 0 print 1 2"}) {
+        EXPECT_FALSE(parseControlLine(refused).has_value()) << refused;
+    }
+    SimulatedPrinters world = defaultScenario();
+    EXPECT_TRUE(run(world, "net 0 print 7"));
+    EXPECT_EQ(world.network(0).counter(Counter::Print), 1241u);
 }
 
 TEST(ControlCommands, BadLinesAreIgnoredWhole) {
