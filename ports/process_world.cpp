@@ -33,8 +33,17 @@ void ProcessWorld::logCall(std::uint64_t recordedBefore) {
     if (callLog_.empty()) return;
     const sim::SimulatedPrinters& world = shared_.printers();
     const bool recorded = world.recordedCalls() != recordedBefore && !world.calls().empty();
+    // The operation's name, then the bytes it was handed, in hex: a test in
+    // another process sees what a printer received.
+    std::string line = recorded ? world.calls().back().operation : "call";
+    if (recorded)
+        for (std::uint8_t b : world.calls().back().bytes) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, " %02x", b);
+            line += hex;
+        }
     if (std::FILE* f = std::fopen(callLog_.c_str(), "a")) {
-        std::fprintf(f, "%s\n", recorded ? world.calls().back().operation.c_str() : "call");
+        std::fprintf(f, "%s\n", line.c_str());
         std::fclose(f);
     }
 }

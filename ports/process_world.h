@@ -48,7 +48,8 @@ class ProcessWorld {
     // show`, and what they last received for `orvan-sim last`.
     void report();
     // With ORVAN_SIM_CALL_LOG set, every call is appended to that file by
-    // its operation's name, so a test can count what another process asked.
+    // its operation's name and the bytes it was handed, so a test can count
+    // what another process asked and see what the printer received.
     void logCall(std::uint64_t recordedBefore);
 
     std::mutex mutex_;
