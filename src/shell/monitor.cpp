@@ -19,7 +19,10 @@ Monitor::Monitor(Environment env)
       discovery_(channel_, net_, data_, ipHistory_),
       cycles_(channel_, pages_, net_, counters_, data_,
               link::Cycles::Hooks{[this] { return busyWait_.waitUntilFree(); },
-                                  [this] { return configuration_.ReadCardType(); }}) {
+                                  [this] { return configuration_.ReadCardType(); },
+                                  [this](const link::LinkPlan& plan, link::ResultCode result) {
+                                      recordWrite(plan, result);
+                                  }}) {
     env_.loop.attach(main_.Timer1);
     env_.loop.attach(main_.DoneTimer);
     main_.DoneTimer.setEnabled(false);
@@ -56,6 +59,7 @@ Monitor::Monitor(Environment env)
     printerSelectChosen_ = [this] { screens_->printerSelect.comboClicked(); };
     discovery_.onSelected = [this] { showWatchedPrinter(); };
     showWatchedPrinter();
+    startHistory();
 }
 
 void Monitor::wireWindow() {

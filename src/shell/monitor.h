@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "history/history_keeper.h"
 #include "link/busy_wait.h"
 #include "link/channel.h"
 #include "link/common_library.h"
@@ -87,6 +88,11 @@ struct Environment {
     std::function<void()> onEnd = {};
     // The pictures the window shows; empty: they are in programDirectory.
     std::string pictureDirectory = {};
+    // The history's file (DefaultStorePath); empty: no history is kept.
+    std::string historyPath = {};
+    // Seconds since 1970 for what is recorded and published; unset: the
+    // system's clock (tests run it from the virtual clock).
+    std::function<std::int64_t()> wallClock = {};
 };
 
 class Monitor {
@@ -202,6 +208,14 @@ class Monitor {
     void showTrayState();
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
+    void readDetails();
+    // The watched printer as the world outside sees it now (lost included).
+    std::optional<report::PrinterReport> watchedAsSeen() const;
+    // history_wiring.cpp
+    void startHistory();
+    void recordHistory();
+    void recordWrite(const link::LinkPlan& plan, link::ResultCode result);
+    std::int64_t wallNow() const;
     // monitor.cpp
     void wireGestures();
     void wireStatusTab();
@@ -262,6 +276,9 @@ class Monitor {
     std::optional<status::GlanceLook> trayLook_;    // what the tray icon was last told
     int cyclesToDetails_ = 0;
     std::string detailsKey_;  // the printer the details were read from
+    std::unique_ptr<history::HistoryKeeper> history_;
+    std::int64_t forecastAt_ = 0;  // when the watched printer's forecast was last worked out
+    std::string forecastKey_;      // and for which printer
 };
 
 }  // namespace orvan::shell

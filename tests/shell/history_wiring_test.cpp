@@ -1,0 +1,113 @@
+// The monitor keeps the history of the printer it watches, on the virtual
+// clock: an error's onset and recovery, a loss and a rediscovery, each
+// write with the user who made it; a store it cannot use is said once and
+// the monitor goes on.
+#include <gtest/gtest.h>
+
+#include "history/audit.h"
+#include "history/history_queries.h"
+#include "history/history_rig.h"
+#include "shell_rig.h"
+#include "tabs/setting_tab_buttons.h"
+
+namespace orvan::testing {
+namespace {
+
+using history::EventKind;
+
+struct HistoryShell : ShellRig {
+    explicit HistoryShell(const std::string& contents = "") {
+        historyPath = dir.file("history.sqlite3");
+        if (!contents.empty()) ScratchDir::write(historyPath, contents);
+        wallClock = [this] { return kT0 + loop.now() / 1000; };
+        rebuild();
+        EXPECT_TRUE(start());
+    }
+    std::vector<std::string> events() {
+        std::string why;
+        auto store = history::Store::open(historyPath, why, true);
+        EXPECT_TRUE(store) << why;
+        std::vector<std::string> out;
+        if (!store) return out;
+        for (const auto& e : history::Events(*store, {"", {kT0, kT0 + 3600}, {}, "", 100}))
+            out.push_back(std::to_string(e.at - kT0) + " " +
+                          std::string(history::KindName(e.kind)) + " " + e.printer);
+        return out;
+    }
+};
+
+TEST(HistoryWiring, ErrorsLossesAndRediscoveriesOfTheWatchedPrinterAreRecordedWhenTheyHappen) {
+    HistoryShell rig;
+    rig.loop.advance(kCycleMs);  // found, at 2 s
+    rig.world.usb(0).setPrinterError(-0x0102D000);
+    rig.loop.advance(kCycleMs);  // the error, at 4 s
+    rig.loop.advance(kCycleMs);
+    rig.world.usb(0).setPrinterError(0);
+    rig.loop.advance(kCycleMs);  // recovered, at 8 s
+    rig.world.setUsbAttached(0, false);
+    rig.loop.advance(kCycleMs);  // lost, at 10 s
+    rig.loop.advance(kCycleMs);
+    rig.world.setUsbAttached(0, true);
+    rig.state().printerCount = 0;
+    rig.loop.advance(kCycleMs);  // found again, at 14 s
+    // The simulated printer has a laminator: its state is told on first sight.
+    const std::vector<std::string> expected = {
+        "2 found usb:0:0",          "2 printer state usb:0:0",  "2 laminator state usb:0:0",
+        "4 printer result usb:0:0", "8 printer result usb:0:0", "10 lost usb:0:0",
+        "14 found usb:0:0",         "14 printer state usb:0:0", "14 laminator state usb:0:0",
+    };
+    const auto got = rig.events();
+    // The network printers the list falls back to while the USB one is
+    // away are watched, and recorded, too.
+    std::vector<std::string> usb;
+    for (const auto& e : got)
+        if (e.ends_with("usb:0:0")) usb.push_back(e);
+    EXPECT_EQ(usb, expected);
+}
+
+TEST(HistoryWiring, EveryWriteToThePrinterIsAuditedWithTheScreenTheSettingsAndTheUser) {
+    HistoryShell rig;
+    rig.main().SSTab1.setTab(shell::PrinterSettingTab);
+    auto& update = rig.monitor->screens().printerSetting.Cmd1[tabs::kUpdateButton];
+    rig.boxes.answerNext(ui::Answer::Ok);
+    update.click();
+    rig.world.scriptResult("KQCMD_ModeSelect", -0x0102D000, 1);
+    rig.boxes.answerNext(ui::Answer::Ok);
+    update.click();
+    rig.boxes.answerNext(ui::Answer::Cancel);  // refused: nothing written, nothing audited
+    update.click();
+    std::string why;
+    auto store = history::Store::open(rig.historyPath, why, true);
+    ASSERT_TRUE(store) << why;
+    const auto audit = history::Audit(*store, "usb:0:0", {kT0, kT0 + 3600});
+    ASSERT_EQ(audit.size(), 2u);
+    for (const auto& a : audit) {
+        EXPECT_EQ(a.screen, "Printer Setting");
+        EXPECT_EQ(a.settings.rfind("mode pages ", 0), 0u) << a.settings;
+        EXPECT_EQ(a.user, history::LoginName());
+    }
+    EXPECT_TRUE(audit[0].ok);
+    EXPECT_FALSE(audit[1].ok);
+    EXPECT_EQ(audit[1].result, -0x0102D000);
+}
+
+TEST(HistoryWiring, ADamagedStoreIsSaidOnceInTheStatusLineAndTheMonitorGoesOn) {
+    HistoryShell rig(std::string(4096, 'x'));
+    rig.loop.advance(kCycleMs);
+    EXPECT_NE(rig.main().DoneLine.caption().find("History is off"), std::string::npos)
+        << rig.main().DoneLine.caption();
+    EXPECT_NE(rig.main().DoneLine.caption().find("not a database"), std::string::npos);
+    rig.loop.advance(6000);
+    EXPECT_EQ(rig.main().DoneLine.caption(), "");
+    rig.world.clearCalls();
+    rig.world.usb(0).setPrinterError(-0x0102D000);
+    rig.loop.advance(20 * kCycleMs);
+    EXPECT_EQ(rig.main().DoneLine.caption(), "") << "said once only";
+    EXPECT_GE(rig.world.countCalls("KQCMD_TestUnitReady"), 20) << "the monitor still watches";
+    EXPECT_EQ(rig.monitor->snapshot().printerResult, -0x0102D000);
+    EXPECT_EQ(ScratchDir::read(rig.historyPath), std::string(4096, 'x'))
+        << "the file is left as it was";
+}
+
+}  // namespace
+}  // namespace orvan::testing
