@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "history/audit.h"
+#include "report/check_output.h"
 #include "shell/monitor.h"
 
 namespace orvan::shell {
@@ -42,6 +43,16 @@ std::string settingsOf(const link::LinkPlan& plan, bool usb) {
     return text;
 }
 
+// "Ink ribbon: about 6 days left (4.2 % a day over the last 14 days)".
+std::string gaugeTip(const char* supply, const std::optional<double>& daysLeft,
+                     const std::optional<double>& perDay) {
+    if (!daysLeft || !perDay) return std::string(supply) + ": too little history for a forecast";
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.1f", *perDay);
+    return std::string(supply) + ": " + report::AboutDays(*daysLeft) + " left (" + rate +
+           " % a day over the last 14 days)";
+}
+
 }  // namespace
 
 std::int64_t Monitor::wallNow() const {
@@ -66,7 +77,10 @@ void Monitor::recordHistory() {
     if (printer->id != forecastKey_ || now - forecastAt_ >= kForecastEverySeconds) {
         forecastKey_ = printer->id;
         forecastAt_ = now;
-        watched_->forecast = history_->forecast(printer->id, now);
+        const report::SupplyForecast f = history_->forecast(printer->id, now);
+        watched_->forecast = f;
+        statusTab_.Pic0[1].setToolTip(gaugeTip("Ink ribbon", f.inkDaysLeft, f.inkPercentPerDay));
+        statusTab_.Pic0[2].setToolTip(gaugeTip("Film", f.filmDaysLeft, f.filmPercentPerDay));
     }
 }
 

@@ -65,6 +65,25 @@ TEST(HistoryWiring, ErrorsLossesAndRediscoveriesOfTheWatchedPrinterAreRecordedWh
     EXPECT_EQ(usb, expected);
 }
 
+TEST(HistoryWiring, TheGaugesTooltipsTellTheDaysLeftOnceTheHistoryKnowsThem) {
+    HistoryShell rig;
+    auto& ink = rig.monitor->statusTab().Pic0[1];
+    auto& film = rig.monitor->statusTab().Pic0[2];
+    rig.world.usb(0).setInk(50);
+    rig.loop.advance(kCycleMs);
+    EXPECT_EQ(ink.toolTip(), "Ink ribbon: too little history for a forecast");
+    EXPECT_EQ(film.toolTip(), "Film: too little history for a forecast");
+    // Ink 50, 45, 40, 35 of 50 on four days, read by the monitor's cycle: 10 % a day.
+    for (int day = 1; day < 4; ++day) {
+        rig.loop.advance(86400LL * 1000 - 10 * kCycleMs);
+        rig.world.usb(0).setInk(50 - 5 * day);
+        rig.loop.advance(10 * kCycleMs);
+    }
+    rig.loop.advance(600 * 1000);
+    EXPECT_EQ(ink.toolTip(), "Ink ribbon: about 7 days left (10.0 % a day over the last 14 days)");
+    EXPECT_EQ(film.toolTip(), "Film: too little history for a forecast") << "the film did not move";
+}
+
 TEST(HistoryWiring, EveryWriteToThePrinterIsAuditedWithTheScreenTheSettingsAndTheUser) {
     HistoryShell rig;
     rig.main().SSTab1.setTab(shell::PrinterSettingTab);
