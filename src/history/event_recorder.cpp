@@ -52,39 +52,44 @@ EventRecorder::Seen& EventRecorder::seenOf(const std::string& key, std::int64_t 
     return it->second;
 }
 
+// Nothing but a few comparisons while nothing changes: the monitor calls
+// this every cycle.
 Batch EventRecorder::observe(const report::PrinterReport& r, std::int64_t now) {
     Batch batch;
-    batch.printer = {r.id.empty() ? r.name : r.id, r.name};
+    const std::string& key = r.id.empty() ? r.name : r.id;
     bool first = false;
-    Seen& seen = seenOf(batch.printer.key, now, first);
-    const Seen was = seen;
-    const bool live = r.up && r.answered;
-    if (r.up != was.up && (r.up || !first)) {
+    Seen& seen = seenOf(key, now, first);
+    const bool wasUp = seen.up;
+    if (r.up != wasUp && (r.up || !first)) {
         const std::string state = report::PrinterText(catalogue_, r).state;
         batch.events.push_back({now, r.up ? EventKind::Found : EventKind::Lost, 0, state, {}});
     }
     seen.up = r.up;
-    if (!live) return batch;
-    changes(r, was, first || !was.up, now, batch);
-    const bool stateChanged = !batch.events.empty();
-    seen.status = r.status;
-    levels(r, seen, batch);
-    counters(r, seen, stateChanged, batch);
+    if (r.up && r.answered) {
+        if (first || !wasUp || r.status != seen.status)
+            changes(r, seen.status, first || !wasUp, now, batch);
+        seen.status = r.status;
+        levels(r, seen, batch);
+        counters(r, seen, !batch.events.empty(), batch);
+    }
+    if (!batch.empty()) batch.printer = {key, r.name};
     return batch;
 }
 
 // A state or result that differs from the last one seen; fresh (first
 // sight, or back after a loss): the states, and any error there is.
-void EventRecorder::changes(const report::PrinterReport& r, const Seen& was, bool fresh,
-                            std::int64_t now, Batch& batch) {
-    const report::DeviceText printer = report::PrinterText(catalogue_, r);
-    const report::DeviceText laminator = report::LaminatorText(catalogue_, r);
+void EventRecorder::changes(const report::PrinterReport& r, const link::DeviceStatus& was,
+                            bool fresh, std::int64_t now, Batch& batch) {
+    std::optional<report::DeviceText> printer, laminator;
     for (const Field& f : kFields) {
         if (f.laminator && !r.details.laminatorInstalled) continue;
         const std::int32_t value = r.status.*f.value;
-        if (fresh ? isResult(f.kind) && value >= 0 : value == was.status.*f.value) continue;
-        const report::DeviceText& device = f.laminator ? laminator : printer;
-        batch.events.push_back({now, f.kind, value, eventText(device, f.kind, value), {}});
+        if (fresh ? isResult(f.kind) && value >= 0 : value == was.*f.value) continue;
+        auto& device = f.laminator ? laminator : printer;
+        if (!device)
+            device = f.laminator ? report::LaminatorText(catalogue_, r)
+                                 : report::PrinterText(catalogue_, r);
+        batch.events.push_back({now, f.kind, value, eventText(*device, f.kind, value), {}});
     }
 }
 

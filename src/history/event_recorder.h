@@ -34,8 +34,8 @@ class EventRecorder {
         std::int64_t countersAt = 0;
         std::int64_t lastSeen = 0;
     };
-    void changes(const report::PrinterReport& r, const Seen& was, bool fresh, std::int64_t now,
-                 Batch& batch);
+    void changes(const report::PrinterReport& r, const link::DeviceStatus& was, bool fresh,
+                 std::int64_t now, Batch& batch);
     void levels(const report::PrinterReport& r, Seen& seen, Batch& batch);
     void counters(const report::PrinterReport& r, Seen& seen, bool stateChanged, Batch& batch);
     Seen& seenOf(const std::string& key, std::int64_t now, bool& first);

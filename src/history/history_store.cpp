@@ -1,5 +1,8 @@
 #include "history/history_store.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 
@@ -44,6 +47,12 @@ std::optional<std::int64_t> opt(const std::optional<int>& v) {
 }  // namespace
 
 std::unique_ptr<Store> Store::open(const std::string& path, std::string& why, bool readOnly) {
+    // The history is the user's own: a new file is readable by him alone
+    // (SQLite gives its journal files the same mode).
+    if (!readOnly) {
+        const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) ::close(fd);
+    }
     auto db = Database::open(path, readOnly, kBusyTimeoutMs, why);
     if (!db) return nullptr;
     std::unique_ptr<Store> store(new Store(std::move(db)));
@@ -129,6 +138,23 @@ bool Store::write(const Batch& batch) {
     if (!id || !writeRows(*id, batch)) {
         printerIds_.clear();  // a rolled-back insert leaves no id behind
         return fail();
+    }
+    if (!db_->exec("COMMIT")) {
+        printerIds_.clear();
+        return fail();
+    }
+    return true;
+}
+
+bool Store::writeAll(const std::vector<Batch>& batches) {
+    if (!db_->exec("BEGIN IMMEDIATE")) return fail();
+    for (const Batch& batch : batches) {
+        if (batch.empty()) continue;
+        const auto id = printerId(batch.printer);
+        if (!id || !writeRows(*id, batch)) {
+            printerIds_.clear();
+            return fail();
+        }
     }
     if (!db_->exec("COMMIT")) {
         printerIds_.clear();

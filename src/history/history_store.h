@@ -38,6 +38,8 @@ class Store {
     // Everything in batch, in one transaction; false (with error()) when
     // nothing of it was stored.
     bool write(const Batch& batch);
+    // Many batches in one transaction (a generated past, an import).
+    bool writeAll(const std::vector<Batch>& batches);
     // Removes what is older than the retention's age, then the oldest rows
     // until the used pages fit its size. False on a failure.
     bool applyRetention(std::int64_t now, const Retention& retention);

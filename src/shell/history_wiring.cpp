@@ -69,15 +69,17 @@ void Monitor::startHistory() {
 // Only the copy holding the single-instance lock records, as only it
 // publishes: orvan-status records the printers no monitor watches.
 void Monitor::recordHistory() {
-    if (!history_ || !holdsInstanceLock_) return;
-    const auto printer = watchedAsSeen();
-    if (!printer) return;
+    if (!history_ || !holdsInstanceLock_ || !watched_) return;
     const std::int64_t now = wallNow();
-    history_->observe(*printer, now);
-    if (printer->id != forecastKey_ || now - forecastAt_ >= kForecastEverySeconds) {
-        forecastKey_ = printer->id;
+    // A lost printer is told as lost; a found one as it is, without a copy.
+    if (state_.printerCount == 0)
+        history_->observe(*watchedAsSeen(), now);
+    else
+        history_->observe(*watched_, now);
+    if (watched_->id != forecastKey_ || now - forecastAt_ >= kForecastEverySeconds) {
+        forecastKey_ = watched_->id;
         forecastAt_ = now;
-        const report::SupplyForecast f = history_->forecast(printer->id, now);
+        const report::SupplyForecast f = history_->forecast(watched_->id, now);
         watched_->forecast = f;
         statusTab_.Pic0[1].setToolTip(gaugeTip("Ink ribbon", f.inkDaysLeft, f.inkPercentPerDay));
         statusTab_.Pic0[2].setToolTip(gaugeTip("Film", f.filmDaysLeft, f.filmPercentPerDay));
