@@ -6,7 +6,7 @@
 #include <ctime>
 
 #include "history/audit.h"
-#include "report/check_output.h"
+#include "history/history_view.h"
 #include "shell/monitor.h"
 
 namespace orvan::shell {
@@ -43,16 +43,6 @@ std::string settingsOf(const link::LinkPlan& plan, bool usb) {
     return text;
 }
 
-// "Ink ribbon: about 6 days left (4.2 % a day over the last 14 days)".
-std::string gaugeTip(const char* supply, const std::optional<double>& daysLeft,
-                     const std::optional<double>& perDay) {
-    if (!daysLeft || !perDay) return std::string(supply) + ": too little history for a forecast";
-    char rate[32];
-    std::snprintf(rate, sizeof rate, "%.1f", *perDay);
-    return std::string(supply) + ": " + report::AboutDays(*daysLeft) + " left (" + rate +
-           " % a day over the last 14 days)";
-}
-
 }  // namespace
 
 std::int64_t Monitor::wallNow() const {
@@ -81,9 +71,16 @@ void Monitor::recordHistory() {
         forecastAt_ = now;
         const report::SupplyForecast f = history_->forecast(watched_->id, now);
         watched_->forecast = f;
-        statusTab_.Pic0[1].setToolTip(gaugeTip("Ink ribbon", f.inkDaysLeft, f.inkPercentPerDay));
-        statusTab_.Pic0[2].setToolTip(gaugeTip("Film", f.filmDaysLeft, f.filmPercentPerDay));
+        statusTab_.Pic0[1].setToolTip(
+            history::ForecastLine("Ink ribbon", f.inkDaysLeft, f.inkPercentPerDay));
+        statusTab_.Pic0[2].setToolTip(
+            history::ForecastLine("Film", f.filmDaysLeft, f.filmPercentPerDay));
     }
+}
+
+// The watched printer's history, or the first printer's in the store.
+void Monitor::openHistory() {
+    historyForm_.open(watched_ ? watched_->id : "");
 }
 
 void Monitor::recordWrite(const link::LinkPlan& plan, link::ResultCode result) {

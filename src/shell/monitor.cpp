@@ -55,7 +55,7 @@ Monitor::Monitor(Environment env)
                         othersLink(),
                         network::IpsecLinks{env_.loop, channel_, pages_, env_.common, files(),
                                             env_.programDirectory}},
-        OwnScreens{statusScreen(), adminForm_, busyWait_.form()});
+        OwnScreens{statusScreen(), adminForm_, busyWait_.form(), historyForm_});
     printerSelectChosen_ = [this] { screens_->printerSelect.comboClicked(); };
     discovery_.onSelected = [this] { showWatchedPrinter(); };
     showWatchedPrinter();
@@ -158,6 +158,7 @@ void Monitor::wireStatusTab() {
     redraw_ = {[this] { statusView_->ShowStatus(); },
                [this] { statusView_->refreshMediaAndCounters(); }};
     statusTab_.Cmd0_2.onClick = link::whenLinkIdle(state_, [this] { refreshOnlinePrinters(); });
+    statusTab_.Cmd0_3.onClick = [this] { openHistory(); };
 }
 
 // The tab control and both printer combos: a click while a link operation
@@ -172,7 +173,7 @@ void Monitor::wireGestures() {
 }
 
 WindowModel Monitor::window() {
-    return {main_, screens_->tabs(), screens_->dialogs(), [this] { activate(); }};
+    return {main_, screens_->tabs(), screens_->dialogs(), [this] { activate(); }, historyForm_};
 }
 
 Monitor::~Monitor() {

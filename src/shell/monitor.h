@@ -215,6 +215,7 @@ class Monitor {
     void startHistory();
     void recordHistory();
     void recordWrite(const link::LinkPlan& plan, link::ResultCode result);
+    void openHistory();
     std::int64_t wallNow() const;
     // monitor.cpp
     void wireGestures();
@@ -277,6 +278,16 @@ class Monitor {
     int cyclesToDetails_ = 0;
     std::string detailsKey_;  // the printer the details were read from
     std::unique_ptr<history::HistoryKeeper> history_;
+    // The history window reads the store itself, read only.
+    history::HistoryForm historyForm_{catalogue_,
+                                      {[this](std::string& why) -> std::unique_ptr<history::Store> {
+                                           if (env_.historyPath.empty()) {
+                                               why = "no history is kept";
+                                               return nullptr;
+                                           }
+                                           return history::Store::open(env_.historyPath, why, true);
+                                       },
+                                       [this] { return wallNow(); }}};
     std::int64_t forecastAt_ = 0;  // when the watched printer's forecast was last worked out
     std::string forecastKey_;      // and for which printer
 };

@@ -110,6 +110,31 @@ TEST(HistoryWiring, EveryWriteToThePrinterIsAuditedWithTheScreenTheSettingsAndTh
     EXPECT_EQ(audit[1].result, -0x0102D000);
 }
 
+TEST(HistoryWiring, TheHistoryWindowOpensOnTheWatchedPrinterFromTheStatusTabAndTheTrayMenu) {
+    HistoryShell rig;
+    rig.loop.advance(kCycleMs);
+    auto& window = rig.monitor->screens().dialogs();
+    const bool listed = std::any_of(window.begin(), window.end(), [](const shell::Screen& s) {
+        return std::string(s.form) == history::HistoryForm::kForm;
+    });
+    EXPECT_TRUE(listed) << "the window is one of the dialogs";
+    const std::function<void()> gestures[] = {
+        [&] { rig.monitor->statusTab().Cmd0_3.click(); },
+        [&] { rig.main().MenuItem[shell::MenuHistory].click(); },
+    };
+    for (const auto& gesture : gestures) {
+        auto& history = rig.monitor->window().history;
+        history.form.setVisible(false);
+        history.PrinterCombo.clear();
+        rig.world.clearCalls();
+        gesture();
+        EXPECT_TRUE(history.form.visible());
+        EXPECT_EQ(history.printer(), "usb:0:0");
+        EXPECT_GE(history.EventList.count(), 3);
+        EXPECT_TRUE(rig.world.calls().empty()) << "the window reads the store, not the printer";
+    }
+}
+
 TEST(HistoryWiring, ADamagedStoreIsSaidOnceInTheStatusLineAndTheMonitorGoesOn) {
     HistoryShell rig(std::string(4096, 'x'));
     rig.loop.advance(kCycleMs);
