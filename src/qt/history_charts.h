@@ -8,7 +8,11 @@
 
 #include "history/history_form.h"
 
+class QChartView;
+
 namespace orvan::qt {
+
+class TimelineView;
 
 class HistoryCharts : public QObject {
   public:
@@ -21,9 +25,9 @@ class HistoryCharts : public QObject {
   private:
     history::HistoryForm& model_;
     QDialog* dialog_;
-    class TimelineView* timeline_;
-    class QChartView* levels_;
-    class QChartView* cards_;
+    TimelineView* timeline_;
+    QChartView* levels_;
+    QChartView* cards_;
 };
 
 }  // namespace orvan::qt
