@@ -80,12 +80,15 @@ void HistoryForm::refresh() {
 }
 
 void HistoryForm::fillLists() {
-    EventList.clear();
     const std::size_t shown = std::min(page_.events.size(), kMaxShownRows);
-    for (std::size_t i = 0; i < shown; ++i) EventList.addItem(eventRow(page_.events[i]));
-    AuditList.clear();
+    std::vector<std::string> rows;
+    rows.reserve(shown);
+    for (std::size_t i = 0; i < shown; ++i) rows.push_back(eventRow(page_.events[i]));
+    EventList.setItems(std::move(rows));
+    rows.clear();
     for (std::size_t i = 0; i < std::min(page_.audit.size(), kMaxShownRows); ++i)
-        AuditList.addItem(auditRow(page_.audit[i]));
+        rows.push_back(auditRow(page_.audit[i]));
+    AuditList.setItems(std::move(rows));
     std::string summary = std::to_string(page_.events.size()) + " events";
     if (shown < page_.events.size()) summary += " (the first " + std::to_string(shown) + " listed)";
     Summary.setCaption(summary + ", " + std::to_string(page_.audit.size()) + " writes");
