@@ -51,6 +51,8 @@ struct OthersLink {
     ui::ScreenPointer& pointer;
     std::function<bool()> isAdministrator;
     std::function<void()> openAdministrators;  // the modal administrators dialog
+    // After a firmware file was sent: which, and its result (the audit of writes).
+    std::function<void(const std::string& file, link::ResultCode result)> firmwareSent = {};
 };
 
 class OthersTab {

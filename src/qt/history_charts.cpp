@@ -33,8 +33,13 @@ QWidget* placeholder(QDialog* dialog, const char* name) {
     return area;
 }
 
+// The chart and what draws it are read out under the name of their area.
 QChartView* chartIn(QWidget* area) {
     auto* view = new QChartView(new QChart, area);
+    view->setObjectName(area->objectName() + "Chart");
+    view->setAccessibleName(area->accessibleName());
+    for (QWidget* part : view->findChildren<QWidget*>())
+        if (part->accessibleName().isEmpty()) part->setAccessibleName(area->accessibleName());
     view->setRenderHint(QPainter::Antialiasing);
     view->chart()->legend()->setAlignment(Qt::AlignRight);
     area->layout()->addWidget(view);

@@ -43,7 +43,24 @@ std::string settingsOf(const link::LinkPlan& plan, bool usb) {
     return text;
 }
 
+struct LockRow {
+    link::LockCommand command;
+    const char* settings;
+};
+constexpr LockRow kLockSettings[] = {
+    {link::LockCommand::NewPassword, "security lock: new password"},
+    {link::LockCommand::DeletePassword, "security lock: password deleted"},
+    {link::LockCommand::Unlock, "security lock: unlock"},
+    {link::LockCommand::Lock, "security lock: lock"},
+};
+
 }  // namespace
+
+std::string Monitor::lockSettings(link::LockCommand command) {
+    for (const auto& row : kLockSettings)
+        if (row.command == command) return row.settings;
+    return "security lock";
+}
 
 std::int64_t Monitor::wallNow() const {
     return env_.wallClock ? env_.wallClock() : static_cast<std::int64_t>(std::time(nullptr));
@@ -92,14 +109,20 @@ void Monitor::recordWrite(const link::LinkPlan& plan, link::ResultCode result) {
         // A dialog's own plan: the dialog over the tab that opened it.
         if (screen.empty()) screen = screenName(screens_->tab(main_.SSTab1.tab()).form) + " dialog";
     }
+    auditWrite(screen, settingsOf(plan, state_.usb()), result);
+}
+
+// Each write goes down against the printer it went to, with the user's name.
+void Monitor::auditWrite(const std::string& screen, const std::string& settings,
+                         link::ResultCode result) {
+    if (!history_ || !holdsInstanceLock_) return;
     const auto& entries = discovery_.entries();
     const auto index = static_cast<std::size_t>(state_.selected.listIndex);
     if (index >= entries.size()) return;
     const std::int64_t now = wallNow();
     const report::PrinterReport printer =
         report::BuildReport(state_, entries[index].displayName, discovery_.ipv6List(), {}, now);
-    history_->audit({printer.id, printer.name},
-                    history::AuditOf(screen, settingsOf(plan, state_.usb()), result, now));
+    history_->audit({printer.id, printer.name}, history::AuditOf(screen, settings, result, now));
 }
 
 }  // namespace orvan::shell

@@ -49,7 +49,10 @@ Monitor::Monitor(Environment env)
                          [this](int material) { configuration_.WriteCardType(material); },
                          {}},
                         [this](link::LockCommand command, const link::Password& password) {
-                            return link::SendSecurityLock(channel_, command, password);
+                            const link::ResultCode result =
+                                link::SendSecurityLock(channel_, command, password);
+                            auditWrite("Security Lock", lockSettings(command), result);
+                            return result;
                         },
                         printerSelectShell(),
                         othersLink(),
@@ -115,7 +118,10 @@ maintenance::OthersLink Monitor::othersLink() {
                                    env_.programDirectory,
                                    main_.Pointer,
                                    [this] { return start_.isAdministrator; },
-                                   [this] { adminForm_.open(env_.loop); }};
+                                   [this] { adminForm_.open(env_.loop); },
+                                   [this](const std::string& file, link::ResultCode result) {
+                                       auditWrite("Others", "firmware file " + file, result);
+                                   }};
 }
 
 // Shown for a few seconds; a newer message starts the time afresh.

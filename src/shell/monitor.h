@@ -25,6 +25,7 @@
 #include "link/net_requests.h"
 #include "link/pages.h"
 #include "link/printer_data.h"
+#include "link/security_lock.h"
 #include "link/status_query.h"
 #include "report/printer_reader.h"
 #include "report/status_publisher.h"
@@ -216,6 +217,9 @@ class Monitor {
     void recordHistory();
     void recordWrite(const link::LinkPlan& plan, link::ResultCode result);
     void openHistory();
+    static std::string lockSettings(link::LockCommand command);
+    void auditWrite(const std::string& screen, const std::string& settings,
+                    link::ResultCode result);
     std::int64_t wallNow() const;
     // monitor.cpp
     void wireGestures();

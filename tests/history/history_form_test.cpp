@@ -3,6 +3,8 @@
 // filter shows, the audit and the forecast; no store is said, not hidden.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "history/history_form.h"
 #include "history_rig.h"
 
@@ -102,6 +104,32 @@ TEST(HistoryForm, ItShowsAnyPrinterOfTheStoreAndFiltersItsEventsByKindAndText) {
     EXPECT_EQ(f.printer(), "net:10.0.0.9");
     f.CloseButton.click();
     EXPECT_FALSE(f.form.visible());
+}
+
+TEST(HistoryForm, MoreEventsThanTheListShowsAreSaidAndAllOfThemExported) {
+    FormRig rig;
+    {
+        auto store = rig.open();
+        std::vector<history::Batch> batches;
+        for (std::size_t i = 0; i < history::kMaxShownRows + 100; ++i) {
+            history::Batch b;
+            b.printer = {"usb:0:0", "USB:Unit1"};
+            b.events.push_back({kT0 + static_cast<std::int64_t>(i) % 3000,
+                                EventKind::PrinterState,
+                                0,
+                                "Ready",
+                                {}});
+            batches.push_back(std::move(b));
+        }
+        ASSERT_TRUE(store->writeAll(batches));
+    }
+    rig.form.open("");
+    EXPECT_EQ(rig.form.EventList.count(), static_cast<int>(history::kMaxShownRows));
+    EXPECT_EQ(rig.form.Summary.caption(), "5100 events (the first 5000 listed), 0 writes");
+    rig.exportTo = rig.dir.file("all.csv");
+    rig.form.ExportButton.click();
+    const std::string csv = ScratchDir::read(rig.exportTo);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5101);
 }
 
 TEST(HistoryForm, WithoutAStoreItSaysSoAndShowsNothing) {

@@ -108,5 +108,21 @@ TEST(HistoryRecorder, TheLaminatorsChangesAreRecordedOnlyWhenOneIsFitted) {
     EXPECT_TRUE(recorder.observe(r, kT0 + 4).events.empty());
 }
 
+TEST(HistoryRecorder, MorePrintersThanItRemembersForgetTheOneSeenLongestAgo) {
+    history::EventRecorder recorder(catalogue());
+    report::PrinterReport r = plainPrinter();
+    const auto observe = [&](std::size_t i, std::int64_t at) {
+        r.id = "net:10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250);
+        return recorder.observe(r, at);
+    };
+    for (std::size_t i = 0; i < history::kMaxTrackedPrinters; ++i)
+        EXPECT_FALSE(observe(i, kT0 + static_cast<std::int64_t>(i)).events.empty());
+    EXPECT_TRUE(observe(0, kT0 + 1000).events.empty()) << "still remembered";
+    // One more: the one seen longest ago (printer 1) is forgotten, not printer 0.
+    EXPECT_FALSE(observe(history::kMaxTrackedPrinters, kT0 + 1001).events.empty());
+    EXPECT_TRUE(observe(0, kT0 + 1002).events.empty());
+    EXPECT_EQ(observe(1, kT0 + 1003).events.size(), 2u) << "seen afresh: found, and its state";
+}
+
 }  // namespace
 }  // namespace orvan::testing

@@ -120,6 +120,32 @@ TEST(HistoryStore, AWriteWhileAnotherProgramHoldsTheFileFailsWithinTheBusyTimeou
     EXPECT_EQ(rig.count("events"), 1);
 }
 
+TEST(HistoryStore, TextsLongerThanTheirLimitAreCutOnAWholeCharacter) {
+    HistoryRig rig;
+    auto store = rig.open();
+    ASSERT_TRUE(store);
+    struct Case {
+        std::string text;
+        std::size_t stored;
+    };
+    const std::string e = "\xc3\xa9";  // two bytes
+    const Case cases[] = {
+        {std::string(history::kMaxTextBytes, 'a'), history::kMaxTextBytes},
+        {std::string(5000, 'a'), history::kMaxTextBytes},
+        {std::string(history::kMaxTextBytes - 1, 'a') + e, history::kMaxTextBytes - 1},
+    };
+    std::int64_t at = kT0;
+    for (const auto& c : cases) {
+        Batch b = eventAt(++at, c.text);
+        b.printer.name = std::string(10000, 'n');
+        ASSERT_TRUE(store->write(b));
+        const auto events = history::Events(*store, {"", {at, at + 1}, {}, "", 10});
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].text, c.text.substr(0, c.stored));
+    }
+    EXPECT_EQ(history::Printers(*store)[0].name.size(), history::kMaxTextBytes);
+}
+
 TEST(HistoryStore, RetentionRemovesRowsOlderThanItsAgeAndTheOldestBeyondItsSize) {
     HistoryRig rig;
     auto store = rig.open();

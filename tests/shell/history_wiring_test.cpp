@@ -8,6 +8,7 @@
 #include "history/history_queries.h"
 #include "history/history_rig.h"
 #include "shell_rig.h"
+#include "tabs/security_lock_tab.h"
 #include "tabs/setting_tab_buttons.h"
 
 namespace orvan::testing {
@@ -95,19 +96,30 @@ TEST(HistoryWiring, EveryWriteToThePrinterIsAuditedWithTheScreenTheSettingsAndTh
     update.click();
     rig.boxes.answerNext(ui::Answer::Cancel);  // refused: nothing written, nothing audited
     update.click();
+    // A new password on the Security Lock tab is a write as well.
+    rig.main().SSTab1.setTab(shell::SecurityLockTab);
+    auto& lock = rig.monitor->screens().securityLock;
+    lock.Opt9[tabs::NewPassword].setValue(true);
+    lock.Text9_2[0].setText("Secret1");
+    lock.Text9_2[1].setText("Secret1");
+    rig.boxes.answerNext(ui::Answer::Ok);
+    lock.Cmd9[tabs::kUpdateButton].click();
     std::string why;
     auto store = history::Store::open(rig.historyPath, why, true);
     ASSERT_TRUE(store) << why;
     const auto audit = history::Audit(*store, "usb:0:0", {kT0, kT0 + 3600});
-    ASSERT_EQ(audit.size(), 2u);
-    for (const auto& a : audit) {
-        EXPECT_EQ(a.screen, "Printer Setting");
-        EXPECT_EQ(a.settings.rfind("mode pages ", 0), 0u) << a.settings;
-        EXPECT_EQ(a.user, history::LoginName());
+    ASSERT_EQ(audit.size(), 3u);
+    for (const auto& a : audit) EXPECT_EQ(a.user, history::LoginName());
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(audit[i].screen, "Printer Setting");
+        EXPECT_EQ(audit[i].settings.rfind("mode pages ", 0), 0u) << audit[i].settings;
     }
     EXPECT_TRUE(audit[0].ok);
     EXPECT_FALSE(audit[1].ok);
     EXPECT_EQ(audit[1].result, -0x0102D000);
+    EXPECT_EQ(audit[2].screen, "Security Lock");
+    EXPECT_EQ(audit[2].settings, "security lock: new password");
+    EXPECT_TRUE(audit[2].ok);
 }
 
 TEST(HistoryWiring, TheHistoryWindowOpensOnTheWatchedPrinterFromTheStatusTabAndTheTrayMenu) {
