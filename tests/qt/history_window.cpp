@@ -3,13 +3,13 @@
 // timeline, the level lines and the card bars drawn, and the filter and the
 // span reaching the lists and the charts.
 #include <QChartView>
-#include <QXYSeries>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QXYSeries>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
