@@ -39,7 +39,8 @@ HistoryKeeper::HistoryKeeper(std::string path, const status::ErrorCatalogue& cat
                              Retention retention)
     : path_(std::move(path)), recorder_(catalogue), say_(std::move(say)), retention_(retention) {}
 
-void HistoryKeeper::giveUp(const std::string& why) {
+// why is a copy: it may be the text of the store this lets go.
+void HistoryKeeper::giveUp(std::string why) {
     store_.reset();
     if (failed_) return;
     failed_ = true;

@@ -41,7 +41,7 @@ class HistoryKeeper {
   private:
     Store* store();
     void write(const Batch& batch, std::int64_t now);
-    void giveUp(const std::string& why);
+    void giveUp(std::string why);
 
     std::string path_;
     EventRecorder recorder_;

@@ -45,6 +45,28 @@ TEST(HistoryKeeper, AStoreItCannotUseIsSaidOnceAndNothingElseChanges) {
     }
 }
 
+TEST(HistoryKeeper, AStoreAnotherProgramHoldsIsSaidOnceAndTheKeeperGoesOnWithout) {
+    HistoryRig rig;
+    ASSERT_TRUE(rig.open());
+    sqlite3* other = nullptr;
+    sqlite3_open(rig.path.c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::vector<std::string> said;
+    history::HistoryKeeper keeper(rig.path, catalogue(),
+                                  [&](const std::string& m) { said.push_back(m); });
+    report::PrinterReport r = plainPrinter();
+    for (int i = 0; i < 5; ++i) {
+        r.status.printerState = i % 2 ? 50 : 0;
+        keeper.observe(r, kT0 + 2 * i);
+    }
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("locked"), std::string::npos) << said[0];
+    EXPECT_FALSE(keeper.working());
+    EXPECT_EQ(rig.count("events"), 0);
+}
+
 TEST(HistoryKeeper, ObservationsAndWritesAreStoredAndTheRetentionRunsDaily) {
     HistoryRig rig;
     int said = 0;
