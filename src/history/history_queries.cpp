@@ -59,6 +59,20 @@ std::vector<Event> Events(Store& store, const EventFilter& f) {
     return out;
 }
 
+std::vector<Event> LastEventsBefore(Store& store, const std::string& printer, std::int64_t before) {
+    // SQLite takes the other columns of a max() from its row.
+    Statement s = store.db().prepare(
+        "SELECT max(e.at), e.kind, e.code, e.text, p.key FROM events e JOIN printers p ON "
+        "p.id = e.printer WHERE p.key = ?1 AND e.at < ?2 AND e.at >= ?3 GROUP BY e.kind "
+        "ORDER BY 1");
+    s.bind(1, printer).bind(2, before).bind(3, before - kMaxSpanDays * kDay);
+    std::vector<Event> out;
+    while (s.step())
+        if (const auto kind = KindOf(static_cast<int>(s.integer(1))))
+            out.push_back({s.integer(0), *kind, s.integer(2), s.text(3), s.text(4)});
+    return out;
+}
+
 std::vector<LevelSample> Levels(Store& store, const std::string& printer, Span span,
                                 std::size_t limit) {
     span = Bounded(span);

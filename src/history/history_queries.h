@@ -35,6 +35,9 @@ struct EventFilter {
 std::vector<PrinterName> Printers(Store& store);
 // Oldest first.
 std::vector<Event> Events(Store& store, const EventFilter& filter);
+// The last event of each kind before `before`, oldest first: how the printer
+// stood when a span begins.
+std::vector<Event> LastEventsBefore(Store& store, const std::string& printer, std::int64_t before);
 std::vector<LevelSample> Levels(Store& store, const std::string& printer, Span span,
                                 std::size_t limit = kMaxRows);
 

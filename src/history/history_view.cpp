@@ -100,7 +100,11 @@ HistoryPage ReadPage(Store& store, const status::ErrorCatalogue& catalogue,
     HistoryPage page;
     page.span = {now - SpanSeconds(choice), now + 1};
     const auto all = Events(store, {printer, page.span, {}, "", kMaxTimelineEvents});
-    page.timeline = TimelineOf(all, page.span, catalogue);
+    // The timeline starts with how the printer stood when the span began.
+    std::vector<Event> drawn = LastEventsBefore(store, printer, page.span.from);
+    for (Event& e : drawn) e.at = page.span.from;
+    drawn.insert(drawn.end(), all.begin(), all.end());
+    page.timeline = TimelineOf(drawn, page.span, catalogue);
     page.events = kinds.empty() && text.empty()
                       ? all
                       : Events(store, {printer, page.span, kinds, text, kMaxRows});

@@ -91,6 +91,14 @@ TEST(HistoryView, APageHoldsTheSpanChosenWithTheFilteredEventsAndTheForecast) {
         // 2 % a day from the level the window starts with (day 26) to day 39.
         EXPECT_NEAR(*page.forecast.inkPercentPerDay, 26.0 / 14, 0.01);
     }
+    // A span with no change in it: how the printer stood when it began, all along.
+    const auto quiet = history::ReadPage(*store, catalogue(), "usb:0:0", history::SpanChoice::Day,
+                                         now + kDaySeconds / 2, {}, "");
+    EXPECT_TRUE(quiet.events.empty());
+    ASSERT_EQ(quiet.timeline.bands.size(), 1u);
+    EXPECT_EQ(quiet.timeline.bands[0].text, "Printing");
+    EXPECT_EQ(quiet.timeline.bands[0].from, quiet.span.from);
+    EXPECT_EQ(quiet.timeline.bands[0].to, quiet.span.to);
     EXPECT_EQ(history::ForecastLine("Ink", 3.4, 2.04),
               "Ink: about 3 days left (2.0 % a day over the last 14 days)");
 }
