@@ -8,6 +8,9 @@ namespace orvan::history {
 namespace {
 
 constexpr std::int64_t kDay = 86400;
+// No printer makes a card faster than this: a counter that grew more than
+// that allows is another printer's or was set, not printed.
+constexpr std::int64_t kMinSecondsPerCard = 5;
 
 std::optional<int> optInt(const std::optional<std::int64_t>& v) {
     return v ? std::optional<int>(static_cast<int>(*v)) : std::nullopt;
@@ -99,16 +102,19 @@ std::vector<DayCount> CardsPerDay(Store& store, const std::string& printer, Span
     s.bind(1, printer).bind(2, span.from).bind(3, span.to);
     s.bind(4, static_cast<std::int64_t>(kMaxRows));
     std::vector<DayCount> out;
-    std::optional<std::int64_t> last;
+    std::optional<std::int64_t> last, lastAt;
     while (s.step()) {
         const std::int64_t at = s.integer(0), total = s.integer(1);
         // A counter that went back was reset or belongs to another head: no cards.
-        if (last && total > *last && at >= span.from) {
+        const bool printed =
+            last && total > *last && total - *last <= (at - *lastAt) / kMinSecondsPerCard + 1;
+        if (printed && at >= span.from) {
             const std::int64_t day = at - at % kDay;
             if (out.empty() || out.back().day != day) out.push_back({day, 0});
             out.back().cards += total - *last;
         }
         last = total;
+        lastAt = at;
     }
     return out;
 }

@@ -83,9 +83,14 @@ class TimelineView : public QWidget {
             p.fillRect(r, colourOf(b.colour));
         }
         p.setPen(Qt::red);
+        // Every error is marked; its code is written where the one before
+        // left room.
+        int free = 0;
         for (const auto& e : timeline_.errors) {
             p.drawLine(x(e.at), 14, x(e.at), strip.bottom());
+            if (x(e.at) < free) continue;
             p.drawText(x(e.at) + 2, 12, toQt(e.code));
+            free = x(e.at) + 4 + p.fontMetrics().horizontalAdvance(toQt(e.code));
         }
     }
 

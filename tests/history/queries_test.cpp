@@ -79,12 +79,13 @@ TEST(HistoryQueries, CardsPerDayAreTheTotalCountersGrowthAndTheAuditNamesTheUser
     ASSERT_TRUE(store);
     const std::int64_t day0 = kT0 - kT0 % kDaySeconds;
     const std::pair<std::int64_t, std::int64_t> totals[] = {
-        {day0 - 100, 1000},                // before the span: the start
-        {day0 + 3600, 1010},               // day 0: 10
-        {day0 + 7200, 1030},               // day 0: 20 more
-        {day0 + kDaySeconds + 60, 1030},   // day 1: none
-        {day0 + 2 * kDaySeconds, 5},       // the counter went back: no cards
-        {day0 + 2 * kDaySeconds + 9, 12},  // day 2: 7
+        {day0 - 100, 1000},                   // before the span: the start
+        {day0 + 3600, 1010},                  // day 0: 10
+        {day0 + 7200, 1030},                  // day 0: 20 more
+        {day0 + kDaySeconds + 60, 1030},      // day 1: none
+        {day0 + 2 * kDaySeconds, 5},          // the counter went back: no cards
+        {day0 + 2 * kDaySeconds + 60, 12},    // day 2: 7
+        {day0 + 2 * kDaySeconds + 70, 9000},  // more than ten seconds can print: no cards
     };
     for (const auto& [at, total] : totals) {
         Batch b;
