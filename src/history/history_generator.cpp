@@ -109,8 +109,8 @@ Printer makePrinter(int index) {
     r.details.filmQuantity = kFilmFull;
     r.details.cardCode = 0;
     r.details.laminatorInstalled = index % 3 == 0;
-    r.details.counters = {0, 10000 * index, 5000, 0, 0, r.details.laminatorInstalled ? 0 : -1};
-    if (!r.details.laminatorInstalled) r.details.counters.laminatorTotal.reset();
+    r.details.counters = {0, 10000 * index, 5000, 0, 0, std::nullopt};
+    if (r.details.laminatorInstalled) r.details.counters.laminatorTotal = 0;
     return p;
 }
 
