@@ -5,7 +5,8 @@ set -euo pipefail
 want=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
       libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
       nlohmann-json3-dev libcpp-httplib-dev prometheus dbus-daemon dbus-bin python3-jsonschema
-      desktop-file-utils appstream scdoc man-db librsvg2-bin libssl-dev libcrypt-dev openssl systemd)
+      desktop-file-utils appstream scdoc man-db librsvg2-bin libssl-dev libcrypt-dev openssl systemd
+      libsqlite3-dev qt6-charts-dev libqt6opengl6-dev)
 missing=()
 for p in "${want[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "history/history_keeper.h"
 #include "link/dynamic_common_library.h"
 #include "link/dynamic_guidance_library.h"
 #include "link/dynamic_port_libraries.h"
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
                                                       ending = true;
                                                       QCoreApplication::exit(0);
                                                   },
-                                              .pictureDirectory = shell::dataDirectory()});
+                                              .pictureDirectory = shell::dataDirectory(),
+                                              .historyPath = history::DefaultStorePath(true)});
 
     notifier.onOpen = [&monitor] { monitor.openFromNotification(); };
     if (!monitor.initialise(commandLineText(QApplication::arguments()))) return 0;

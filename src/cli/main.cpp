@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "cli/direct_access.h"
+#include "headless/history_feed.h"
 #include "headless/metrics_server.h"
 #include "headless/status_source.h"
 #include "report/check_output.h"
@@ -47,8 +48,17 @@ void answerOrWait() {
     if (!claimAnswer()) std::this_thread::sleep_for(std::chrono::hours(1));  // it is exiting
 }
 
+// The days left of ink and film, from the history whoever watches keeps.
+report::StatusDocument takeWithForecasts(const headless::CliOptions& o,
+                                         headless::StatusSource& source) {
+    const std::int64_t now = wallSeconds();
+    report::StatusDocument doc = source.take(o.selection, now);
+    headless::AddForecasts(doc, history::DefaultStorePath(false), now);
+    return doc;
+}
+
 int check(const headless::CliOptions& o, headless::StatusSource& source) {
-    const report::StatusDocument doc = source.take(o.selection, wallSeconds());
+    const report::StatusDocument doc = takeWithForecasts(o, source);
     answerOrWait();
     printMessages(doc);
     const auto& catalogue = status::SharedCatalogue();
@@ -68,7 +78,7 @@ bool writeTextfile(const std::string& dir, const std::string& metrics) {
 }
 
 int textfile(const headless::CliOptions& o, headless::StatusSource& source) {
-    const report::StatusDocument doc = source.take(o.selection, wallSeconds());
+    const report::StatusDocument doc = takeWithForecasts(o, source);
     answerOrWait();
     printMessages(doc);
     const auto& catalogue = status::SharedCatalogue();
@@ -86,8 +96,14 @@ int serve(const headless::CliOptions& o, headless::StatusSource& source) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
+    // The printers this server asks itself go into the history.
+    headless::HistoryFeed history(history::DefaultStorePath(true),
+                                  [](const std::string& why) { std::cerr << why << '\n'; });
     headless::MetricsPoller poller(source, o.selection, headless::MetricsPoller::Clock::system(),
                                    o.intervalSeconds * 1000);
+    poller.beforeText = [&history](report::StatusDocument& doc) {
+        history.feed(doc, wallSeconds());
+    };
     if (!o.textfileDir.empty())
         poller.afterRound = [&o](const std::string& metrics) {
             writeTextfile(o.textfileDir, metrics);

@@ -24,7 +24,8 @@ MetricsPoller::~MetricsPoller() {
 }
 
 void MetricsPoller::poll() {
-    const report::StatusDocument doc = source_.take(selection_, clock_.wallSeconds());
+    report::StatusDocument doc = source_.take(selection_, clock_.wallSeconds());
+    if (beforeText) beforeText(doc);
     std::string text = report::MetricsText(doc, status::SharedCatalogue());
     {
         std::lock_guard lock(mutex_);

@@ -35,6 +35,10 @@ class MetricsPoller {
     // The last round's text ("" before the first); never asks a printer.
     std::string scrape() const;
     int rounds() const;
+    // Runs on each round's printers before their metrics are made (the
+    // history records them and adds their forecasts here), on the polling
+    // thread.
+    std::function<void(report::StatusDocument& doc)> beforeText;
     // Runs after each round with its metrics (the textfile is written here),
     // on the polling thread.
     std::function<void(const std::string& metrics)> afterRound;

@@ -68,9 +68,10 @@ ResultCode Cycles::applyAll(const LinkPlan& plan, const std::function<void()>& a
     if (hooks_.waitUntilFree && !hooks_.waitUntilFree()) return 0;
     if (afterWait) afterWait();
     wrote_ = s.usb() || (s.network() && plan.netWrite);
-    if (s.usb()) return applyAllUsb(plan);
-    if (s.network() && plan.netWrite) return (net_.*plan.netWrite)();
-    return 0;
+    if (!wrote_) return 0;
+    const ResultCode result = s.usb() ? applyAllUsb(plan) : (net_.*plan.netWrite)();
+    if (hooks_.wrote) hooks_.wrote(plan, result);
+    return result;
 }
 
 std::vector<ResultCode> Cycles::applySteps(std::span<const WriteStep> steps) {

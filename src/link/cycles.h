@@ -25,6 +25,9 @@ class Cycles {
         std::function<bool()> waitUntilFree;
         // The card material remembered in the configuration file.
         std::function<std::int16_t()> readCardType;
+        // After an apply-all sent its pages: what went, and its result (the
+        // audit of writes).
+        std::function<void(const LinkPlan& plan, ResultCode result)> wrote = {};
     };
 
     Cycles(Channel& channel, Pages& pages, NetworkRequests& net, Counters& counters,

@@ -129,6 +129,7 @@ void OthersTab::firmwareDownload() {
         ui::BusyPointer hourglass(link_.pointer);
         result = SendFirmware(link_.channel, file);
     }
+    if (link_.firmwareSent) link_.firmwareSent(file, result);
     if (result != 0)
         status::ReportFailure(boxes, kFirmwareFailed, result, context_.link.state.statusWord,
                               context_.link.catalogue);

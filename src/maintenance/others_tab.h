@@ -56,6 +56,8 @@ struct OthersLink {
     std::function<void()> openAdministrators;  // the modal administrators dialog
     ui::EventLoop& loop;                       // the settings file dialog is modal
     ui::FileChooser* chooser = nullptr;        // none: the settings file buttons do nothing
+    // After a firmware file was sent: which, and its result (the audit of writes).
+    std::function<void(const std::string& file, link::ResultCode result)> firmwareSent = {};
 };
 
 class OthersTab {

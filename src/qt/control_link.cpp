@@ -9,7 +9,7 @@ constexpr ui::Property kAllProperties[] = {
     ui::Property::ForeColour, ui::Property::BackColour, ui::Property::FontSize,
     ui::Property::Border,     ui::Property::Geometry,   ui::Property::Items,
     ui::Property::Range,      ui::Property::ListIndex,  ui::Property::Value,
-    ui::Property::Picture,
+    ui::Property::Picture,    ui::Property::ToolTip,
 };
 
 }  // namespace

@@ -37,6 +37,7 @@ void Dialogs::build(const shell::Screen& screen) {
     built_[screen.form] = built;
     const FormMismatch mismatch = bindForm(built, screen.controls());
     if (!mismatch.ok()) qWarning("%s: %s", screen.form, qPrintable(mismatch.describe()));
+    if (onBuilt) onBuilt(screen.form, built);
 }
 
 }  // namespace orvan::qt

@@ -5,6 +5,7 @@
 // the model's open() runs.
 #include <QDialog>
 #include <QObject>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ class Dialogs : public QObject {
 
     // The dialog of that form; null until it was first shown.
     QDialog* dialog(const std::string& form) const;
+
+    // Runs once a dialog has been built and bound, before it shows: what its
+    // form cannot say is added here.
+    std::function<void(const std::string& form, QDialog* dialog)> onBuilt;
 
   private:
     void build(const shell::Screen& screen);

@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "qt/accessible_widgets.h"
+#include "qt/history_charts.h"
 
 namespace orvan::qt {
 
@@ -12,6 +13,10 @@ FrontEnd::FrontEnd(const shell::WindowModel& model, QtMessageBoxes& boxes)
     boxes.setParent(window_.get());
     pages_ = new TabPages(*window_, model.tabs);
     dialogs_ = new Dialogs(window_.get(), model.dialogs);
+    // The history window's timeline and charts, drawn from its model.
+    dialogs_->onBuilt = [&history = model.history](const std::string& form, QDialog* dialog) {
+        if (form == history::HistoryForm::kForm) new HistoryCharts(dialog, history);
+    };
     // An activation of the window ends a program that was told to end.
     window_->installEventFilter(this);
 }

@@ -107,6 +107,9 @@ ControlLink* bindWidget(QWidget* widget, ui::Control& control, ControlLink::Appl
             case ui::Property::Visible:
                 applyVisible(widget, control.visible());
                 break;
+            case ui::Property::ToolTip:
+                widget->setToolTip(toQt(control.toolTip()));
+                break;
             case ui::Property::ForeColour:
                 if (*bound || control.foreColour() != ui::kBlack)
                     applyColour(widget, control.foreColour(),

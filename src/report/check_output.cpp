@@ -2,12 +2,20 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace orvan::report {
 namespace {
 
 std::string percentText(const std::optional<int>& percent) {
     return percent ? std::to_string(*percent) + "%" : std::string("unknown");
+}
+
+// "40%", with "(about 6 days)" when the history tells how long it lasts.
+std::string supplyText(const std::optional<int>& percent, const std::optional<double>& daysLeft) {
+    std::string text = percentText(percent);
+    if (percent && daysLeft) text += " (" + AboutDays(*daysLeft) + ")";
+    return text;
 }
 
 std::string counterText(const std::optional<std::int64_t>& value) {
@@ -64,6 +72,12 @@ std::string summary(const std::vector<Verdict>& verdicts) {
 
 }  // namespace
 
+std::string AboutDays(double days) {
+    const long rounded = days < 0 ? 0 : std::lround(days);
+    if (rounded > 9999) return "more than 9999 days";
+    return "about " + std::to_string(rounded) + (rounded == 1 ? " day" : " days");
+}
+
 std::string PrinterLine(const status::ErrorCatalogue& catalogue, const PrinterReport& report) {
     std::string line = report.name + ": " + deviceText(PrinterText(catalogue, report));
     if (!report.up || !report.answered) {
@@ -73,8 +87,8 @@ std::string PrinterLine(const status::ErrorCatalogue& catalogue, const PrinterRe
     const DeviceText laminator = LaminatorText(catalogue, report);
     if (!laminator.state.empty()) line += "; laminator " + deviceText(laminator);
     const std::string cards = CardText(report.details);
-    line += "; ink " + percentText(InkPercent(report.details));
-    line += ", film " + percentText(FilmPercent(report.details));
+    line += "; ink " + supplyText(InkPercent(report.details), report.forecast.inkDaysLeft);
+    line += ", film " + supplyText(FilmPercent(report.details), report.forecast.filmDaysLeft);
     line += ", cards " + (cards.empty() ? std::string("unknown") : cards);
     line += ", print counter " + counterText(report.details.counters.print);
     return plain(line);

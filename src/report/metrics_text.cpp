@@ -38,7 +38,12 @@ Sample laminator(const PrinterReport& r, double value) {
     return value;
 }
 
-const std::array<Family, 17> kFamilies = {{
+Sample days(const PrinterReport& r, const std::optional<double>& left) {
+    if (!live(r) || !left) return std::nullopt;
+    return *left;
+}
+
+const std::array<Family, 19> kFamilies = {{
     {"orvan_printer_up", "gauge", "1 when the printer is listed and answers its status query.",
      [](const PrinterReport& r, const auto&) -> Sample { return live(r) ? 1.0 : 0.0; }},
     {"orvan_printer_state_code", "gauge", "What the printer is doing (0 idle, 50 printing, ...).",
@@ -66,6 +71,14 @@ const std::array<Family, 17> kFamilies = {{
      [](const PrinterReport& r, const auto&) { return ratio(r, InkPercent(r.details)); }},
     {"orvan_printer_film_ratio", "gauge", "Retransfer film left, 0 to 1.",
      [](const PrinterReport& r, const auto&) { return ratio(r, FilmPercent(r.details)); }},
+    {"orvan_printer_ink_days_left", "gauge",
+     "Days until the ink ribbon runs out at the rate of the last 14 days (absent: too little "
+     "history).",
+     [](const PrinterReport& r, const auto&) { return days(r, r.forecast.inkDaysLeft); }},
+    {"orvan_printer_film_days_left", "gauge",
+     "Days until the retransfer film runs out at the rate of the last 14 days (absent: too "
+     "little history).",
+     [](const PrinterReport& r, const auto&) { return days(r, r.forecast.filmDaysLeft); }},
     {"orvan_printer_cards_empty", "gauge", "1 when the printer reports no cards left.",
      [](const PrinterReport& r, const auto&) -> Sample {
          if (!live(r) || CardText(r.details).empty()) return std::nullopt;

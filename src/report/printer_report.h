@@ -46,6 +46,14 @@ struct PrinterDetails {
     bool operator==(const PrinterDetails&) const = default;
 };
 
+// When the ink ribbon and the film run out at the rate of the last days,
+// from the history; empty when there is too little of it.
+struct SupplyForecast {
+    std::optional<double> inkDaysLeft, filmDaysLeft;
+    std::optional<double> inkPercentPerDay, filmPercentPerDay;  // the rates they rest on
+    bool operator==(const SupplyForecast&) const = default;
+};
+
 struct PrinterReport {
     std::string name;  // as the printer combos list it: "USB:Unit1", "NET:ORVAN02"
     // What tells printers apart whatever their names: "usb:<slot>:<SCSI id>" or
@@ -59,6 +67,7 @@ struct PrinterReport {
     std::int32_t statusWord = 0;  // explains a network socket failure
     PrinterDetails details;
     std::int64_t readAt = 0;  // seconds since 1970 of the status query
+    SupplyForecast forecast;
     bool operator==(const PrinterReport&) const = default;
 };
 

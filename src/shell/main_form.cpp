@@ -4,7 +4,8 @@ namespace orvan::shell {
 
 namespace {
 
-constexpr std::array<const char*, kMenuItemCount> kMenuCaptions = {"Open(&O)", "-", "Version(&A)"};
+constexpr std::array<const char*, kMenuItemCount> kMenuCaptions = {"Open(&O)", "-", "Version(&A)",
+                                                                   "History(&H)..."};
 
 }  // namespace
 

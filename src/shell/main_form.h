@@ -30,8 +30,8 @@ enum Tab : int {
 inline constexpr int kTabCount = 10;
 
 // Indexes of the popup menu's items.
-enum MenuEntry : int { MenuOpen = 0, MenuSeparator = 1, MenuVersion = 2 };
-inline constexpr int kMenuItemCount = 3;
+enum MenuEntry : int { MenuOpen = 0, MenuSeparator = 1, MenuVersion = 2, MenuHistory = 3 };
+inline constexpr int kMenuItemCount = 4;
 
 struct MainForm {
     MainForm();
@@ -52,7 +52,8 @@ struct MainForm {
     ui::Timer DoneTimer{"DoneTimer"};
     ui::Menu Menu1{"Menu1"};
     std::array<ui::MenuItem, kMenuItemCount> MenuItem{
-        ui::MenuItem{"MenuItem[0]"}, ui::MenuItem{"MenuItem[1]"}, ui::MenuItem{"MenuItem[2]"}};
+        ui::MenuItem{"MenuItem[0]"}, ui::MenuItem{"MenuItem[1]"}, ui::MenuItem{"MenuItem[2]"},
+        ui::MenuItem{"MenuItem[3]"}};
     ui::PictureBox Picture1{"Picture1"};
     ui::Timer Timer1{"Timer1"};
     ui::Timer Timer2{"Timer2"};

@@ -19,7 +19,10 @@ Monitor::Monitor(Environment env)
       discovery_(channel_, net_, data_, ipHistory_),
       cycles_(channel_, pages_, net_, counters_, data_,
               link::Cycles::Hooks{[this] { return busyWait_.waitUntilFree(); },
-                                  [this] { return configuration_.ReadCardType(); }}) {
+                                  [this] { return configuration_.ReadCardType(); },
+                                  [this](const link::LinkPlan& plan, link::ResultCode result) {
+                                      recordWrite(plan, result);
+                                  }}) {
     env_.loop.attach(main_.Timer1);
     env_.loop.attach(main_.DoneTimer);
     main_.DoneTimer.setEnabled(false);
@@ -46,16 +49,20 @@ Monitor::Monitor(Environment env)
                          [this](int material) { configuration_.WriteCardType(material); },
                          {}},
                         [this](link::LockCommand command, const link::Password& password) {
-                            return link::SendSecurityLock(channel_, command, password);
+                            const link::ResultCode result =
+                                link::SendSecurityLock(channel_, command, password);
+                            auditWrite("Security Lock", lockSettings(command), result);
+                            return result;
                         },
                         printerSelectShell(),
                         othersLink(),
                         network::IpsecLinks{env_.loop, channel_, pages_, env_.common, files(),
                                             env_.programDirectory}},
-        OwnScreens{statusScreen(), adminForm_, busyWait_.form()});
+        OwnScreens{statusScreen(), adminForm_, busyWait_.form(), historyForm_});
     printerSelectChosen_ = [this] { screens_->printerSelect.comboClicked(); };
     discovery_.onSelected = [this] { showWatchedPrinter(); };
     showWatchedPrinter();
+    startHistory();
 }
 
 void Monitor::wireWindow() {
@@ -113,7 +120,10 @@ maintenance::OthersLink Monitor::othersLink() {
                                    [this] { return start_.isAdministrator; },
                                    [this] { adminForm_.open(env_.loop); },
                                    env_.loop,
-                                   env_.chooser};
+                                   env_.chooser,
+                                   [this](const std::string& file, link::ResultCode result) {
+                                       auditWrite("Others", "firmware file " + file, result);
+                                   }};
 }
 
 SettingsJobLink Monitor::settingsJobLink() {
@@ -174,6 +184,7 @@ void Monitor::wireStatusTab() {
     redraw_ = {[this] { statusView_->ShowStatus(); },
                [this] { statusView_->refreshMediaAndCounters(); }};
     statusTab_.Cmd0_2.onClick = link::whenLinkIdle(state_, [this] { refreshOnlinePrinters(); });
+    statusTab_.Cmd0_3.onClick = [this] { openHistory(); };
 }
 
 // The tab control and both printer combos: a click while a link operation
@@ -188,7 +199,7 @@ void Monitor::wireGestures() {
 }
 
 WindowModel Monitor::window() {
-    return {main_, screens_->tabs(), screens_->dialogs(), [this] { activate(); }};
+    return {main_, screens_->tabs(), screens_->dialogs(), [this] { activate(); }, historyForm_};
 }
 
 Monitor::~Monitor() {

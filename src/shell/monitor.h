@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "history/history_keeper.h"
 #include "link/busy_wait.h"
 #include "link/channel.h"
 #include "link/common_library.h"
@@ -24,6 +25,7 @@
 #include "link/net_requests.h"
 #include "link/pages.h"
 #include "link/printer_data.h"
+#include "link/security_lock.h"
 #include "link/status_query.h"
 #include "report/printer_reader.h"
 #include "report/status_publisher.h"
@@ -90,6 +92,11 @@ struct Environment {
     std::function<void()> onEnd = {};
     // The pictures the window shows; empty: they are in programDirectory.
     std::string pictureDirectory = {};
+    // The history's file (DefaultStorePath); empty: no history is kept.
+    std::string historyPath = {};
+    // Seconds since 1970 for what is recorded and published; unset: the
+    // system's clock (tests run it from the virtual clock).
+    std::function<std::int64_t()> wallClock = {};
 };
 
 class Monitor {
@@ -209,6 +216,18 @@ class Monitor {
     void showTrayState();
     void notifyDesktop(link::ResultCode code, link::Severity severity);
     void publishStatus();
+    void readDetails();
+    // The watched printer as the world outside sees it now (lost included).
+    std::optional<report::PrinterReport> watchedAsSeen() const;
+    // history_wiring.cpp
+    void startHistory();
+    void recordHistory();
+    void recordWrite(const link::LinkPlan& plan, link::ResultCode result);
+    void openHistory();
+    static std::string lockSettings(link::LockCommand command);
+    void auditWrite(const std::string& screen, const std::string& settings,
+                    link::ResultCode result);
+    std::int64_t wallNow() const;
     // monitor.cpp
     void wireGestures();
     void wireStatusTab();
@@ -272,6 +291,19 @@ class Monitor {
     std::optional<status::GlanceLook> trayLook_;    // what the tray icon was last told
     int cyclesToDetails_ = 0;
     std::string detailsKey_;  // the printer the details were read from
+    std::unique_ptr<history::HistoryKeeper> history_;
+    // The history window reads the store itself, read only.
+    history::HistoryForm historyForm_{catalogue_,
+                                      {[this](std::string& why) -> std::unique_ptr<history::Store> {
+                                           if (env_.historyPath.empty()) {
+                                               why = "no history is kept";
+                                               return nullptr;
+                                           }
+                                           return history::Store::open(env_.historyPath, why, true);
+                                       },
+                                       [this] { return wallNow(); }}};
+    std::int64_t forecastAt_ = 0;  // when the watched printer's forecast was last worked out
+    std::string forecastKey_;      // and for which printer
 };
 
 }  // namespace orvan::shell

@@ -9,7 +9,7 @@
 namespace orvan::shell {
 namespace {
 
-// Ink, film and counters are read for the published status every fifth
+// Ink, film and counters are read for the published status and the history every fifth
 // cycle (ten seconds); the status itself every cycle.
 constexpr int kCyclesPerDetailRead = 5;
 
@@ -21,13 +21,44 @@ void Monitor::tellOutside(link::ResultCode code, link::Severity severity) {
         const auto& entries = discovery_.entries();
         const auto index = static_cast<std::size_t>(state_.selected.listIndex);
         if (index < entries.size()) {
-            const std::int64_t now = std::time(nullptr);
-            watched_ = report::BuildReport(state_, entries[index].displayName,
-                                           discovery_.ipv6List(), reportReader_.details(), now);
+            const report::SupplyForecast forecast =
+                watched_ ? watched_->forecast : report::SupplyForecast{};
+            watched_ =
+                report::BuildReport(state_, entries[index].displayName, discovery_.ipv6List(),
+                                    reportReader_.details(), wallNow());
+            watched_->forecast = forecast;
         }
     }
     notifyDesktop(code, severity);
+    readDetails();
+    recordHistory();
     publishStatus();
+}
+
+std::optional<report::PrinterReport> Monitor::watchedAsSeen() const {
+    if (!watched_) return std::nullopt;
+    report::PrinterReport printer = *watched_;
+    if (state_.printerCount == 0) {
+        printer.up = false;
+        printer.status = state_.status;
+    }
+    return printer;
+}
+
+// Ink, film and counters for the published status and the history; only
+// the copy holding the single-instance lock reads them.
+void Monitor::readDetails() {
+    if (!holdsInstanceLock_ || (!env_.publisher && !history_)) return;
+    if (state_.printerCount == 0 || !watched_) return;
+    // A printer newly chosen is read at once.
+    const std::string key = report::SelectedPrinterKey(state_);
+    if (cyclesToDetails_ == 0 || key != detailsKey_) {
+        detailsKey_ = key;
+        cyclesToDetails_ = 0;
+        reportReader_.read(false);
+        watched_->details = reportReader_.details();
+    }
+    cyclesToDetails_ = (cyclesToDetails_ + 1) % kCyclesPerDetailRead;
 }
 
 namespace {
@@ -64,28 +95,10 @@ void Monitor::notifyDesktop(link::ResultCode code, link::Severity severity) {
 // trusts the file because that lock is held.
 void Monitor::publishStatus() {
     if (!env_.publisher || !holdsInstanceLock_) return;
-    if (state_.printerCount > 0 && watched_) {
-        // A printer newly chosen is read at once.
-        const std::string key = report::SelectedPrinterKey(state_);
-        if (cyclesToDetails_ == 0 || key != detailsKey_) {
-            detailsKey_ = key;
-            cyclesToDetails_ = 0;
-            reportReader_.read(false);
-            watched_->details = reportReader_.details();
-        }
-        cyclesToDetails_ = (cyclesToDetails_ + 1) % kCyclesPerDetailRead;
-    }
     report::StatusDocument doc;
     doc.source = report::Source::Monitor;
-    doc.generatedAt = std::time(nullptr);
-    if (watched_) {
-        report::PrinterReport printer = *watched_;
-        if (state_.printerCount == 0) {
-            printer.up = false;
-            printer.status = state_.status;
-        }
-        doc.printers.push_back(std::move(printer));
-    }
+    doc.generatedAt = wallNow();
+    if (auto printer = watchedAsSeen()) doc.printers.push_back(std::move(*printer));
     env_.publisher->publish(doc, catalogue_);
 }
 

@@ -32,6 +32,7 @@ Screens::Screens(const tabs::TabContext& context, SettingTabLinks links, OwnScre
             tabScreen(others)},
       dialogs_{dialogScreen(own.admin),
                dialogScreen(own.wait),
+               dialogScreen(own.history),
                dialogScreen(printerSelect.ipv6Setting),
                dialogScreen(printerSelect.ipv6Property),
                dialogScreen(ipsec),

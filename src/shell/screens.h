@@ -5,6 +5,7 @@
 // all walk these rows.
 #include <vector>
 
+#include "history/history_form.h"
 #include "link/guidance_library.h"
 #include "link/wait_form.h"
 #include "maintenance/others_tab.h"
@@ -42,6 +43,7 @@ struct OwnScreens {
     Screen statusTab;
     AdminForm& admin;
     link::WaitForm& wait;
+    history::HistoryForm& history;
 };
 
 class Screens {

@@ -10,6 +10,10 @@ void Monitor::wireTrayMenu() {
         link::whenLinkIdle(state_, [this] { menuItemChosen(MenuOpen); });
     main_.MenuItem[MenuVersion].onClick =
         link::whenLinkIdle(state_, [this] { menuItemChosen(MenuVersion); });
+    // The history window reads the store, never the printer.
+    main_.MenuItem[MenuHistory].onClick = [this] {
+        if (!ended_) openHistory();
+    };
 }
 
 // The icon only answers while the window is hidden; while its menu is up a

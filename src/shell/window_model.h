@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "history/history_form.h"
 #include "shell/main_form.h"
 #include "shell/screen.h"
 
@@ -16,6 +17,8 @@ struct WindowModel {
     const std::vector<Screen>& dialogs;
     // The window came to the front: a program told to end ends then.
     std::function<void()> activated;
+    // The history window, whose charts the front end draws.
+    history::HistoryForm& history;
 };
 
 }  // namespace orvan::shell

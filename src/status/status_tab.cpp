@@ -39,9 +39,9 @@ StatusTab::StatusTab(ui::ComboBox& printerCombo) : Combo0(printerCombo) {
 }
 
 ui::ControlList StatusTab::controls() {
-    return {Label0_1, Label0_6,    Pic0[1],  Pic0[2],  Pic0[3],  Pic0[4],
-            Pic0[5],  WebBrowser1, Label0_2, Label0_3, Label0_4, Label0_5,
-            Label0_7, Label0_8,    Cmd0_1,   Combo0,   Cmd0_2,   Combo2};
+    return {Label0_1,    Label0_6, Pic0[1],  Pic0[2],  Pic0[3],  Pic0[4],  Pic0[5],
+            WebBrowser1, Label0_2, Label0_3, Label0_4, Label0_5, Label0_7, Label0_8,
+            Cmd0_1,      Combo0,   Cmd0_2,   Combo2,   Cmd0_3};
 }
 
 }  // namespace orvan::status

@@ -65,6 +65,8 @@ struct StatusTab {
     // "Printer Selection".
     ui::ComboBox& Combo0;
     ui::Button Cmd0_2{"Cmd0_2"};
+    // "History...": the history window on the watched printer.
+    ui::Button Cmd0_3{"Cmd0_3"};
 
     // "Document Information": owner names and document names, row by row.
     std::array<ui::ComboBox, 2> Combo2{ui::ComboBox{"Combo2[0]"}, ui::ComboBox{"Combo2[1]"}};

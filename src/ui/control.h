@@ -34,6 +34,7 @@ enum class Property {
     ListIndex,  // combo and list selection
     Range,      // scroll bar min and max, text box max length, password character
     Picture,    // picture file, drawn rectangles, animated picture tint
+    ToolTip,    // the text shown while the pointer rests on the control
 };
 
 class Control {
@@ -76,6 +77,8 @@ class Control {
     void setFontSize(int v) { set(fontSize_, v, Property::FontSize); }
     bool border() const { return border_; }
     void setBorder(bool v) { set(border_, v, Property::Border); }
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(const std::string& v) { set(toolTip_, v, Property::ToolTip); }
 
     // Twips; 0 means "wherever the layout puts it". Only the logic that moves
     // a control itself sets them.
@@ -126,6 +129,7 @@ class Control {
     Colour backColour_ = kWhite;
     int fontSize_ = kDefaultFontSize;
     bool border_ = false;
+    std::string toolTip_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;

@@ -49,6 +49,14 @@ void ComboBox::addItem(const std::string& item) {
     notify(Property::Items);
 }
 
+void ComboBox::setItems(std::vector<std::string> items) {
+    set(listIndex_, -1, Property::ListIndex);
+    if (!editable_) set(text_, std::string(), Property::Value);
+    if (items == items_) return;
+    items_ = std::move(items);
+    notify(Property::Items);
+}
+
 void ComboBox::removeItem(int index) {
     if (index < 0 || index >= count()) return;
     items_.erase(items_.begin() + index);

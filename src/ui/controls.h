@@ -80,6 +80,9 @@ class ComboBox : public Control {
     int count() const { return static_cast<int>(items_.size()); }
     void clear();
     void addItem(const std::string& item);
+    // All items at once, the selection cleared: observers hear of it once,
+    // however long the list.
+    void setItems(std::vector<std::string> items);
     void removeItem(int index);
     std::string item(int index) const;
     int listIndex() const { return listIndex_; }

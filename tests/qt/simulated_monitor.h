@@ -44,8 +44,10 @@ struct SimulatedMonitor {
         : SimulatedMonitor(programDirectory, notifier, nullptr) {}
     SimulatedMonitor(const std::string& programDirectory, shell::TrayIcon* trayIcon)
         : SimulatedMonitor(programDirectory, nullptr, trayIcon) {}
+    // A status publisher and a history file, when given, as the program has them.
     SimulatedMonitor(const std::string& programDirectory, shell::DesktopNotifier* notifier,
-                     shell::TrayIcon* trayIcon)
+                     shell::TrayIcon* trayIcon, report::StatusPublisher* publisher = nullptr,
+                     const std::string& historyPath = {})
         : monitor(shell::Environment{.loop = loop,
                                      .boxes = boxes,
                                      .platform = platform,
@@ -55,7 +57,9 @@ struct SimulatedMonitor {
                                      .executablePath = kNowhereExecutable,
                                      .tray = trayIcon ? trayIcon : &tray,
                                      .guidance = &guidance,
-                                     .notifier = notifier}) {}
+                                     .publisher = publisher,
+                                     .notifier = notifier,
+                                     .historyPath = historyPath}) {}
 
     // Starts as the program does; `beforeLoad` runs where the program builds
     // its window. False when the monitor ended during start-up.

@@ -104,7 +104,7 @@ void TrayMenu::rightClickPopsTheMenuUpAndVersionOpensTheOthersTab() {
         openIsBold = menu.actions()[0]->font().bold() && menu.defaultAction() == menu.actions()[0];
     });
     w.gesture(QSystemTrayIcon::Context);
-    QCOMPARE(items, (QStringList{"Open(&O)", "-", "Version(&A)"}));
+    QCOMPARE(items, (QStringList{"Open(&O)", "-", "Version(&A)", "History(&H)..."}));
     QVERIFY(openIsBold);
     QVERIFY(!w.sim.probe().trayMenuOpen());
     QVERIFY(!w.window().isVisible());

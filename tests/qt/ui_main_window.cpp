@@ -110,12 +110,13 @@ void UiMainWindow::widgetsCarryTheirControlNames() {
     QCOMPARE(menu->objectName(), QString("Menu1"));
     QCOMPARE(menu->title(), QString("Menue"));
     const auto actions = menu->actions();
-    QCOMPARE(actions.size(), 3);
+    QCOMPARE(actions.size(), 4);
     QCOMPARE(actions[0]->objectName(), QString("MenuItem[0]"));
     QCOMPARE(actions[0]->text(), QString("Open(&O)"));
     QCOMPARE(menu->defaultAction(), actions[0]);
     QVERIFY(actions[1]->isSeparator());
     QCOMPARE(actions[2]->text(), QString("Version(&A)"));
+    QCOMPARE(actions[3]->text(), QString("History(&H)..."));
 
     int versions = 0;
     model.MenuItem[shell::MenuVersion].onClick = [&] { ++versions; };

@@ -35,6 +35,9 @@ struct ShellRig {
     link::CommonLibrary* common = nullptr;  // certificate conversions
     report::StatusPublisher* publisher = nullptr;
     shell::DesktopNotifier* notifier = nullptr;
+    // The history's file (empty: none) and the wall clock (unset: the system's).
+    std::string historyPath;
+    std::function<std::int64_t()> wallClock;
     std::unique_ptr<shell::Monitor> monitor;
     int redraws = 0, mediaRefreshes = 0;
 
@@ -54,7 +57,9 @@ struct ShellRig {
                                .guidance = guidance,
                                .common = common,
                                .publisher = publisher,
-                               .notifier = notifier});
+                               .notifier = notifier,
+                               .historyPath = historyPath,
+                               .wallClock = wallClock});
         probe().redrawStatusWith([this] { ++redraws; }, [this] { ++mediaRefreshes; });
     }
 

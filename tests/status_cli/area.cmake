@@ -7,3 +7,4 @@ endif()
 target_link_libraries(test_status_cli PRIVATE orvan_headless_san PkgConfig::CPP_HTTPLIB)
 target_compile_definitions(test_status_cli PRIVATE ORVAN_BIN_DIR="${ORVAN_BIN_DIR}"
                            ORVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_dependencies(test_status_cli orvan-history-gen)

@@ -2,6 +2,8 @@
 // and what is refused or clamped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <vector>
 
 #include "ui/controls.h"
@@ -169,6 +171,22 @@ TEST(ComboBoxes, ClearDropsSelectionButKeepsTypedTextOfEditableCombo) {
     EXPECT_EQ(combo.count(), 0);
     EXPECT_EQ(combo.listIndex(), -1);
     EXPECT_EQ(combo.text(), "10.0.0.1");
+}
+
+TEST(ComboBoxes, ALongListSetAtOnceIsOneNotificationAndNoSelection) {
+    ListBox list("EventList");
+    list.addItem("old");
+    list.setListIndex(0);
+    Recorder rec(list);
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    list.setItems(std::vector<std::string>(5000, "row"));
+    EXPECT_EQ(list.count(), 5000);
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(std::count(rec.seen.begin(), rec.seen.end(), Property::Items), 1);
+    list.setItems(std::vector<std::string>(5000, "row"));  // the same: nothing to tell
+    EXPECT_EQ(std::count(rec.seen.begin(), rec.seen.end(), Property::Items), 1);
+    EXPECT_EQ(clicks, 0) << "no choice was made";
 }
 
 TEST(ScrollBars, ValueIsClampedAndChangeRaisedOnce) {
