@@ -12,9 +12,12 @@
 #include "cli/direct_access.h"
 #include "cli/monitor_handoff.h"
 #include "cli/settings_options.h"
+#include "history/audit.h"
+#include "history/history_keeper.h"
 #include "link/busy_wait.h"
 #include "link/counters.h"
 #include "link/pages.h"
+#include "report/printer_reader.h"
 #include "report/runtime_files.h"
 #include "settings_file/settings_document.h"
 #include "status/error_catalogue.h"
@@ -51,6 +54,10 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
         return answer;
     }
     cli::DirectAccess direct(0, 0);
+    // Every write goes into the user's history, as the monitor's do.
+    history::HistoryKeeper history(
+        history::DefaultStorePath(true), status::SharedCatalogue(),
+        [](const std::string& message) { std::cerr << "orvan-settings: " << message << '\n'; });
     const auto& catalogue = status::SharedCatalogue();
     const std::time_t now = std::time(nullptr);
     const auto isOpen = cli::DirectAccess::userRights();
@@ -72,10 +79,21 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
             };
             link::Cycles cycles(p.channel, pages, p.net, counters, p.data, {waitUntilFree, {}});
             settings_file::PrinterAccess printer{
-                p.channel.state(), cycles, p.data, [&](link::ResultCode c) {
+                p.channel.state(),
+                cycles,
+                p.data,
+                [&](link::ResultCode c) {
                     return catalogue.DescribeCode(c, p.channel.state().statusWord);
                 },
-                isOpen};
+                isOpen,
+                [&](const std::string& settings, link::ResultCode result) {
+                    const link::LinkState& state = p.channel.state();
+                    const auto printer =
+                        report::BuildReport(state, state.selected.name, p.ipv6List, {}, now);
+                    history.audit({printer.id, printer.name},
+                                  history::AuditOf("Settings file", request.file + ": " + settings,
+                                                   result, now));
+                }};
             answer.printers.push_back(settings_file::runOnPrinter(
                 printer, request, doc, settings_file::userBackups(now), now));
         });

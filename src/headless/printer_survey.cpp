@@ -218,7 +218,7 @@ SurveyResult PrinterSurvey::forEachChosen(const Selection& selection, std::int64
     for (int i : chosen) {
         discovery_.selectListed(i);
         data_ = {};
-        ChosenPrinter printer{channel_, data_, net_};
+        ChosenPrinter printer{channel_, data_, net_, discovery_.ipv6List()};
         job(printer);
         state_.printerCount = listed;
     }

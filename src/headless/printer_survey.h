@@ -52,6 +52,7 @@ struct ChosenPrinter {
     link::Channel& channel;
     link::PrinterData& data;
     link::NetworkRequests& net;
+    bool ipv6List;  // the list's address family, part of a printer's key
 };
 
 class PrinterSurvey {

@@ -23,7 +23,7 @@ void showAll(std::initializer_list<ui::Control*> controls, bool visible) {
 }  // namespace
 
 OthersTab::OthersTab(tabs::TabContext context, OthersLink link)
-    : settingsFile(context, link.loop, link.chooser),
+    : settingsFile(context, link.loop, link.chooser, link.settingsFileWritten),
       context_(std::move(context)),
       link_(std::move(link)),
       browser_(link_.files, context_.link.boxes, {Drive6, Dir6, File6, Text6}) {

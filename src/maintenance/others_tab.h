@@ -58,6 +58,8 @@ struct OthersLink {
     ui::FileChooser* chooser = nullptr;        // none: the settings file buttons do nothing
     // After a firmware file was sent: which, and its result (the audit of writes).
     std::function<void(const std::string& file, link::ResultCode result)> firmwareSent = {};
+    // After a settings file was applied: the file, the settings sent, the result.
+    SettingsFileWritten settingsFileWritten = {};
 };
 
 class OthersTab {

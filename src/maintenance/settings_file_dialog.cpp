@@ -39,8 +39,9 @@ std::string countsOf(const settings_file::Comparison& c) {
 
 }  // namespace
 
-SettingsFileForm::SettingsFileForm(tabs::TabContext context, ui::EventLoop& loop)
-    : context_(std::move(context)), loop_(loop) {
+SettingsFileForm::SettingsFileForm(tabs::TabContext context, ui::EventLoop& loop,
+                                   SettingsFileWritten written)
+    : context_(std::move(context)), loop_(loop), written_(std::move(written)) {
     Command1.onClick = link::whenLinkIdle(context_.link.state, [this] { apply(); });
     Command2.onClick = [this] { form.setVisible(false); };
     form.onCloseRequested = [this] { form.setVisible(false); };
@@ -48,11 +49,16 @@ SettingsFileForm::SettingsFileForm(tabs::TabContext context, ui::EventLoop& loop
 
 settings_file::PrinterAccess SettingsFileForm::access() {
     link::LinkState& state = context_.link.state;
-    return {state, context_.link.cycles, context_.data,
+    return {state,
+            context_.link.cycles,
+            context_.data,
             [this, &state](link::ResultCode c) {
                 return context_.link.catalogue.DescribeCode(c, state.statusWord);
             },
-            context_.isOpen};
+            context_.isOpen,
+            [this](const std::string& settings, link::ResultCode result) {
+                if (written_) written_(path_, settings, result);
+            }};
 }
 
 void SettingsFileForm::open(settings_file::SettingsDocument doc, const std::string& path) {
@@ -64,6 +70,7 @@ void SettingsFileForm::open(settings_file::SettingsDocument doc, const std::stri
         return;
     }
     doc_ = std::move(doc);
+    path_ = path;
     comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity);
     Label1.setCaption("File: " + path +
                       (doc_.source.name.empty() ? "" : ", saved from " + doc_.source.name) +

@@ -5,6 +5,7 @@
 // the reason. "Apply" writes the differences as the tabs' Update does (the
 // rights, one question, the busy wait, one link operation), reads them back
 // and shows which settings now match and which did not take.
+#include <functional>
 #include <string>
 
 #include "settings_file/settings_job.h"
@@ -16,11 +17,16 @@
 
 namespace orvan::maintenance {
 
+// The audit of a settings file's writes: the file, the settings sent, the
+// first failure (0 when all took).
+using SettingsFileWritten =
+    std::function<void(const std::string& file, const std::string& settings, link::ResultCode)>;
+
 class SettingsFileForm {
   public:
     static constexpr const char* kForm = "settings_file_dialog";  // its Designer form
 
-    SettingsFileForm(tabs::TabContext context, ui::EventLoop& loop);
+    SettingsFileForm(tabs::TabContext context, ui::EventLoop& loop, SettingsFileWritten written);
     SettingsFileForm(const SettingsFileForm&) = delete;
     SettingsFileForm& operator=(const SettingsFileForm&) = delete;
 
@@ -44,7 +50,9 @@ class SettingsFileForm {
 
     tabs::TabContext context_;
     ui::EventLoop& loop_;
+    SettingsFileWritten written_;
     settings_file::SettingsDocument doc_;
+    std::string path_;
     settings_file::Comparison comparison_;
 };
 

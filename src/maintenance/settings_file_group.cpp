@@ -22,8 +22,8 @@ std::string suggestedName(const std::string& printer) {
 }  // namespace
 
 SettingsFileGroup::SettingsFileGroup(tabs::TabContext context, ui::EventLoop& loop,
-                                     ui::FileChooser* chooser)
-    : dialog(context, loop), context_(std::move(context)), chooser_(chooser) {
+                                     ui::FileChooser* chooser, SettingsFileWritten written)
+    : dialog(context, loop, std::move(written)), context_(std::move(context)), chooser_(chooser) {
     const link::LinkState& state = context_.link.state;
     SaveSettingsButton.onClick = link::whenLinkIdle(state, [this] { save(); });
     LoadSettingsButton.onClick = link::whenLinkIdle(state, [this] { load(); });

@@ -15,7 +15,8 @@ namespace orvan::maintenance {
 
 class SettingsFileGroup {
   public:
-    SettingsFileGroup(tabs::TabContext context, ui::EventLoop& loop, ui::FileChooser* chooser);
+    SettingsFileGroup(tabs::TabContext context, ui::EventLoop& loop, ui::FileChooser* chooser,
+                      SettingsFileWritten written = {});
     SettingsFileGroup(const SettingsFileGroup&) = delete;
     SettingsFileGroup& operator=(const SettingsFileGroup&) = delete;
 

@@ -93,7 +93,8 @@ std::string isoTime(std::time_t when) {
 std::string keepBackup(const std::string& directory, const std::string& printer, std::time_t when,
                        const std::string& text) {
     if (directory.empty() || !makePrivateFolders(directory)) return {};
-    const std::string stem = directory + "/" + fileNameOf(printer) + "-" + utcText(when, "%Y%m%dT%H%M%SZ");
+    const std::string stem =
+        directory + "/" + fileNameOf(printer) + "-" + utcText(when, "%Y%m%dT%H%M%SZ");
     std::string path = stem + ".json";
     std::error_code ec;
     for (int i = 2; fs::exists(fs::symlink_status(path, ec)) && i < kSameSecondTries; ++i)

@@ -41,6 +41,22 @@ std::string titleOf(Carrier c, bool usb) {
                : std::string(carrierLink(c).screen) + " request";
 }
 
+std::string captionsToWrite(const Comparison& comparison) {
+    std::string text;
+    for (const auto& row : comparison.rows)
+        if (row.toWrite()) text += (text.empty() ? "" : ", ") + std::string(row.setting->caption);
+    return text;
+}
+
+// A step never sent counts as failed: the printer went away.
+constexpr link::ResultCode kNotSent = -1;
+
+link::ResultCode firstFailure(const std::vector<StepOutcome>& steps) {
+    for (const auto& step : steps)
+        if (!step.took()) return step.sent ? step.result : kNotSent;
+    return 0;
+}
+
 std::string shownText(const std::optional<int>& value) {
     return value ? std::to_string(*value) : std::string("-");
 }
@@ -143,6 +159,7 @@ ApplyReport applyDocument(PrinterAccess& access, const SettingsDocument& doc, bo
     for (std::size_t i = 0; i < writes.size(); ++i)
         report.steps.push_back(
             {titleOf(writes[i], usb), i < results.size(), i < results.size() ? results[i] : 0});
+    if (access.audit) access.audit(captionsToWrite(report.before), firstFailure(report.steps));
 
     if (auto read = readPrinterSettings(access, withNetwork); !read.ok()) {
         report.failure = "Written, but not read back: " + read.failure;

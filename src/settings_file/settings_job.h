@@ -25,6 +25,9 @@ struct PrinterAccess {
     // Whether this user may use the function of a rights index (the tabs'
     // Update); none: everything is open.
     std::function<bool(std::size_t)> isOpen = {};
+    // After the writes of an apply: the settings sent (their captions) and
+    // the first failure, 0 when every write took (the audit of writes).
+    std::function<void(const std::string& settings, link::ResultCode result)> audit = {};
 };
 
 struct ReadOutcome {

@@ -113,28 +113,36 @@ network::PrinterSelectShell Monitor::printerSelectShell() {
 }
 
 maintenance::OthersLink Monitor::othersLink() {
-    return maintenance::OthersLink{channel_,
-                                   files(),
-                                   env_.programDirectory,
-                                   main_.Pointer,
-                                   [this] { return start_.isAdministrator; },
-                                   [this] { adminForm_.open(env_.loop); },
-                                   env_.loop,
-                                   env_.chooser,
-                                   [this](const std::string& file, link::ResultCode result) {
-                                       auditWrite("Others", "firmware file " + file, result);
-                                   }};
+    return maintenance::OthersLink{
+        channel_,
+        files(),
+        env_.programDirectory,
+        main_.Pointer,
+        [this] { return start_.isAdministrator; },
+        [this] { adminForm_.open(env_.loop); },
+        env_.loop,
+        env_.chooser,
+        [this](const std::string& file, link::ResultCode result) {
+            auditWrite("Others", "firmware file " + file, result);
+        },
+        [this](const std::string& file, const std::string& settings, link::ResultCode result) {
+            auditWrite("Settings file", file + ": " + settings, result);
+        }};
 }
 
 SettingsJobLink Monitor::settingsJobLink() {
-    return SettingsJobLink{state_,
-                           cycles_,
-                           data_,
-                           discovery_,
-                           catalogue_,
-                           [this](std::size_t index) { return isOpen(static_cast<int>(index)); },
-                           [this](const std::string& text) { tellDone(text); },
-                           [this] { showWatchedScreen(); }};
+    return SettingsJobLink{
+        state_,
+        cycles_,
+        data_,
+        discovery_,
+        catalogue_,
+        [this](std::size_t index) { return isOpen(static_cast<int>(index)); },
+        [this](const std::string& text) { tellDone(text); },
+        [this] { showWatchedScreen(); },
+        [this](const std::string& file, const std::string& settings, link::ResultCode result) {
+            auditWrite("Settings file", file + ": " + settings, result);
+        }};
 }
 
 // What the printer now holds, on the screen that shows.

@@ -82,7 +82,8 @@ struct Environment {
     link::CommonLibrary* common = nullptr;      // certificate conversions; none: they fail
     // Volumes, folders and files for the file browsers; null: the system's.
     ui::FileSystem* files = nullptr;
-    ui::FileChooser* chooser = nullptr;  // the desktop's file dialogs; none: settings files do nothing
+    ui::FileChooser* chooser =
+        nullptr;  // the desktop's file dialogs; none: settings files do nothing
     // Where the status goes for programs outside the window (none: nowhere).
     report::StatusPublisher* publisher = nullptr;
     DesktopNotifier* notifier = nullptr;

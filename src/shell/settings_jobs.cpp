@@ -121,12 +121,17 @@ RunAnswer SettingsJobs::run(const SettingsRequest& request,
 settings_file::PrinterAnswer SettingsJobs::runOnListed(int index, const SettingsRequest& request,
                                                        const settings_file::SettingsDocument* doc) {
     if (index >= 0) link_.discovery.selectListed(index);
-    settings_file::PrinterAccess access{link_.state, link_.cycles, link_.data,
-                                        [this](link::ResultCode c) {
-                                            return link_.catalogue.DescribeCode(
-                                                c, link_.state.statusWord);
-                                        },
-                                        link_.isOpen};
+    settings_file::PrinterAccess access{
+        link_.state,
+        link_.cycles,
+        link_.data,
+        [this](link::ResultCode c) {
+            return link_.catalogue.DescribeCode(c, link_.state.statusWord);
+        },
+        link_.isOpen,
+        [this, &request](const std::string& settings, link::ResultCode result) {
+            if (link_.audit) link_.audit(request.file, settings, result);
+        }};
     const std::time_t now = std::time(nullptr);
     return settings_file::runOnPrinter(access, request, doc, settings_file::userBackups(now), now);
 }

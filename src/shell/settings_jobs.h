@@ -24,6 +24,8 @@ struct SettingsJobLink {
     std::function<bool(std::size_t)> isOpen;
     std::function<void(const std::string&)> tellDone;  // the window's status line
     std::function<void()> showWatched;                 // fill the screen on show again
+    // The audit of a file's writes: the file, the settings sent, the result.
+    std::function<void(const std::string&, const std::string&, link::ResultCode)> audit = {};
 };
 
 class SettingsJobs {

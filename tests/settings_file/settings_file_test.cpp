@@ -240,14 +240,23 @@ TEST(ApplyingAFile, NamesTheWrittenPagesWhenALaterOneFailsAndKeepsNothingBackWit
     const SettingsDocument factory = savedFrom(rig, false);
     rig.world.usb(0).setPageByte(0x28, 41, 5);
     rig.world.usb(0).setPageByte(0x2C, 4, 9);
-    settings_file::PrinterAccess access{rig.state, rig.cycles, rig.data,
-                                        [](link::ResultCode c) { return std::to_string(c); }};
+    std::vector<std::pair<std::string, link::ResultCode>> audited;
+    settings_file::PrinterAccess access{rig.state,
+                                        rig.cycles,
+                                        rig.data,
+                                        [](link::ResultCode c) { return std::to_string(c); },
+                                        {},
+                                        [&](const std::string& settings, link::ResultCode result) {
+                                            audited.emplace_back(settings, result);
+                                        }};
     auto report = settings_file::applyDocument(
         access, factory, false, [](const SettingsDocument&) { return std::string("/b.json"); },
         "now");
     EXPECT_EQ(report.matched, std::vector<std::string>{"PrintCondition.Byte41"});
     EXPECT_EQ(report.notTaken, std::vector<std::string>{"LaminatorSetting.Byte4"});
     EXPECT_FALSE(report.ok());
+    EXPECT_EQ(audited, (std::vector<std::pair<std::string, link::ResultCode>>{
+                           {"Resin K Ink Print Level, Top Side Position", -0x0103B000}}));
     const std::string text = settings_file::describeReport(report);
     EXPECT_NE(text.find("Written: print condition page (0x28)\nFailed:  laminator page (0x2C)\n"),
               std::string::npos)
