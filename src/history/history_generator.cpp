@@ -127,7 +127,7 @@ void workingDay(Day& day, Printer& p, std::int64_t start, int busyness, std::vec
         if (day.chance(0.0005)) {
             Batch b;
             b.printer = {p.report.id, p.report.name};
-            b.audit = AuditOf("Printer Setting", "mode pages 21", 0, at + 30, "operator");
+            b.audit = AuditOf("Printer Setting", "mode pages 28 2A", 0, at + 30, "operator");
             out.push_back(std::move(b));
         }
         at += 600;

@@ -156,19 +156,34 @@ void HistoryCharts::redraw() {
     auto* set = new QBarSet("Cards printed per day");
     QStringList days;
     qreal most = 1;
-    for (const auto& d : page.cards) {
-        *set << static_cast<qreal>(d.cards);
-        most = std::max(most, static_cast<qreal>(d.cards));
-        days << QDateTime::fromSecsSinceEpoch(d.day, Qt::UTC).toString("MMM d");
+    // Every day of the span has its bar, a day without cards an empty one,
+    // so that the bars keep the calendar's spacing.
+    constexpr std::int64_t kDay = 86400;
+    const history::Span span = history::Bounded(page.span);
+    auto next = page.cards.begin();
+    for (std::int64_t day = span.from - span.from % kDay; day < span.to; day += kDay) {
+        while (next != page.cards.end() && next->day < day) ++next;
+        const qreal cards =
+            next != page.cards.end() && next->day == day ? static_cast<qreal>(next->cards) : 0;
+        *set << cards;
+        most = std::max(most, cards);
+        days << QDateTime::fromSecsSinceEpoch(day, Qt::UTC).toString("MMM d");
     }
     auto* bars = new QBarSeries;
+    // Side by side with no gap once the days are many: a gap would leave
+    // bars too thin to see.
+    bars->setBarWidth(days.size() > 31 ? 1.0 : 0.6);
     bars->append(set);
     cards->addSeries(bars);
+    // The theme's light outline would wash a one-pixel bar out.
+    set->setBorderColor(set->color());
     auto* dayAxis = new QBarCategoryAxis;
     dayAxis->append(days);
     dayAxis->setLabelsVisible(days.size() <= 31);
     auto* count = new QValueAxis;
     count->setRange(0, most);
+    count->applyNiceNumbers();
+    count->setLabelFormat("%d");
     cards->addAxis(dayAxis, Qt::AlignBottom);
     cards->addAxis(count, Qt::AlignLeft);
     bars->attachAxis(dayAxis);
