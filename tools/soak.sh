@@ -35,7 +35,7 @@ chmod 700 "$work/monitor-run" "$work/serve-run"
 cp "$bindir"/OrvanStatusMonitor "$bindir"/orvan-status "$bindir"/orvan-sim "$bindir"/lib*.so \
     "$bindir"/*.gif "$bindir"/*.png "$work/bin/"
 export ORVAN_SIM_CONTROL="$work/sim.ctl" ORVAN_SYSTEM_LIBDIR="$work/bin"
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 unset ORVAN_SIM_CALL_LOG
 sim() { "$work/bin/orvan-sim" "$@" || echo "soak: orvan-sim $* failed" >&2; }
 sim reset
