@@ -9,25 +9,9 @@
 #include <vector>
 
 #include "simulator/control_commands.h"
+#include "simulator/file_descriptor.h"
 
 namespace orvan::sim {
-namespace {
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-}  // namespace
 
 std::string controlJournalPath() {
     if (const char* path = std::getenv("ORVAN_SIM_CONTROL"); path != nullptr && *path != '\0') {

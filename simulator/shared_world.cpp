@@ -10,26 +10,13 @@
 #include <random>
 #include <thread>
 
+#include "simulator/file_descriptor.h"
 #include "simulator/world_codec.h"
 
 namespace orvan::sim {
 namespace {
 
 constexpr int kOpenFlags = O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // Only our own plain file, of a size a state can have.
 bool trusted(const struct stat& st) {

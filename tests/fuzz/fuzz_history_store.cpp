@@ -7,29 +7,13 @@
 #include <fstream>
 #include <string>
 
+#include "fuzz_scratch_dir.h"
 #include "history/history_queries.h"
 #include "history/history_store.h"
 
 namespace {
 
 using namespace orvan::history;
-
-struct ScratchFile {
-    std::filesystem::path dir;
-    ScratchFile() {
-        const std::filesystem::path shm = "/dev/shm";
-        std::error_code ec;
-        const auto base =
-            std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "orvan-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        dir = pattern;
-    }
-    ~ScratchFile() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-};
 
 void queryAll(Store& store, const std::string& filter) {
     const Span year{0, 400LL * 86400};
@@ -46,8 +30,8 @@ void queryAll(Store& store, const std::string& filter) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static ScratchFile scratch;
-    const std::string path = (scratch.dir / "history.sqlite3").string();
+    static FuzzScratchDir scratch;
+    const std::string path = (scratch.path / "history.sqlite3").string();
     for (const char* stale : {"", "-wal", "-shm"}) std::filesystem::remove(path + stale);
     // The first bytes are the filter a user might type; the rest is the file.
     const std::size_t cut = size > 0 ? std::min<std::size_t>(data[0], size - 1) + 1 : 0;

@@ -7,33 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_scratch_dir.h"
 #include "shell/profile.h"
 
 namespace {
 
 using orvan::shell::Profile;
 
-// A private directory for the input file, in memory where the system has
-// such a place: every rewrite syncs to disk, which would starve the fuzzer.
-struct ScratchDir {
-    std::filesystem::path path;
-    ScratchDir() {
-        const std::filesystem::path shm = "/dev/shm";
-        std::error_code ec;
-        const auto base =
-            std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "orvan-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path = pattern;
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
 const std::string& scratchFile() {
-    static const ScratchDir dir;
+    static const FuzzScratchDir dir;
     static const std::string file = (dir.path / "fuzz.ini").string();
     return file;
 }
