@@ -94,8 +94,16 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
                                   history::AuditOf("Settings file", request.file + ": " + settings,
                                                    result, now));
                 }};
-            answer.printers.push_back(settings_file::runOnPrinter(
-                printer, request, doc, settings_file::userBackups(now), now));
+            try {
+                answer.printers.push_back(settings_file::runOnPrinter(
+                    printer, request, doc, settings_file::userBackups(now), now));
+            } catch (const std::exception& e) {
+                // One printer's trouble does not stop the others.
+                settings_file::PrinterAnswer failed;
+                failed.printer = p.channel.state().selected.name;
+                failed.text = failed.printer + ": " + e.what() + "\n";
+                answer.printers.push_back(std::move(failed));
+            }
         });
     answer.problem = survey.problem;
     return answer;

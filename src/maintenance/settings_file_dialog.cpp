@@ -71,7 +71,8 @@ void SettingsFileForm::open(settings_file::SettingsDocument doc, const std::stri
     }
     doc_ = std::move(doc);
     path_ = path;
-    comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity);
+    comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity,
+                                         context_.link.state.usb());
     Label1.setCaption("File: " + path +
                       (doc_.source.name.empty() ? "" : ", saved from " + doc_.source.name) +
                       (doc_.savedAt.empty() ? "" : " at " + doc_.savedAt) +
@@ -115,7 +116,8 @@ void SettingsFileForm::apply() {
     const auto report = settings_file::applyDocument(
         printer, doc_, false, settings_file::userBackups(now), settings_file::isoTime(now));
     if (report.compared)
-        comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity);
+        comparison_ = settings_file::compare(doc_, context_.data.image, context_.data.identity,
+                                             context_.link.state.usb());
     show(&report);
     std::string result = report.failure;
     if (result.empty())
@@ -124,6 +126,13 @@ void SettingsFileForm::apply() {
                  (report.notTaken.empty()
                       ? ""
                       : ", " + std::to_string(report.notTaken.size()) + " did not take");
+    // Which pages took and which not, a failure in the catalogue's words.
+    for (const auto& step : report.steps) {
+        if (step.took()) continue;
+        result += ". " + step.title + ": " +
+                  (step.sent ? context_.link.catalogue.DescribeCode(step.result, state.statusWord)
+                             : std::string("not sent"));
+    }
     if (!report.backupPath.empty()) result += ". Before: " + report.backupPath;
     Label2.setCaption(result + ".");
     if (!report.matched.empty() && context_.link.done)

@@ -14,6 +14,7 @@ namespace {
 constexpr qint64 kLongestRequest = static_cast<qint64>(settings_file::kMaxRequestBytes);
 constexpr int kRequestWaitMs = 1000;
 constexpr int kPendingConnections = 4;
+constexpr int kAnswerWriteMs = 2000;
 
 }  // namespace
 
@@ -65,10 +66,18 @@ void ForwardListener::take(QLocalSocket* socket) {
     // tool may have gone meanwhile.
     QPointer<QLocalSocket> alive(socket);
     QTimer::singleShot(0, this, [this, alive, request] {
-        const std::string answer = settings_(request);
+        std::string answer;
+        try {
+            answer = settings_(request);
+        } catch (...) {
+            answer =
+                "{\"problem\": \"the monitor could not carry the job out\", \"printers\": []}\n";
+        }
         if (!alive) return;
         alive->write(answer.data(), static_cast<qint64>(answer.size()));
-        alive->disconnectFromServer();  // after what was written has gone
+        // Sent before the socket goes, even when the monitor is ending.
+        alive->waitForBytesWritten(kAnswerWriteMs);
+        alive->disconnectFromServer();
     });
 }
 

@@ -2,7 +2,7 @@
 // The copies of a printer's settings kept before a settings file is applied
 // to it, so that any apply can be undone by applying the copy:
 // $XDG_STATE_HOME/orvan-status-monitor/backups/<printer>-<time>.json (the
-// state home defaults to ~/.local/state), the newest 20 kept.
+// state home defaults to ~/.local/state), the newest 20 of each printer kept.
 #include <ctime>
 #include <string>
 

@@ -15,19 +15,21 @@ int Comparison::skipped() const {
 }
 
 Comparison compare(const SettingsDocument& doc, const link::SettingsImage& image,
-                   const link::Identity& identity) {
+                   const link::Identity& identity, bool overUsb) {
     Comparison out;
     for (const Setting& s : settingCatalogue()) {
         const auto it = doc.values.find(std::string(s.key));
         if (it == doc.values.end()) continue;
         ComparisonRow row{&s, std::nullopt, it->second, true, {}};
         const int byte = link::fieldValue(image, s.field);
-        if (!unitFitted(s.unit, identity))
+        const bool fitted = unitFitted(s.unit, identity);
+        if (fitted && byteAllowed(s, byte)) row.printerValue = shownOf(s, byte);
+        if (!fitted)
             row.refusal = "no " + std::string(unitName(s.unit)) + " fitted";
-        else if (!byteAllowed(s, byte))
+        else if (!row.printerValue)
             row.refusal = "not offered by this printer";
-        else
-            row.printerValue = shownOf(s, byte);
+        else if (s.carrier == Carrier::Network && !overUsb)
+            row.refusal = "set only over USB";
         row.differs = row.printerValue != row.fileValue;
         out.rows.push_back(std::move(row));
     }

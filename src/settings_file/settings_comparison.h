@@ -29,8 +29,10 @@ struct Comparison {
     bool same() const { return changes() == 0 && skipped() == 0; }
 };
 
+// overUsb: how the printer is reached; its network page's own settings are
+// set only over USB (over the network that request carries the name alone).
 Comparison compare(const SettingsDocument& doc, const link::SettingsImage& image,
-                   const link::Identity& identity);
+                   const link::Identity& identity, bool overUsb);
 
 // Puts the rows to write into the image.
 void applyToImage(const Comparison& comparison, link::SettingsImage& image);

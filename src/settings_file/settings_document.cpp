@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
 
 #include "settings_file/setting_catalogue.h"
@@ -37,18 +39,52 @@ json sourceJson(const SourcePrinter& s) {
             {"units", s.units}};
 }
 
+// A key that is not one of `known` is refused, by name: a misspelt key
+// would otherwise be dropped without a word.
+std::optional<ReadError> onlyKnownKeys(const json& object, std::initializer_list<const char*> known,
+                                       const std::string& where) {
+    for (const auto& [key, value] : object.items()) {
+        (void)value;
+        if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
+            return ReadError{"Unknown field \"" + key.substr(0, kMaxTextLength) + "\"" + where};
+    }
+    return std::nullopt;
+}
+
+// A text field that, when present, is a text of at most kMaxTextLength.
+std::optional<ReadError> readText(const json& object, const char* key, std::string& out) {
+    const auto it = object.find(key);
+    if (it == object.end()) return std::nullopt;
+    if (!isShortText(*it))
+        return ReadError{"\"" + std::string(key) + "\" is not a text of at most " +
+                         std::to_string(kMaxTextLength) + " characters"};
+    out = it->get<std::string>();
+    return std::nullopt;
+}
+
 std::optional<ReadError> readSource(const json& j, SourcePrinter& s) {
     if (!j.is_object()) return ReadError{"\"printer\" is not an object"};
-    s.name = textOr(j, "name");
-    s.connection = textOr(j, "connection");
-    s.printerVersion = textOr(j, "printerVersion");
-    s.laminatorVersion = textOr(j, "laminatorVersion");
-    s.configVersion = textOr(j, "configVersion");
-    s.tableVersion = textOr(j, "tableVersion");
-    if (const auto units = j.find("units"); units != j.end() && units->is_array())
-        for (const auto& u : *units)
-            if (isShortText(u) && s.units.size() < std::size(kRecordedUnits))
-                s.units.push_back(u.get<std::string>());
+    if (auto e = onlyKnownKeys(j,
+                               {"name", "connection", "printerVersion", "laminatorVersion",
+                                "configVersion", "tableVersion", "units"},
+                               " in \"printer\""))
+        return e;
+    const std::pair<const char*, std::string*> texts[] = {{"name", &s.name},
+                                                          {"connection", &s.connection},
+                                                          {"printerVersion", &s.printerVersion},
+                                                          {"laminatorVersion", &s.laminatorVersion},
+                                                          {"configVersion", &s.configVersion},
+                                                          {"tableVersion", &s.tableVersion}};
+    for (const auto& [key, field] : texts)
+        if (auto e = readText(j, key, *field)) return e;
+    if (!s.connection.empty() && s.connection != "usb" && s.connection != "network")
+        return ReadError{"\"connection\" is neither \"usb\" nor \"network\""};
+    if (const auto units = j.find("units"); units != j.end()) {
+        const bool fits = units->is_array() && units->size() <= std::size(kRecordedUnits) &&
+                          std::all_of(units->begin(), units->end(), isShortText);
+        if (!fits) return ReadError{"\"units\" is not a short list of unit names"};
+        for (const auto& u : *units) s.units.push_back(u.get<std::string>());
+    }
     return std::nullopt;
 }
 
@@ -56,12 +92,11 @@ std::optional<ReadError> readSetting(const std::string& key, const json& entry,
                                      SettingsDocument& doc) {
     const Setting* setting = findSetting(key);
     if (!setting) return ReadError{"Unknown setting \"" + key.substr(0, kMaxTextLength) + "\""};
-    const json* value = &entry;
-    if (entry.is_object()) {
-        const auto it = entry.find("value");
-        if (it == entry.end()) return ReadError{"\"" + key + "\" has no value"};
-        value = &*it;
-    }
+    if (!entry.is_object())
+        return ReadError{"\"" + key + "\" is not an object with its caption and value"};
+    if (auto e = onlyKnownKeys(entry, {"caption", "value"}, " in \"" + key + "\"")) return e;
+    const auto value = entry.find("value");
+    if (value == entry.end()) return ReadError{"\"" + key + "\" has no value"};
     if (!value->is_number_integer())
         return ReadError{"\"" + key + "\" (" + std::string(setting->caption) +
                          ") is not a whole number"};
@@ -110,7 +145,7 @@ std::string encodeDocument(const SettingsDocument& doc) {
                     {"saved", doc.savedAt},
                     {"printer", sourceJson(doc.source)},
                     {"settings", settings}};
-    return j.dump(2) + "\n";
+    return j.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 std::variant<SettingsDocument, ReadError> decodeDocument(const std::string& text) {
@@ -123,8 +158,11 @@ std::variant<SettingsDocument, ReadError> decodeDocument(const std::string& text
             return depth <= kMaxDepth;
         });
         if (depthExceeded) return ReadError{"The file is nested deeper than a settings file"};
-    } catch (const json::exception& e) {
-        return ReadError{std::string("The file is not valid JSON: ") + e.what()};
+    } catch (const json::parse_error& e) {
+        // The parser's own message quotes the file's bytes, which need not be text.
+        return ReadError{"The file is not valid JSON (at byte " + std::to_string(e.byte) + ")"};
+    } catch (const json::exception&) {
+        return ReadError{"The file is not valid JSON"};
     }
     if (!j.is_object() || textOr(j, "schema") != kSchemaName)
         return ReadError{"The file is not an orvan-settings file"};
@@ -134,8 +172,10 @@ std::variant<SettingsDocument, ReadError> decodeDocument(const std::string& text
         return ReadError{
             "The file is of another version of orvan-settings (this program reads "
             "version 1)"};
+    if (auto e = onlyKnownKeys(j, {"schema", "version", "saved", "printer", "settings"}, ""))
+        return *e;
     SettingsDocument doc;
-    doc.savedAt = textOr(j, "saved");
+    if (auto e = readText(j, "saved", doc.savedAt)) return *e;
     if (const auto p = j.find("printer"); p != j.end())
         if (auto error = readSource(*p, doc.source)) return *error;
     const auto settings = j.find("settings");

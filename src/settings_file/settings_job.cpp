@@ -82,13 +82,20 @@ std::string screensClosedTo(const std::function<bool(std::size_t)>& isOpen,
     return closed;
 }
 
+// Whether the link talks to a printer now: a read while it does not (the
+// monitor ending, no printer selected) reads nothing and must not count.
+bool talking(const link::LinkState& state) {
+    return state.usb() || state.network();
+}
+
 ReadOutcome readPrinterSettings(PrinterAccess& access, bool withNetwork) {
-    const std::string& name = access.state.selected.name;
-    if (access.state.printerCount == 0) return {"No printer is selected"};
+    const std::string name = access.state.selected.name;
+    if (!talking(access.state)) return {"No printer is selected"};
     if (const auto r = access.cycles.identityRefresh(); r != 0)
         return {"Cannot read the identity of " + name + ": " + access.describe(r)};
     const bool usb = access.state.usb();
     for (Carrier c : oneEach(carriersToRead(access.data.identity, withNetwork), usb)) {
+        if (!talking(access.state)) return {name + " was lost while being read"};
         link::LinkPlan plan;
         if (usb)
             plan.usbReads = {link::modePage(carrierLink(c).usbPage)};
@@ -97,8 +104,8 @@ ReadOutcome readPrinterSettings(PrinterAccess& access, bool withNetwork) {
         if (const auto r = access.cycles.readAll(plan); r != 0)
             return {"Cannot read the " + titleOf(c, usb) + " of " + name + ": " +
                     access.describe(r)};
-        if (access.state.printerCount == 0) return {name + " was lost while being read"};
     }
+    if (!talking(access.state)) return {name + " was lost while being read"};
     return {};
 }
 
@@ -123,7 +130,7 @@ ApplyReport applyDocument(PrinterAccess& access, const SettingsDocument& doc, bo
         report.failure = read.failure + "; nothing was written";
         return report;
     }
-    report.before = compare(doc, access.data.image, access.data.identity);
+    report.before = compare(doc, access.data.image, access.data.identity, access.state.usb());
     report.compared = true;
     if (dryRun || report.before.changes() == 0) return report;
     if (const std::string closed = screensClosedTo(access.isOpen, report.before); !closed.empty()) {
@@ -239,7 +246,7 @@ std::string comparisonJson(const std::string& printer, const Comparison& compari
                           {"changes", comparison.changes()},
                           {"skipped", comparison.skipped()},
                           {"rows", rowsJson(comparison)}}
-        .dump();
+        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string reportJson(const ApplyReport& report) {
@@ -251,7 +258,7 @@ std::string reportJson(const ApplyReport& report) {
                           {"backup", report.backupPath}, {"writes", steps},
                           {"matched", report.matched},   {"notTaken", report.notTaken},
                           {"failure", report.failure}}
-        .dump();
+        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 }  // namespace orvan::settings_file

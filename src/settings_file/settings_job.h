@@ -4,6 +4,7 @@
 // the printer had, write the pages that change after one busy wait, read
 // them back and say which settings took. The caller holds the link for the
 // whole job (the monitor's link guard, or the access lock of a tool).
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,8 +59,14 @@ struct ApplyReport {
     std::vector<std::string> notTaken;  // keys written that did not take
     std::string failure;                // why the job stopped ("" when it did not)
     bool compared = false;              // the printer was read and compared
-    // Nothing to change, or everything written took.
-    bool ok() const { return failure.empty() && notTaken.empty(); }
+    // Nothing to change, or every page sent took and every setting written
+    // reads back as the file has it. (Settings this printer cannot take are
+    // not written; the comparison says so.)
+    bool ok() const {
+        return failure.empty() && notTaken.empty() &&
+               std::all_of(steps.begin(), steps.end(),
+                           [](const StepOutcome& s) { return s.took(); });
+    }
 };
 
 // Keeps the printer's current settings before the first write; returns the

@@ -43,7 +43,7 @@ std::string encodeRequest(const SettingsRequest& r) {
                 {"all", r.all},
                 {"dryRun", r.dryRun},
                 {"network", r.withNetwork}}
-               .dump() +
+               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) +
            "\n";
 }
 
@@ -78,7 +78,9 @@ std::string encodeAnswer(const RunAnswer& answer) {
                             {"text", p.text},
                             {"json", p.json},
                             {"document", p.document}});
-    return json{{"problem", answer.problem}, {"printers", printers}}.dump() + "\n";
+    return json{{"problem", answer.problem}, {"printers", printers}}.dump(
+               -1, ' ', false, nlohmann::json::error_handler_t::replace) +
+           "\n";
 }
 
 std::optional<RunAnswer> decodeAnswer(const std::string& text) {

@@ -22,12 +22,20 @@ class WatchedPrinterKept {
     explicit WatchedPrinterKept(SettingsJobLink& link)
         : link_(link),
           selected_(link.state.selected),
+          status_(link.state.status),
+          statusWord_(link.state.statusWord),
+          networkFailures_(link.state.networkFailures),
+          lastNetworkResult_(link.state.lastNetworkResult),
           data_(link.data),
           onSelected_(std::move(link.discovery.onSelected)) {
         link_.discovery.onSelected = nullptr;
     }
     ~WatchedPrinterKept() {
         link_.state.selected = selected_;
+        link_.state.status = status_;
+        link_.state.statusWord = statusWord_;
+        link_.state.networkFailures = networkFailures_;
+        link_.state.lastNetworkResult = lastNetworkResult_;
         link_.data = data_;
         link_.discovery.onSelected = std::move(onSelected_);
     }
@@ -39,6 +47,10 @@ class WatchedPrinterKept {
   private:
     SettingsJobLink& link_;
     link::SelectedPrinter selected_;
+    link::DeviceStatus status_;
+    std::int32_t statusWord_;
+    std::int16_t networkFailures_;
+    link::ResultCode lastNetworkResult_;
     link::PrinterData data_;
     std::function<void()> onSelected_;
 };
@@ -69,7 +81,13 @@ std::string SettingsJobs::answer(const std::string& requestLine) {
         }
         doc = std::get<settings_file::SettingsDocument>(std::move(read));
     }
-    out = run(*request, doc ? &*doc : nullptr);
+    try {
+        out = run(*request, doc ? &*doc : nullptr);
+    } catch (const std::exception& e) {
+        // Nothing a job meets may end the monitor.
+        out = {};
+        out.problem = std::string("the job failed: ") + e.what();
+    }
     if (link_.tellDone) link_.tellDone(summary(out, *request));
     return settings_file::encodeAnswer(out);
 }
@@ -83,6 +101,19 @@ RunAnswer SettingsJobs::run(const SettingsRequest& request,
     std::optional<ui::BusyPointer> busy;
     if (link_.state.pointer) busy.emplace(*link_.state.pointer);
     const auto& entries = link_.discovery.entries();
+    const std::int16_t listed = link_.state.printerCount;
+    auto named = [&](std::size_t i) {
+        return ui::equalsIgnoringCase(entries[i].displayName, request.printer);
+    };
+    int sameName = 0;
+    for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < listed; ++i)
+        sameName += named(i);
+    if (!request.all && sameName > 1) {
+        // A write must reach the one printer meant, or none.
+        out.problem = "more than one printer is listed as " + request.printer;
+        return out;
+    }
+    const bool writes = request.verb == Verb::Apply && !request.dryRun;
     const bool watched =
         !request.all && (request.printer.empty() ||
                          ui::equalsIgnoringCase(request.printer, link_.state.selected.name));
@@ -91,36 +122,37 @@ RunAnswer SettingsJobs::run(const SettingsRequest& request,
             out.problem = link::kPrinterNotFound;
             return out;
         }
-        out.printers.push_back(runOnListed(-1, request, doc));
-        if (link_.showWatched) link_.showWatched();
+        out.printers.push_back(runOnListed(-1, request, doc, false));
+        if (writes && link_.showWatched) link_.showWatched();
         return out;
     }
-    const std::int16_t listed = link_.state.printerCount;
     const int watchedIndex = listed != 0 ? link_.state.selected.listIndex : -1;
     bool found = false, watchedToo = false;
     {
         WatchedPrinterKept kept(link_);
         for (std::size_t i = 0; i < entries.size() && static_cast<int>(i) < listed; ++i) {
-            if (!request.all && !ui::equalsIgnoringCase(entries[i].displayName, request.printer))
-                continue;
+            if (!request.all && !named(i)) continue;
             found = true;
-            out.printers.push_back(runOnListed(static_cast<int>(i), request, doc));
-            if (static_cast<int>(i) == watchedIndex) {
+            const bool isWatched = static_cast<int>(i) == watchedIndex;
+            out.printers.push_back(runOnListed(static_cast<int>(i), request, doc, !isWatched));
+            if (isWatched) {
                 kept.keepData();
                 watchedToo = true;
             }
             link_.state.printerCount = listed;
         }
     }
-    if (watchedToo && link_.showWatched) link_.showWatched();
+    if (watchedToo && writes && link_.showWatched) link_.showWatched();
     if (!found)
         out.problem = request.all ? link::kPrinterNotFound : "no such printer: " + request.printer;
     return out;
 }
 
 settings_file::PrinterAnswer SettingsJobs::runOnListed(int index, const SettingsRequest& request,
-                                                       const settings_file::SettingsDocument* doc) {
+                                                       const settings_file::SettingsDocument* doc,
+                                                       bool freshData) {
     if (index >= 0) link_.discovery.selectListed(index);
+    if (freshData) link_.data = {};  // nothing of the printer before may pass for this one's
     settings_file::PrinterAccess access{
         link_.state,
         link_.cycles,

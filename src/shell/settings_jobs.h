@@ -39,9 +39,11 @@ class SettingsJobs {
   private:
     settings_file::RunAnswer run(const settings_file::SettingsRequest& request,
                                  const settings_file::SettingsDocument* doc);
+    // index -1: the watched printer as it is; freshData: its image starts empty.
     settings_file::PrinterAnswer runOnListed(int index,
                                              const settings_file::SettingsRequest& request,
-                                             const settings_file::SettingsDocument* doc);
+                                             const settings_file::SettingsDocument* doc,
+                                             bool freshData);
     std::string summary(const settings_file::RunAnswer& answer,
                         const settings_file::SettingsRequest& request) const;
 

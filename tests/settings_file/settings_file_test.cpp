@@ -55,6 +55,18 @@ TEST(SettingsFileReading, RefusesAnythingButAWholeVersionOneFileAndSaysWhy) {
         {"[1, 2]", "not an orvan-settings file"},
         {fileWith(R"("PrintCondition.Byte41": {"value": [[[[[1]]]]]})"), "nested deeper"},
         {std::string(settings_file::kMaxFileBytes + 1, ' '), "too large"},
+        {fileWith(R"("PrintCondition.Byte41": 1)"), "not an object with its caption and value"},
+        {fileWith(R"("PrintCondition.Byte41": {"vaule": 1, "value": 1})"),
+         "Unknown field \"vaule\" in \"PrintCondition.Byte41\""},
+        {R"({"schema": "orvan-settings", "version": 1, "settings": {}, "extra": 1})",
+         "Unknown field \"extra\""},
+        {R"({"schema": "orvan-settings", "version": 1, "settings": {}, "printer": {"connection": "serial"}})",
+         "neither \"usb\" nor \"network\""},
+        {R"({"schema": "orvan-settings", "version": 1, "settings": {}, "printer": {"name": ")" +
+             std::string(300, 'n') + R"("}})",
+         "\"name\" is not a text of at most 256 characters"},
+        {fileWith(R"("PrintCondition.Byte41": {"value": 1})") + std::string("\xff"),
+         "not valid JSON (at byte"},
     };
     for (const auto& c : refused)
         EXPECT_NE(refusal(c.text).find(c.named), std::string::npos)
@@ -62,7 +74,7 @@ TEST(SettingsFileReading, RefusesAnythingButAWholeVersionOneFileAndSaysWhy) {
 
     const auto good = settings_file::decodeDocument(
         fileWith(R"("PrintCondition.Byte41": {"caption": "anything", "value": -3},
-                    "LaminatorSetting.Byte15": 7, "PrintCondition.Byte36": {"value": 10})"));
+                    "LaminatorSetting.Byte15": {"value": 7}, "PrintCondition.Byte36": {"value": 10})"));
     ASSERT_TRUE(std::holds_alternative<SettingsDocument>(good)) << refusal(fileWith(""));
     const auto& doc = std::get<SettingsDocument>(good);
     EXPECT_EQ(doc.values, (std::map<std::string, int>{{"PrintCondition.Byte41", -3},
@@ -295,12 +307,19 @@ TEST(SettingsBackups, KeepTheNewestTwentyUnderSafeNames) {
     int kept = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder)) kept += e.is_regular_file();
     EXPECT_EQ(kept, settings_file::kBackupsKept);
+    // Another printer's backups and a file of the user's own are left alone.
+    ScratchDir::write(folder + "/mine.json", "{}");
+    const auto other = settings_file::keepBackup(folder, "NET:ORVAN02", 1'800'000'000, "{}\n");
+    for (int i = 0; i < 25; ++i)
+        settings_file::keepBackup(folder, "../USB:Unit 1", 1'900'000'000 + i, "{}\n");
+    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/mine.json"));
     EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_EQ(std::filesystem::status(folder).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_all);
     // Two in one second do not overwrite each other.
-    const auto again = settings_file::keepBackup(folder, "../USB:Unit 1", 1'800'000'024, "{}\n");
-    EXPECT_NE(again, last);
+    const auto again = settings_file::keepBackup(folder, "../USB:Unit 1", 1'900'000'024, "{}\n");
+    EXPECT_NE(again, settings_file::keepBackup(folder, "../USB:Unit 1", 1'900'000'024, "{}\n"));
     EXPECT_FALSE(again.empty());
 }
 

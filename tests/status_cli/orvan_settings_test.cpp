@@ -79,9 +79,9 @@ TEST(OrvanSettings, SkipsWhatAPrinterCannotTakeAndRefusesABadFileBeforeAnyCall) 
         std::string text, said;
     } refused[] = {
         {R"({"schema": "orvan-settings", "version": 2, "settings": {}})", "another version"},
-        {R"({"schema": "orvan-settings", "version": 1, "settings": {"Counters.Print": 1}})",
+        {R"({"schema": "orvan-settings", "version": 1, "settings": {"Counters.Print": {"value": 1}}})",
          "Unknown setting \"Counters.Print\""},
-        {R"({"schema": "orvan-settings", "version": 1, "settings": {"PrintCondition.Byte41": 9}})",
+        {R"({"schema": "orvan-settings", "version": 1, "settings": {"PrintCondition.Byte41": {"value": 9}}})",
          "Resin K Ink Print Level) is 9, outside -3..3"},
         {R"({"schema": "orvan-settings", "version": 1, "settings": )", "not valid JSON"},
     };
