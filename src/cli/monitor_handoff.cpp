@@ -73,7 +73,11 @@ Handoff askOnce(const settings_file::SettingsRequest& request, const std::string
         return {Handoff::Outcome::Failed, {}, "the monitor did not take the job"};
     const auto text = readAnswer(socket.fd());
     const auto answer = text ? settings_file::decodeAnswer(*text) : std::nullopt;
-    if (!answer) return {Handoff::Outcome::Failed, {}, "the monitor gave no answer in time"};
+    if (!answer)
+        return {Handoff::Outcome::Failed,
+                {},
+                "the monitor gave no answer in time; it may still be carrying the job out (its "
+                "window shows the printer it waits for)"};
     return {Handoff::Outcome::Answered, *answer, ""};
 }
 

@@ -44,6 +44,11 @@ headless::Selection selectionOf(const settings_file::SettingsRequest& r) {
     return {};
 }
 
+bool monitorStarted() {
+    const std::string lock = report::RuntimePath(report::kInstanceLockName);
+    return !lock.empty() && report::LockHeldElsewhere(lock);
+}
+
 RunAnswer runDirect(const settings_file::SettingsRequest& request,
                     const settings_file::SettingsDocument* doc) {
     RunAnswer answer;
@@ -63,6 +68,13 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
     const auto isOpen = cli::DirectAccess::userRights();
     const auto survey = direct.survey(true).forEachChosen(
         selectionOf(request), now, [&](headless::ChosenPrinter& p) {
+            // A monitor started meanwhile drives the printers from now on:
+            // the printers not yet done are left to a new run.
+            if (monitorStarted()) {
+                answer.problem =
+                    "a monitor started; stopped before " + p.channel.state().selected.name;
+                return;
+            }
             link::Pages pages(p.channel, p.data);
             link::Counters counters(p.channel, p.data, p.net);
             link::StatusQuery query(p.channel);
@@ -105,7 +117,7 @@ RunAnswer runDirect(const settings_file::SettingsRequest& request,
                 answer.printers.push_back(std::move(failed));
             }
         });
-    answer.problem = survey.problem;
+    if (!survey.problem.empty()) answer.problem = survey.problem;
     return answer;
 }
 

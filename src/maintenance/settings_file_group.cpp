@@ -36,6 +36,9 @@ void SettingsFileGroup::save() {
         return;
     }
     if (!chooser_) return;
+    // The printer named in the dialog is the one saved: it stays the watched
+    // one while the user chooses the file.
+    const link::PinnedPrinter pinned(state);
     const std::string printerName = state.selected.name;
     auto path =
         chooser_->fileToSave({kSaveSettingsTitle, kSettingsFilter, suggestedName(printerName)});
