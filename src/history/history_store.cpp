@@ -79,7 +79,10 @@ std::unique_ptr<Store> Store::open(const std::string& path, std::string& why, bo
         why = store->db_->error();
         return nullptr;
     }
-    if (!store->db_->exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") ||
+    // A bounded page cache: a recorder that runs for months stays the size it
+    // starts at (SQLite's own default lets it grow to 2 MB).
+    if (!store->db_->exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; "
+                          "PRAGMA cache_size = -512") ||
         !store->migrate(why)) {
         if (why.empty()) why = store->db_->error();
         return nullptr;
