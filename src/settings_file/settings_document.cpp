@@ -43,8 +43,8 @@ json sourceJson(const SourcePrinter& s) {
 // would otherwise be dropped without a word.
 std::optional<ReadError> onlyKnownKeys(const json& object, std::initializer_list<const char*> known,
                                        const std::string& where) {
-    for (const auto& [key, value] : object.items()) {
-        (void)value;
+    for (const auto& item : object.items()) {
+        const std::string& key = item.key();
         if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
             return ReadError{"Unknown field \"" + key.substr(0, kMaxTextLength) + "\"" + where};
     }
