@@ -6,7 +6,13 @@
 
 #include <QApplication>
 #include <QTabWidget>
+#include <cstdio>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 #include "qt/forms.h"
 #include "qt/front_end.h"
@@ -93,6 +99,41 @@ void BM_BareWithStatusFormShown(benchmark::State& state) {
 }
 BENCHMARK(BM_BareWithStatusFormShown)->Unit(benchmark::kMillisecond);
 
+// Prints the table as usual, then what it means: the window's start-up and
+// the Status form's alone, each as a multiple of the bare window's CPU time.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                cpu_[run.run_name.function_name] = run.GetAdjustedCPUTime();
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const double bare = cpu("BM_BareTabWindowShown");
+        const double window = cpu("BM_MonitorWindowStartup");
+        const double form = cpu("BM_BareWithStatusFormShown");
+        if (bare <= 0 || window <= 0) return;
+        std::printf("Window start-up: %.1f times the bare ten-tab window", window / bare);
+        if (form > 0) std::printf(" (the Status form alone, unbound: %.1f times)", form / bare);
+        std::printf("\n");
+    }
+
+  private:
+    double cpu(const std::string& name) const {
+        const auto found = cpu_.find(name);
+        return found == cpu_.end() ? 0 : found->second;
+    }
+
+    std::map<std::string, double> cpu_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,7 +142,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

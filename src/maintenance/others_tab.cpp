@@ -53,13 +53,17 @@ ui::ControlList OthersTab::controls() {
 }
 
 void OthersTab::setup() {
-    browser_.open(link_.programDirectory, kFirmwarePattern);
+    folderRead_ = false;
     HScroll6.setRange(0, ui::kFolderShiftSteps);
     HScroll6.setValue(0);
     shiftFolderList();
 }
 
 void OthersTab::fill() {
+    // Read here rather than at start, so that a start that never opens this
+    // tab never reads the folder.
+    if (!folderRead_) browser_.open(link_.programDirectory, kFirmwarePattern);
+    folderRead_ = true;
     sides_.select(static_cast<int>(TestSides::One));
     showGroups();
 }

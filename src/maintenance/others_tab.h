@@ -72,9 +72,11 @@ class OthersTab {
     OthersTab(const OthersTab&) = delete;
     OthersTab& operator=(const OthersTab&) = delete;
 
-    // Once at start: the browser on the program's folder, the list unshifted.
+    // Once at start: the folder list unshifted, and the program's folder to
+    // be read when the tab is first shown.
     void setup();
-    // On every click on the tab: "Single Side", and who sees what.
+    // On every click on the tab: "Single Side", and who sees what; the first
+    // time, the browser on the program's folder.
     void fill();
 
     ui::ControlList controls();
@@ -107,6 +109,7 @@ class OthersTab {
     OthersLink link_;
     ui::OptionGroup sides_;
     ui::FileBrowser browser_;
+    bool folderRead_ = false;
 };
 
 }  // namespace orvan::maintenance

@@ -45,6 +45,9 @@ void QtMainWindow::setPage(int index, QWidget* content) {
     scroll->setAccessibleName(withoutMnemonic(tabs_->tabText(index)));
     scroll->viewport()->setAccessibleName(scroll->accessibleName());
     scroll->setWidget(content);
+    // The scroll area's viewport already paints the page's background; the
+    // page painting it again would cost a second fill of the whole page.
+    content->setAutoFillBackground(false);
     target->layout()->addWidget(scroll);
 }
 

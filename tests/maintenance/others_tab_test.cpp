@@ -238,6 +238,27 @@ TEST(OthersTab, ButtonsAreIgnoredWhileACommandPauses) {
     rig.loop.detach(meanwhile);
 }
 
+// The folder is read when the tab is first shown; later clicks on the tab
+// keep where the user went, and only a new start reads the program folder.
+TEST(OthersTab, ReadsTheProgramFolderOnFirstShowingOnly) {
+    OthersRig rig;
+    const std::string dir = rig.dir.path().string();
+    std::filesystem::create_directory(rig.dir.file("sub"));
+    rig.tab.setup();
+    rig.tab.fill();  // the new start's first showing sees the new folder
+    int sub = 0;
+    while (sub < rig.tab.Dir6.count() && rig.tab.Dir6.rowPath(sub) != dir + "/sub") ++sub;
+    ASSERT_LT(sub, rig.tab.Dir6.count());
+    rig.tab.Dir6.setListIndex(sub);
+    rig.tab.Dir6.doubleClick();
+    ASSERT_EQ(rig.tab.Dir6.path(), dir + "/sub");
+    rig.tab.fill();
+    EXPECT_EQ(rig.tab.Dir6.path(), dir + "/sub");
+    rig.tab.setup();
+    rig.tab.fill();
+    EXPECT_EQ(rig.tab.Dir6.path(), dir);
+}
+
 TEST(OthersTab, OpensOnTheProgramFolderAndShiftsTheFolderListSideways) {
     OthersRig rig;
     const std::string dir = rig.dir.path().string();
