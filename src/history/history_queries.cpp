@@ -32,6 +32,21 @@ Span Bounded(Span span) {
     return span;
 }
 
+namespace {
+
+// A query over one printer (?1) and a bounded span (?2 to ?3), at most
+// `limit` rows (?4).
+Statement spanQuery(Store& store, const std::string& sql, const std::string& printer, Span span,
+                    std::size_t limit) {
+    span = Bounded(span);
+    Statement s = store.db().prepare(sql);
+    s.bind(1, printer).bind(2, span.from).bind(3, span.to);
+    s.bind(4, static_cast<std::int64_t>(rows(limit)));
+    return s;
+}
+
+}  // namespace
+
 std::vector<PrinterName> Printers(Store& store) {
     std::vector<PrinterName> out;
     Statement s = store.db().prepare("SELECT key, name FROM printers ORDER BY name, key LIMIT ?1");
@@ -78,13 +93,11 @@ std::vector<Event> LastEventsBefore(Store& store, const std::string& printer, st
 
 std::vector<LevelSample> Levels(Store& store, const std::string& printer, Span span,
                                 std::size_t limit) {
-    span = Bounded(span);
-    Statement s = store.db().prepare(
-        "SELECT l.at, l.ink, l.film FROM levels l JOIN printers p ON p.id = l.printer "
-        "WHERE l.at >= ?2 AND l.at < ?3" +
-        printerClause() + " ORDER BY l.at LIMIT ?4");
-    s.bind(1, printer).bind(2, span.from).bind(3, span.to);
-    s.bind(4, static_cast<std::int64_t>(rows(limit)));
+    Statement s = spanQuery(store,
+                            "SELECT l.at, l.ink, l.film FROM levels l JOIN printers p ON "
+                            "p.id = l.printer WHERE l.at >= ?2 AND l.at < ?3" +
+                                printerClause() + " ORDER BY l.at LIMIT ?4",
+                            printer, span, limit);
     std::vector<LevelSample> out;
     while (s.step())
         out.push_back({s.integer(0), optInt(s.optionalInteger(1)), optInt(s.optionalInteger(2))});
@@ -94,13 +107,13 @@ std::vector<LevelSample> Levels(Store& store, const std::string& printer, Span s
 std::vector<DayCount> CardsPerDay(Store& store, const std::string& printer, Span span) {
     span = Bounded(span);
     // The sample before the span is where the first day's count starts.
-    Statement s = store.db().prepare(
-        "SELECT c.at, c.total FROM counters c JOIN printers p ON p.id = c.printer "
-        "WHERE p.key = ?1 AND c.total IS NOT NULL AND c.at < ?3 AND c.at >= "
-        "(SELECT coalesce(max(c2.at), ?2) FROM counters c2 WHERE c2.printer = p.id AND "
-        "c2.total IS NOT NULL AND c2.at < ?2) ORDER BY c.at LIMIT ?4");
-    s.bind(1, printer).bind(2, span.from).bind(3, span.to);
-    s.bind(4, static_cast<std::int64_t>(kMaxRows));
+    Statement s =
+        spanQuery(store,
+                  "SELECT c.at, c.total FROM counters c JOIN printers p ON p.id = c.printer "
+                  "WHERE p.key = ?1 AND c.total IS NOT NULL AND c.at < ?3 AND c.at >= "
+                  "(SELECT coalesce(max(c2.at), ?2) FROM counters c2 WHERE c2.printer = p.id AND "
+                  "c2.total IS NOT NULL AND c2.at < ?2) ORDER BY c.at LIMIT ?4",
+                  printer, span, kMaxRows);
     std::vector<DayCount> out;
     std::optional<std::int64_t> last, lastAt;
     while (s.step()) {
@@ -121,13 +134,12 @@ std::vector<DayCount> CardsPerDay(Store& store, const std::string& printer, Span
 
 std::vector<AuditEntry> Audit(Store& store, const std::string& printer, Span span,
                               std::size_t limit) {
-    span = Bounded(span);
-    Statement s = store.db().prepare(
-        "SELECT a.at, a.screen, a.settings, a.ok, a.result, a.user, p.key FROM audit a JOIN "
-        "printers p ON p.id = a.printer WHERE a.at >= ?2 AND a.at < ?3" +
-        printerClause() + " ORDER BY a.at, a.rowid LIMIT ?4");
-    s.bind(1, printer).bind(2, span.from).bind(3, span.to);
-    s.bind(4, static_cast<std::int64_t>(rows(limit)));
+    Statement s = spanQuery(store,
+                            "SELECT a.at, a.screen, a.settings, a.ok, a.result, a.user, p.key "
+                            "FROM audit a JOIN printers p ON p.id = a.printer WHERE a.at >= ?2 "
+                            "AND a.at < ?3" +
+                                printerClause() + " ORDER BY a.at, a.rowid LIMIT ?4",
+                            printer, span, limit);
     std::vector<AuditEntry> out;
     while (s.step())
         out.push_back({s.integer(0), s.text(1), s.text(2), s.integer(3) != 0, s.integer(4),
